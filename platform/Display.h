@@ -1,0 +1,66 @@
+#pragma once
+// The device screen in one desktop window: 240 x 320 logical pixels, a 26-pixel title bar
+// (caption, OK button), the 240 x 268 client area and the 26-pixel menu bar, scaled by a whole
+// factor. Owns the event loop, the window timers and the stack of modal pages.
+#include <SDL.h>
+
+#include <cstdint>
+
+namespace korvat::platform {
+
+constexpr int kScreenWidth = 240;
+constexpr int kScreenHeight = 320;
+constexpr int kTitleBarHeight = 26;
+constexpr int kMenuBarHeight = 26;
+constexpr int kClientWidth = 240;
+constexpr int kClientHeight = 268;
+constexpr int kClientTop = kTitleBarHeight;
+constexpr int kMenuBarTop = kTitleBarHeight + kClientHeight;
+
+class Page;
+
+class Display {
+public:
+    static Display& instance();
+
+    // Initialises SDL (video, audio, timer only) and opens the window titled `title`.
+    bool open(const char* title);
+    void close();
+    bool isOpen() const;
+
+    // Runs a modal loop for `page` on top of the stack until it ends (Page::endModal) or a
+    // quit is posted; returns the page's result. The page below gets onPaint when it is
+    // uncovered. Timers keep firing for every page of the stack.
+    int runModal(Page& page);
+    Page* topPage() const;
+
+    // Ends every modal loop; the process is to exit with `exitCode`.
+    void postQuit(int exitCode);
+    bool quitPosted() const;
+    int quitCode() const;
+
+    // Window timers: onTimer(id) of `page` every periodMs; a late timer fires once.
+    void setTimer(Page& page, int id, uint32_t periodMs);
+    void killTimer(Page& page, int id);
+    void killTimers(Page& page);
+
+    // Copies a client rectangle of `page` to the screen if the page is on top, and shows it.
+    void presentClient(Page& page, const SDL_Rect* area);
+    // Redraws the title bar and menu bar of the top page.
+    void presentChrome();
+
+    // Brings the window to the front (another start of the program asked for it).
+    void raise();
+
+    // A copy of the 240 x 320 device screen as shown (for tests), caller frees.
+    SDL_Surface* snapshot() const;
+    int scale() const;
+};
+
+uint32_t tickCount();           // milliseconds, 32-bit, wraps
+void sleepMs(uint32_t ms);
+
+// A modal message box over the current page: caption, text, one OK button.
+void messageBox(const char* text, const char* caption = "korvat");
+
+}  // namespace korvat::platform

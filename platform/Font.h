@@ -1,0 +1,20 @@
+#pragma once
+// Text for the screen chrome and the dialogs: DejaVu Sans, found through fontconfig, stands
+// in for the device's "System" and "Verdana" faces.
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+namespace korvat::platform {
+
+enum class FontFace { System, SystemBold, Verdana };
+
+// Cached for the life of the program; nullptr when no font can be opened (text is then skipped).
+TTF_Font* font(FontFace face, int pixelHeight);
+
+// Draws UTF-8 text with its top-left corner at (x, y), glyphs only (transparent background).
+// Returns the width drawn.
+int drawText(SDL_Surface* target, int x, int y, const char* utf8, SDL_Color color,
+             FontFace face = FontFace::System, int pixelHeight = 12);
+int textWidth(const char* utf8, FontFace face = FontFace::System, int pixelHeight = 12);
+
+}  // namespace korvat::platform

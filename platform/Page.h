@@ -1,0 +1,51 @@
+#pragma once
+// A full-screen page of the device screen: the main window, a dialog, a message box. The page
+// draws on its own client surface; only the page on top is shown.
+#include <SDL.h>
+
+#include <cstdint>
+
+namespace korvat::platform {
+
+class CommandBar;
+
+class Page {
+public:
+    Page();
+    virtual ~Page();
+    Page(const Page&) = delete;
+    Page& operator=(const Page&) = delete;
+
+    // Title-bar text (UTF-8).
+    virtual const char* caption() const = 0;
+    // Redraw the whole client area from the page's state; called when the page comes on top
+    // (again) and whenever the screen needs it.
+    virtual void onPaint() = 0;
+    virtual void onMouseDown(int /*x*/, int /*y*/) {}  // client coordinates
+    virtual void onKeyDown(const SDL_Keysym& /*key*/) {}
+    virtual void onTextInput(const char* /*utf8*/) {}
+    virtual void onOK() { endModal(1); }  // the OK button of the title bar, Enter
+    virtual void onCancel() { endModal(2); }  // Escape
+    virtual void onCommand(int /*command*/) {}  // menu items and menu-bar buttons
+    virtual void onTimer(int /*id*/) {}  // timers set for this page
+    // The menu-bar contents while this page is on top; nullptr for an empty bar.
+    virtual CommandBar* commandBar() { return nullptr; }
+
+    // The 240 x 268 client surface; drawings show once presented.
+    SDL_Surface* clientSurface() const { return client_; }
+    // Shows the given client rectangle (all of it for nullptr) when the page is on top.
+    void present(const SDL_Rect* area = nullptr);
+
+    // Ends this page's modal loop with a result (runModal returns it).
+    void endModal(int result);
+    bool modalEnded() const { return ended_; }
+    int modalResult() const { return result_; }
+    void resetModal() { ended_ = false; }
+
+private:
+    SDL_Surface* client_;
+    bool ended_ = false;
+    int result_ = 0;
+};
+
+}  // namespace korvat::platform
