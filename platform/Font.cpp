@@ -1,0 +1,124 @@
+#include "platform/Font.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <string>
+#include <vector>
+
+namespace korvat::platform {
+namespace {
+
+// Finds the file of a face through fontconfig; empty when nothing matches.
+std::string matchFontFile(const char* pattern) {
+    if (!FcInit()) {
+        return {};
+    }
+    FcPattern* wanted = FcNameParse(reinterpret_cast<const FcChar8*>(pattern));
+    if (wanted == nullptr) {
+        return {};
+    }
+    FcConfigSubstitute(nullptr, wanted, FcMatchPattern);
+    FcDefaultSubstitute(wanted);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, wanted, &result);
+    std::string path;
+    FcChar8* file = nullptr;
+    if (match != nullptr && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
+        path = reinterpret_cast<const char*>(file);
+    }
+    if (match != nullptr) {
+        FcPatternDestroy(match);
+    }
+    FcPatternDestroy(wanted);
+    return path;
+}
+
+const char* patternFor(FontFace face) {
+    switch (face) {
+        case FontFace::SystemBold:
+            return "DejaVu Sans:bold";
+        case FontFace::System:
+        case FontFace::Verdana:
+            break;
+    }
+    return "DejaVu Sans";
+}
+
+struct CachedFont {
+    FontFace face;
+    int pixelHeight;
+    TTF_Font* font;  // nullptr remembers a failed open, so it is not retried every frame
+};
+
+std::vector<CachedFont>& cache() {
+    static std::vector<CachedFont> fonts;
+    return fonts;
+}
+
+bool ttfReady() {
+    static const bool ready = TTF_WasInit() > 0 || TTF_Init() == 0;
+    return ready;
+}
+
+}  // namespace
+
+TTF_Font* font(FontFace face, int pixelHeight) {
+    if (pixelHeight <= 0) {
+        return nullptr;
+    }
+    for (const CachedFont& cached : cache()) {
+        if (cached.face == face && cached.pixelHeight == pixelHeight) {
+            return cached.font;
+        }
+    }
+    TTF_Font* opened = nullptr;
+    if (ttfReady()) {
+        const std::string path = matchFontFile(patternFor(face));
+        if (!path.empty()) {
+            // SDL_ttf sizes at 72 dpi, so the point size is the em height in pixels.
+            opened = TTF_OpenFont(path.c_str(), pixelHeight);
+        }
+        if (opened != nullptr && face == FontFace::SystemBold &&
+            path.find("Bold") == std::string::npos) {
+            TTF_SetFontStyle(opened, TTF_STYLE_BOLD);
+        }
+    }
+    cache().push_back({face, pixelHeight, opened});
+    return opened;
+}
+
+int drawText(SDL_Surface* target, int x, int y, const char* utf8, SDL_Color color, FontFace face,
+             int pixelHeight) {
+    if (target == nullptr || utf8 == nullptr || utf8[0] == '\0') {
+        return 0;
+    }
+    TTF_Font* f = font(face, pixelHeight);
+    if (f == nullptr) {
+        return 0;
+    }
+    color.a = 255;
+    SDL_Surface* glyphs = TTF_RenderUTF8_Blended(f, utf8, color);
+    if (glyphs == nullptr) {
+        return 0;
+    }
+    SDL_SetSurfaceBlendMode(glyphs, SDL_BLENDMODE_BLEND);
+    SDL_Rect place{x, y, glyphs->w, glyphs->h};
+    SDL_BlitSurface(glyphs, nullptr, target, &place);
+    const int width = glyphs->w;
+    SDL_FreeSurface(glyphs);
+    return width;
+}
+
+int textWidth(const char* utf8, FontFace face, int pixelHeight) {
+    if (utf8 == nullptr || utf8[0] == '\0') {
+        return 0;
+    }
+    TTF_Font* f = font(face, pixelHeight);
+    int width = 0;
+    if (f == nullptr || TTF_SizeUTF8(f, utf8, &width, nullptr) != 0) {
+        return 0;
+    }
+    return width;
+}
+
+}  // namespace korvat::platform
