@@ -11,7 +11,7 @@
 namespace korvat {
 
 class Game {
-public:
+  public:
     explicit Game(GameHost& host) : host_(host) {}
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -24,14 +24,14 @@ public:
     void initialise();
 
     // Events and commands, as the main window receives them.
-    void onPaint();                          // first paint starts the first game; then redraw
-    void onBoardTap(int32_t x, int32_t y);   // client-area pixels
+    void onPaint();                         // first paint starts the first game; then redraw
+    void onBoardTap(int32_t x, int32_t y);  // client-area pixels
     void onTimer(TimerId id);
     void onNewGame();
     void onLinesMode();
     void onBlockMode();
     void onUndo();
-    void onSaveGame(const char* path);       // reports a write error with a message
+    void onSaveGame(const char* path);  // reports a write error with a message
     void resumeLoadedGame(const char* path);
     // What the high-scores dialog does on opening: reload from the file, or the defaults.
     void reloadHighScores();
@@ -47,7 +47,7 @@ public:
     void planNextCells();  // ends the game when fewer than three cells are free
     void takeNextColors();
     void settleAppearCells();
-    void placeWave();      // the appearance step: animation, board, figure tests
+    void placeWave();  // the appearance step: animation, board, figure tests
     void endGame();
     // Route search.
     int32_t findRoute(int32_t fromX, int32_t fromY, int32_t toX, int32_t toY);
@@ -66,10 +66,11 @@ public:
     void saveUndo();
     void restoreUndo();
 
-private:
+  private:
     bool onBoard(int32_t x, int32_t y) const;
     void drawRandomEmptyCell(int32_t& x, int32_t& y);
-    void testFigures(int32_t x, int32_t y);  // Lines then Block test of one cell, with sounds
+    // Lines then Block test of one cell, with sounds and removal; true when a figure burst.
+    bool testFigures(int32_t x, int32_t y);
 
     GameHost& host_;
 };

@@ -1,0 +1,58 @@
+// Saving the game in progress and going on from a saved one.
+#include "Game.h"
+
+namespace korvat {
+
+namespace {
+
+// The rules rely on every cell being EMPTY or a colour, and on one rule set in force.
+bool isPlayable(const SavedGame& game) {
+    const bool oneRuleSet = (game.linesMode == 1 && game.blockMode == 0) ||
+                            (game.linesMode == 0 && game.blockMode == 1);
+    if (!oneRuleSet) {
+        return false;
+    }
+    for (int32_t cell : game.board.cells) {
+        if (cell != EMPTY && (cell < 1 || cell > kColorCount)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+void Game::onSaveGame(const char* path) {
+    if (!host_.writeSavedGame(path, savedGame())) {
+        host_.showMessage("An error has occured when writing file to disk.");
+    }
+}
+
+void Game::resumeLoadedGame(const char* path) {
+    host_.stopTimer(TimerId::Bounce);
+    SavedGame game;
+    if (host_.readSavedGame(path, game) && isPlayable(game)) {
+        state.carriedSeconds = game.seconds;
+        state.score = game.score;
+        state.blockMode = game.blockMode;
+        state.linesMode = game.linesMode;
+        state.board = game.board;
+        state.clockStartTick = host_.tickCount();
+    } else {
+        host_.showMessage("An error has occured when reading file from disk.");
+    }
+
+    // Whatever the read achieved, play goes on with a fresh wave and no undo.
+    host_.setRuleCheckMarks(state.blockMode == 1);
+    state.selectedX = -1;
+    state.selectedY = -1;
+    state.bounceStep = -1;
+    state.bounceFrame = 9;
+    state.undoAvailable = 0;
+    host_.startTimer(TimerId::Bounce, kBouncePeriodMs);
+    pickNextColors();
+    planNextCells();  // a full loaded board ends its game at once
+    host_.redrawAll();
+}
+
+}  // namespace korvat

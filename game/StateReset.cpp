@@ -1,0 +1,86 @@
+// The reset of a new game, start-up, and the values computed from the state.
+#include "Game.h"
+
+namespace korvat {
+
+namespace {
+
+constexpr Rect kPanelRect{2, 2, 237, 31};
+constexpr Rect kBoardRect{2, 32, 237, 267};
+constexpr int32_t kStepX[4]{0, 1, 0, -1};  // down, right, up, left: decides the route chosen
+constexpr int32_t kStepY[4]{1, 0, -1, 0};
+constexpr int32_t kLineSteps[8][2]{{-1, 0}, {-1, -1}, {0, -1}, {1, -1},
+                                   {1, 0},  {1, 1},   {0, 1},  {-1, 1}};
+
+}  // namespace
+
+void Game::resetState() {
+    GameState& s = state;
+    s.panelRect = kPanelRect;
+    s.boardColumns = kBoardSize;
+    s.boardRows = kBoardSize;
+    s.ballWidth = 21;
+    s.ballHeight = 21;
+    s.cellInset = 4;
+    s.gridLine = 1;
+    s.boardRect = kBoardRect;
+    s.digitWidth = 10;
+    s.digitHeight = 20;
+
+    for (int32_t& cell : s.board.cells) {
+        cell = EMPTY;
+    }
+    s.selectedX = -1;
+    s.selectedY = -1;
+    s.bounceStep = -1;
+    s.bounceFrame = 9;
+    for (int i = 0; i < 4; ++i) {
+        s.stepX[i] = kStepX[i];
+        s.stepY[i] = kStepY[i];
+    }
+    for (int d = 0; d < 8; ++d) {
+        s.lineSteps[d][0] = kLineSteps[d][0];
+        s.lineSteps[d][1] = kLineSteps[d][1];
+    }
+    s.score = 0;
+    s.undoAvailable = 0;
+}
+
+void Game::initialise() {
+    state.linesMode = 1;
+    state.blockMode = 0;
+    reloadHighScores();
+    state.settings.bestScore = highScores.highest;
+    resetState();
+    host_.loadSettings(state.settings);
+}
+
+void Game::reloadHighScores() {
+    if (host_.loadHighScores(highScores)) {
+        // Keeps highest and the entry threshold true to the rows, whoever read them.
+        noteLoadedScores(highScores);
+    } else {
+        makeDefaultHighScores(highScores);
+    }
+}
+
+uint32_t Game::playSeconds() {
+    return state.carriedSeconds + (host_.tickCount() - state.clockStartTick) / 1000u;
+}
+
+SavedGame Game::savedGame() {
+    SavedGame game;
+    game.seconds = playSeconds();
+    game.score = state.score;
+    game.blockMode = state.blockMode;
+    game.linesMode = state.linesMode;
+    game.board = state.board;
+    return game;
+}
+
+bool Game::onBoard(int32_t x, int32_t y) const {
+    return x >= 0 && y >= 0 && x < state.boardColumns && y < state.boardRows && x < kBoardSize &&
+           y < kBoardSize;
+}
+
+}  // namespace korvat

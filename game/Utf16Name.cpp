@@ -1,0 +1,128 @@
+// UTF-8 to UTF-16 and back for player names; malformed input becomes U+FFFD.
+#include "Utf16Name.h"
+
+#include <cstdint>
+
+namespace korvat {
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+bool isContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// Decodes one character at text and advances it. A malformed sequence yields U+FFFD and
+// consumes its longest valid prefix (at least one byte), so decoding always moves on.
+char32_t decodeUtf8(const unsigned char*& text) {
+    const unsigned char lead = *text++;
+    if (lead < 0x80) {
+        return lead;
+    }
+    int more = 0;
+    char32_t code = 0;
+    unsigned char low = 0x80;   // allowed range of the second byte, against overlong forms,
+    unsigned char high = 0xBF;  // surrogates and values beyond U+10FFFF
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        more = 1;
+        code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        more = 2;
+        code = lead & 0x0F;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        more = 3;
+        code = lead & 0x07;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return kReplacement;
+    }
+    for (int i = 0; i < more; ++i) {
+        const unsigned char byte = *text;
+        const bool valid = i == 0 ? (byte >= low && byte <= high) : isContinuation(byte);
+        if (!valid) {
+            return kReplacement;
+        }
+        code = (code << 6) | (byte & 0x3F);
+        ++text;
+    }
+    return code;
+}
+
+int utf8Length(char32_t code) {
+    if (code < 0x80) {
+        return 1;
+    }
+    if (code < 0x800) {
+        return 2;
+    }
+    return code < 0x10000 ? 3 : 4;
+}
+
+}  // namespace
+
+int utf8ToUtf16Name(const char* utf8, char16_t* out, int maxUnits) {
+    if (out == nullptr) {
+        return 0;
+    }
+    int units = 0;
+    const unsigned char* text = reinterpret_cast<const unsigned char*>(utf8);
+    while (text != nullptr && *text != 0) {
+        const char32_t code = decodeUtf8(text);
+        const int needed = code >= 0x10000 ? 2 : 1;
+        if (units + needed > maxUnits) {
+            break;  // cut at the last whole character
+        }
+        if (needed == 2) {
+            const char32_t v = code - 0x10000;
+            out[units++] = static_cast<char16_t>(0xD800 + (v >> 10));
+            out[units++] = static_cast<char16_t>(0xDC00 + (v & 0x3FF));
+        } else {
+            out[units++] = static_cast<char16_t>(code);
+        }
+    }
+    out[units] = u'\0';
+    return units;
+}
+
+size_t utf16ToUtf8(const char16_t* text, int units, char* out, size_t capacity) {
+    if (out == nullptr || capacity == 0) {
+        return 0;
+    }
+    size_t written = 0;
+    for (int i = 0; text != nullptr && i < units && text[i] != u'\0'; ++i) {
+        char32_t code = text[i];
+        if (code >= 0xD800 && code <= 0xDBFF && i + 1 < units && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+            ++i;
+        } else if (code >= 0xD800 && code <= 0xDFFF) {
+            code = kReplacement;
+        }
+        const int length = utf8Length(code);
+        if (written + static_cast<size_t>(length) + 1 > capacity) {
+            break;  // only whole characters, and room for the zero
+        }
+        if (length == 1) {
+            out[written++] = static_cast<char>(code);
+        } else {
+            const unsigned char leads[5] = {0, 0, 0xC0, 0xE0, 0xF0};
+            for (int k = length - 1; k >= 0; --k) {
+                const unsigned char part =
+                    k == 0
+                        ? static_cast<unsigned char>(leads[length] | (code >> (6 * (length - 1))))
+                        : static_cast<unsigned char>(0x80 |
+                                                     ((code >> (6 * (length - 1 - k))) & 0x3F));
+                out[written + static_cast<size_t>(k)] = static_cast<char>(part);
+            }
+            written += static_cast<size_t>(length);
+        }
+    }
+    out[written] = '\0';
+    return written;
+}
+
+}  // namespace korvat
