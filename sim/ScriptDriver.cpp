@@ -1,0 +1,251 @@
+#include "ScriptDriver.h"
+
+#include <optional>
+#include <vector>
+
+#include "ScriptNumber.h"
+#include "game/Utf16Name.h"
+
+namespace korvat::sim {
+
+namespace {
+
+// Where a tap lands on a cell: the board's top-left pixel plus half a cell pitch.
+constexpr int64_t kCellTapX = 15;
+constexpr int64_t kCellTapY = 45;
+constexpr int64_t kCellPitch = 26;
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::vector<std::string_view> splitWords(std::string_view text) {
+    std::vector<std::string_view> words;
+    size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && isBlank(text[i])) {
+            ++i;
+        }
+        const size_t start = i;
+        while (i < text.size() && !isBlank(text[i])) {
+            ++i;
+        }
+        if (i > start) {
+            words.push_back(text.substr(start, i - start));
+        }
+    }
+    return words;
+}
+
+bool allBlank(std::string_view text) {
+    for (char c : text) {
+        if (!isBlank(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string join(std::initializer_list<std::string> parts) {
+    std::string text;
+    for (const std::string& part : parts) {
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += part;
+    }
+    return text;
+}
+
+}  // namespace
+
+ScriptDriver::ScriptDriver(Output& out, std::string homeDir)
+    : out_(out), host_(out, std::move(homeDir)), game_(host_) {
+    host_.attach(game_);
+    game_.initialise();
+}
+
+void ScriptDriver::runLine(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    if (allBlank(line) || line.front() == '#') {
+        return;
+    }
+    const size_t blank = line.find_first_of(" \t");
+    const std::string_view word = line.substr(0, blank);
+    const std::string_view rest =
+        blank == std::string_view::npos ? std::string_view{} : line.substr(blank + 1);
+    if (!runCommand(word, rest)) {
+        out_.line(std::string("error ") + std::string(line));
+    }
+}
+
+bool ScriptDriver::runCommand(std::string_view word, std::string_view rest) {
+    // Commands whose argument is the rest of the line, blanks and all.
+    if (word == "name") {
+        host_.playerName = cutToStoredName(std::string(rest));
+        return true;
+    }
+    if (word == "save") {
+        game_.onSaveGame(std::string(rest).c_str());
+        return true;
+    }
+    if (word == "load") {
+        game_.resumeLoadedGame(std::string(rest).c_str());
+        return true;
+    }
+
+    const std::vector<std::string_view> args = splitWords(rest);
+    if (args.empty()) {
+        if (word == "paint") {
+            game_.onPaint();
+        } else if (word == "undo") {
+            game_.onUndo();
+        } else if (word == "new") {
+            game_.onNewGame();
+        } else if (word == "lines") {
+            game_.onLinesMode();
+        } else if (word == "block") {
+            game_.onBlockMode();
+        } else if (word == "dump") {
+            dump();
+        } else if (word == "scores") {
+            printScores();
+        } else {
+            return false;
+        }
+        return true;
+    }
+    if (args.size() == 1) {
+        if (word == "time") {
+            const std::optional<uint32_t> seconds = parseModulo32(args[0]);
+            if (!seconds) {
+                return false;
+            }
+            host_.calendarSeconds = *seconds;
+            host_.ticks = *seconds * 1000u;
+            return true;
+        }
+        if (word == "tick") {
+            const std::optional<uint32_t> ms = parseModulo32(args[0]);
+            if (!ms) {
+                return false;
+            }
+            host_.ticks = *ms;
+            return true;
+        }
+        if (word == "timer") {
+            const std::optional<int32_t> id = parseInt32(args[0]);
+            if (id == static_cast<int32_t>(TimerId::Bounce)) {
+                game_.onTimer(TimerId::Bounce);
+            } else if (id == static_cast<int32_t>(TimerId::Clock)) {
+                game_.onTimer(TimerId::Clock);
+            } else {
+                return false;
+            }
+            return true;
+        }
+        return false;
+    }
+    if (args.size() == 2) {
+        if (word == "set") {
+            return setSetting(args[0], args[1]);
+        }
+        if (word != "tap" && word != "cell") {
+            return false;
+        }
+        const std::optional<int32_t> a = parseInt32(args[0]);
+        const std::optional<int32_t> b = parseInt32(args[1]);
+        if (!a || !b) {
+            return false;
+        }
+        if (word == "tap") {
+            game_.onBoardTap(*a, *b);
+            return true;
+        }
+        const int64_t x = kCellTapX + kCellPitch * *a;
+        const int64_t y = kCellTapY + kCellPitch * *b;
+        // A pixel beyond the 32-bit range lies far off the board: nothing to tap.
+        if (x >= INT32_MIN && x <= INT32_MAX && y >= INT32_MIN && y <= INT32_MAX) {
+            game_.onBoardTap(static_cast<int32_t>(x), static_cast<int32_t>(y));
+        }
+        return true;
+    }
+    return false;
+}
+
+bool ScriptDriver::setSetting(std::string_view name, std::string_view text) {
+    const std::optional<uint32_t> value = parseModulo32(text);
+    if (!value) {
+        return false;
+    }
+    Settings& settings = game_.state.settings;
+    uint32_t* member = name == "maxmark"     ? &settings.bestScore
+                       : name == "playsound" ? &settings.soundOn
+                       : name == "jump"      ? &settings.jumpDelay
+                       : name == "move"      ? &settings.moveDelay
+                       : name == "bum"       ? &settings.explosionDelay
+                       : name == "appear"    ? &settings.appearDelay
+                                             : nullptr;
+    if (member == nullptr) {
+        return false;
+    }
+    *member = *value;
+    return true;
+}
+
+void ScriptDriver::dump() {
+    const GameState& s = game_.state;
+    // The menu's check marks follow the Block flag, and so does the mode shown here.
+    out_.line(s.blockMode == 1 ? "mode block" : "mode lines");
+    out_.line("score " + std::to_string(s.score));
+    out_.line("best " + std::to_string(s.settings.bestScore));
+    out_.line("undo " + std::to_string(s.undoAvailable));
+    out_.line(join({"selected", std::to_string(s.selectedX), std::to_string(s.selectedY)}));
+    out_.line(join({"bounce", std::to_string(s.bounceFrame), std::to_string(s.bounceStep)}));
+    out_.line("seconds " + std::to_string(game_.playSeconds()));
+
+    std::string next = "next";
+    std::string cells = "cells";
+    for (int i = 0; i < kWaveSize; ++i) {
+        next += ' ' + std::to_string(s.nextColors[i]);
+        cells += ' ' + std::to_string(s.nextCells[i].x) + ' ' + std::to_string(s.nextCells[i].y);
+    }
+    out_.line(next);
+    out_.line(cells);
+
+    for (int32_t y = 0; y < kBoardSize; ++y) {
+        std::string row = "row " + std::to_string(y);
+        for (int32_t x = 0; x < kBoardSize; ++x) {
+            row += ' ' + std::to_string(s.board.at(x, y));
+        }
+        out_.line(row);
+    }
+
+    std::string route = "route";
+    for (const CellPos& cell : s.route) {
+        if (cell == CellPos{}) {
+            break;
+        }
+        route += ' ' + std::to_string(cell.x) + ' ' + std::to_string(cell.y);
+    }
+    out_.line(route);
+    out_.line("end");
+}
+
+void ScriptDriver::printScores() {
+    const HighScoreTable& table = game_.highScores;
+    for (int rank = 0; rank < kHighScoreRows; ++rank) {
+        const HighScoreEntry& entry = table.entries[rank];
+        char name[kNameMaxChars * 3 + 1];
+        utf16ToUtf8(entry.name, kNameMaxChars, name, sizeof name);
+        out_.line("score " + std::to_string(rank + 1) + '|' + name + '|' +
+                  std::to_string(entry.score) + '|' + std::to_string(entry.hours) + ':' +
+                  std::to_string(entry.minutes) + ':' + std::to_string(entry.seconds));
+    }
+    out_.line(
+        join({"lowest", std::to_string(table.lowest), "highest", std::to_string(table.highest)}));
+}
+
+}  // namespace korvat::sim

@@ -1,0 +1,122 @@
+#include "SimHost.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "game/Utf16Name.h"
+#include "storage/HighScoreFile.h"
+#include "storage/SavedGameFile.h"
+
+namespace korvat::sim {
+
+namespace {
+
+constexpr char kEndOfGame[] = "No more move!";
+constexpr uint32_t kClockMaxValue = 99999;
+
+}  // namespace
+
+void SimHost::seedRandom() {
+    std::srand(calendarSeconds);
+}
+
+int SimHost::nextRandom() {
+    return std::rand();
+}
+
+void SimHost::stopTimer(TimerId id) {
+    // Only the start of a new game stops the clock timer; it is the first thing it does.
+    if (id == TimerId::Clock) {
+        out_.line("newgame");
+    }
+}
+
+void SimHost::playSound(SoundId id) {
+    if (out_.enabled()) {
+        out_.line("sound " + std::to_string(static_cast<int32_t>(id)));
+    }
+}
+
+void SimHost::drawClockDigits(int32_t, int32_t, uint32_t value) {
+    if (!out_.enabled()) {
+        return;
+    }
+    // The digit drawing shows zeros for values it has no room for.
+    char text[16];
+    std::snprintf(text, sizeof text, "clock %05u", value > kClockMaxValue ? 0u : value);
+    out_.line(text);
+}
+
+void SimHost::showMessage(const char* text) {
+    if (std::strcmp(text, kEndOfGame) == 0 && game_ != nullptr) {
+        ++endedGames;
+        endedScoreSum += game_->state.score;
+    }
+    if (out_.enabled()) {
+        out_.line(std::string("message ") + text);
+    }
+}
+
+void SimHost::askPlayerName(char* name, size_t capacity) {
+    out_.line("namedialog");
+    if (capacity == 0) {
+        return;
+    }
+    // playerName already fits a stored name; a smaller buffer still gets whole characters.
+    size_t length = std::min(playerName.size(), capacity - 1);
+    while (length > 0 && length < playerName.size() &&
+           (static_cast<unsigned char>(playerName[length]) & 0xC0) == 0x80) {
+        --length;
+    }
+    std::memcpy(name, playerName.data(), length);
+    name[length] = '\0';
+}
+
+void SimHost::showHighScores() {
+    out_.line("highscores");
+    if (game_ != nullptr) {
+        game_->reloadHighScores();
+    }
+}
+
+bool SimHost::loadHighScores(HighScoreTable& table) {
+    if (homeDir_.empty()) {
+        return false;
+    }
+    return storage::loadHighScores(storage::highScorePath(homeDir_), table);
+}
+
+void SimHost::saveHighScores(const HighScoreTable& table) {
+    if (!homeDir_.empty()) {
+        storage::saveHighScores(storage::highScorePath(homeDir_), table);
+    }
+}
+
+void SimHost::loadSettings(Settings& settings) {
+    // The settings store is never touched: the defaults of a start with no stored values,
+    // which leave the best score taken from the table.
+    const Settings defaults{};
+    settings.soundOn = defaults.soundOn;
+    settings.jumpDelay = defaults.jumpDelay;
+    settings.moveDelay = defaults.moveDelay;
+    settings.explosionDelay = defaults.explosionDelay;
+    settings.appearDelay = defaults.appearDelay;
+}
+
+bool SimHost::writeSavedGame(const char* path, const SavedGame& game) {
+    return storage::saveGameToFile(path, game);
+}
+
+bool SimHost::readSavedGame(const char* path, SavedGame& game) {
+    return storage::loadGameFromFile(path, game);
+}
+
+std::string cutToStoredName(const std::string& text) {
+    char16_t units[kNameMaxChars + 1];
+    const int count = utf8ToUtf16Name(text.c_str(), units, kNameMaxChars);
+    char utf8[kNameMaxChars * 3 + 1];
+    utf16ToUtf8(units, count, utf8, sizeof utf8);
+    return utf8;
+}
+
+}  // namespace korvat::sim

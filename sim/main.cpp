@@ -1,0 +1,176 @@
+// korvat-sim: the real rules and files of the game, without a window, driven by a script.
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "Output.h"
+#include "RandomGames.h"
+#include "ScriptDriver.h"
+#include "ScriptNumber.h"
+
+namespace {
+
+constexpr int kUsageExit = 2;
+
+int usage() {
+    std::fputs(
+        "usage: korvat-sim --script FILE [--home DIR] | korvat-sim --random-games N --seed S\n",
+        stderr);
+    return kUsageExit;
+}
+
+struct CommandLine {
+    std::optional<std::string> script;
+    std::optional<std::string> home;
+    std::optional<uint64_t> randomGames;
+    std::optional<uint64_t> seed;
+    bool checkInvariants = false;
+};
+
+std::optional<uint64_t> parseCount(std::string_view text) {
+    if (text.empty() || text.size() > 18) {
+        return std::nullopt;
+    }
+    uint64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + static_cast<uint64_t>(c - '0');
+    }
+    return value;
+}
+
+std::optional<CommandLine> parseCommandLine(int argc, char** argv) {
+    CommandLine line;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view option = argv[i];
+        if (option == "--check-invariants") {  // for the tests
+            line.checkInvariants = true;
+            continue;
+        }
+        if (i + 1 >= argc) {
+            return std::nullopt;
+        }
+        const std::string value = argv[++i];
+        if (option == "--script" && !line.script) {
+            line.script = value;
+        } else if (option == "--home" && !line.home) {
+            line.home = value;
+        } else if (option == "--random-games" && !line.randomGames) {
+            line.randomGames = parseCount(value);
+            if (!line.randomGames) {
+                return std::nullopt;
+            }
+        } else if (option == "--seed" && !line.seed) {
+            line.seed = parseCount(value);
+            if (!line.seed) {
+                return std::nullopt;
+            }
+        } else {
+            return std::nullopt;
+        }
+    }
+    const bool scriptMode = line.script && !line.randomGames && !line.seed;
+    const bool randomMode = line.randomGames && line.seed && !line.script && !line.home;
+    if (!scriptMode && !randomMode) {
+        return std::nullopt;
+    }
+    if (line.checkInvariants && !randomMode) {
+        return std::nullopt;
+    }
+    return line;
+}
+
+int runRandomGames(const CommandLine& line) {
+    const korvat::sim::RandomGamesReport report =
+        korvat::sim::playRandomGames(*line.randomGames, *line.seed, line.checkInvariants);
+    const double perSecond =
+        report.elapsedSeconds > 0 ? static_cast<double>(report.moves) / report.elapsedSeconds : 0;
+    const double meanScore =
+        report.games > 0 ? static_cast<double>(report.scoreSum) / static_cast<double>(report.games)
+                         : 0;
+    std::printf("games %llu\nmoves %llu\nmoves per second %.0f\nmean final score %.2f\n",
+                static_cast<unsigned long long>(report.games),
+                static_cast<unsigned long long>(report.moves), perSecond, meanScore);
+    if (!report.failure.empty()) {
+        std::fprintf(stderr, "korvat-sim: invariant broken: %s\n", report.failure.c_str());
+        return EXIT_FAILURE;
+    }
+    return EXIT_SUCCESS;
+}
+
+// A fresh folder standing in for the program's directory, removed at exit.
+class TemporaryHome {
+  public:
+    TemporaryHome() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "korvat-sim-XXXXXX").string();
+        if (mkdtemp(pattern.data()) != nullptr) {
+            path_ = pattern;
+        }
+    }
+    ~TemporaryHome() {
+        if (!path_.empty()) {
+            std::error_code ignored;
+            std::filesystem::remove_all(path_, ignored);
+        }
+    }
+    TemporaryHome(const TemporaryHome&) = delete;
+    TemporaryHome& operator=(const TemporaryHome&) = delete;
+
+    const std::string& path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
+int runScript(const CommandLine& line) {
+    std::ifstream file;
+    std::istream* input = &std::cin;
+    if (*line.script != "-") {
+        file.open(*line.script, std::ios::binary);
+        if (!file) {
+            std::fprintf(stderr, "korvat-sim: cannot read %s\n", line.script->c_str());
+            return usage();
+        }
+        input = &file;
+    }
+
+    std::optional<TemporaryHome> temporary;
+    std::string home;
+    if (line.home) {
+        home = *line.home;
+    } else {
+        temporary.emplace();
+        if (temporary->path().empty()) {
+            std::fputs("korvat-sim: cannot create a temporary directory\n", stderr);
+            return EXIT_FAILURE;
+        }
+        home = temporary->path();
+    }
+
+    korvat::sim::Output out(stdout);
+    korvat::sim::ScriptDriver driver(out, home);
+    std::string text;
+    while (std::getline(*input, text)) {
+        driver.runLine(text);
+    }
+    std::fflush(stdout);
+    return EXIT_SUCCESS;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::optional<CommandLine> line = parseCommandLine(argc, argv);
+    if (!line) {
+        return usage();
+    }
+    return line->randomGames ? runRandomGames(*line) : runScript(*line);
+}
