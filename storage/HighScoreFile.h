@@ -1,0 +1,34 @@
+#pragma once
+// The high-score file "top.ten" beside the program, or in the user's data folder when the
+// program's folder cannot be written.
+#include <string>
+
+#include "game/HighScoreTable.h"
+#include "platform/KeyValueStore.h"
+
+namespace korvat::storage {
+
+// Longest path handed to the file system, terminator excluded.
+constexpr size_t kMaxPathBytes = 4095;
+
+// The folder of the running program, with its final '/'; empty when it cannot be found.
+std::string programDirectory();
+
+// programDir + "top.ten" (a '/' put between when missing); empty when longer than
+// kMaxPathBytes or programDir is empty.
+std::string highScorePath(const std::string& programDir);
+
+// highScorePath(programDir) when that folder can be written, else
+// $XDG_DATA_HOME/korvat/top.ten (~/.local/share/korvat/top.ten).
+std::string highScoreFileFor(const std::string& programDir);
+
+// Sets highest to 100 first. A file that cannot be read or is not exactly 480 bytes: false,
+// rows untouched. Otherwise the rows in file order, highest and lowest taken from them.
+bool loadHighScores(const std::string& path, HighScoreTable& table);
+
+// Writes the ten rows atomically, creating the folder when missing. The game ignores the
+// result: a failed write is silent.
+bool saveHighScores(const std::string& path, const HighScoreTable& table,
+                    platform::FileWriter writer = platform::writeAndSync);
+
+}  // namespace korvat::storage
