@@ -24,9 +24,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Failures inside the run throw, so that the fresh folder is removed on the way out.
+struct Failure {
+    std::string text;
+};
+
 [[noreturn]] void die(const std::string& text) {
-    std::cerr << text << '\n';
-    std::exit(1);
+    throw Failure{text};
 }
 
 void putWord(std::string& bytes, uint32_t value) {
@@ -168,7 +172,7 @@ std::vector<std::string> readLines(const fs::path& path) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     if (argc != 4) {
         die("usage: korvat-sim-script-check SIM SCRIPT EXPECTED");
     }
@@ -181,6 +185,13 @@ int main(int argc, char** argv) {
         die("cannot create a temporary folder");
     }
     const fs::path dir = pattern;
+    struct RemoveAtExit {
+        fs::path path;
+        ~RemoveAtExit() {
+            std::error_code ignored;
+            fs::remove_all(path, ignored);
+        }
+    } cleanup{dir};
     fs::create_directory(dir / "home");
     layOutFiles(script, dir);
 
@@ -200,7 +211,6 @@ int main(int argc, char** argv) {
 
     const std::vector<std::string> actual = readLines(actualPath);
     const std::vector<std::string> wanted = readLines(expected);
-    fs::remove_all(dir);
 
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         die("korvat-sim did not exit 0");
@@ -223,6 +233,17 @@ int main(int argc, char** argv) {
     for (size_t i = first; i < std::max(actual.size(), wanted.size()) && i < first + 12; ++i) {
         std::cerr << "  want: " << (i < wanted.size() ? wanted[i] : "<none>") << '\n'
                   << "  got:  " << (i < actual.size() ? actual[i] : "<none>") << '\n';
+    }
+    return 1;
+}
+
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const Failure& failure) {
+        std::cerr << failure.text << '\n';
+    } catch (const std::exception& error) {
+        std::cerr << "bad directive: " << error.what() << '\n';
     }
     return 1;
 }
