@@ -1,0 +1,190 @@
+#pragma once
+// A host that records what the rules ask of it, with a scripted generator and clock.
+#include <cstring>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "game/Game.h"
+
+namespace korvat::test {
+
+class FakeHost : public GameHost {
+  public:
+    // Generator: scripted values first, then a rand()-like sequence restarted from `now` at
+    // every seed, so that two batches within one "second" repeat each other.
+    std::deque<int> scripted;
+    uint32_t now = 1;
+    uint32_t tick = 0;
+    int seeds = 0;
+
+    std::vector<std::string> calls;
+    bool recordDrawing = true;
+
+    std::string playerName = "Ann";
+    uint32_t tickAfterNameDialog = 0;  // 0: the clock does not move while the dialog is open
+    bool highScoresOnDisk = false;
+    HighScoreTable diskTable{};
+    Settings storedSettings{};
+    bool settingsStored = false;
+    bool writeSucceeds = true;
+    SavedGame written{};
+    bool readSucceeds = true;
+    SavedGame toRead{};
+
+    uint32_t tickCount() override { return tick; }
+    void seedRandom() override {
+        ++seeds;
+        state_ = now;
+    }
+    int nextRandom() override {
+        if (!scripted.empty()) {
+            const int r = scripted.front();
+            scripted.pop_front();
+            return r;
+        }
+        state_ = state_ * 1103515245u + 12345u;
+        return static_cast<int>((state_ >> 16) & 0x7FFF);
+    }
+    void sleepMs(uint32_t ms) override { log("sleep " + std::to_string(ms)); }
+    void startTimer(TimerId id, uint32_t periodMs) override {
+        log("startTimer " + std::to_string(static_cast<int>(id)) + " " + std::to_string(periodMs));
+    }
+    void stopTimer(TimerId id) override {
+        log("stopTimer " + std::to_string(static_cast<int>(id)));
+    }
+    void playSound(SoundId id) override { log("sound " + std::to_string(static_cast<int>(id))); }
+
+    void redrawAll() override { draw("redrawAll"); }
+    void drawPanel() override { draw("drawPanel"); }
+    void drawBoardImage() override { draw("drawBoardImage"); }
+    void drawNextColors() override { draw("drawNextColors"); }
+    void drawNumber(int32_t x, int32_t y, uint32_t value) override {
+        draw("drawNumber " + std::to_string(x) + " " + std::to_string(y) + " " +
+             std::to_string(value));
+    }
+    void drawClockDigits(int32_t x, int32_t y, uint32_t value) override {
+        draw("drawClockDigits " + std::to_string(x) + " " + std::to_string(y) + " " +
+             std::to_string(value));
+    }
+    void drawHints() override { draw("drawHints"); }
+    void drawRestingBall(CellPos cell, int32_t color) override {
+        draw("drawRestingBall " + cellText(cell) + " " + std::to_string(color));
+    }
+    void drawBounceFrame(CellPos cell, int32_t color, int32_t frame) override {
+        draw("drawBounceFrame " + cellText(cell) + " " + std::to_string(color) + " " +
+             std::to_string(frame));
+    }
+    void drawExplosionFrame(int32_t f, int32_t r) override {
+        draw("drawExplosionFrame " + std::to_string(f) + " " + std::to_string(r));
+    }
+    void animateMove() override { log("animateMove"); }
+    void animateAppearance() override { log("animateAppearance"); }
+
+    void showMessage(const char* text) override { log(std::string("message ") + text); }
+    void askPlayerName(char* name, size_t capacity) override {
+        log("askPlayerName");
+        std::strncpy(name, playerName.c_str(), capacity - 1);
+        name[capacity - 1] = '\0';
+        if (tickAfterNameDialog != 0) {
+            tick = tickAfterNameDialog;
+        }
+    }
+    void showHighScores() override { log("showHighScores"); }
+    void setRuleCheckMarks(bool blockChecked) override {
+        log(std::string("checkMarks ") + (blockChecked ? "block" : "lines"));
+    }
+
+    bool loadHighScores(HighScoreTable& table) override {
+        log("loadHighScores");
+        if (!highScoresOnDisk) {
+            return false;
+        }
+        std::memcpy(table.entries, diskTable.entries, sizeof table.entries);
+        noteLoadedScores(table);
+        return true;
+    }
+    void saveHighScores(const HighScoreTable& table) override {
+        log("saveHighScores");
+        diskTable = table;
+        highScoresOnDisk = true;
+    }
+    void loadSettings(Settings& settings) override {
+        log("loadSettings");
+        if (settingsStored) {
+            settings = storedSettings;
+        }
+    }
+    bool writeSavedGame(const char*, const SavedGame& game) override {
+        log("writeSavedGame");
+        written = game;
+        return writeSucceeds;
+    }
+    bool readSavedGame(const char*, SavedGame& game) override {
+        log("readSavedGame");
+        if (readSucceeds) {
+            game = toRead;
+        }
+        return readSucceeds;
+    }
+
+    // Position of the first call that starts with `prefix` at or after `from`, or -1.
+    int find(const std::string& prefix, int from = 0) const {
+        for (int i = from; i < static_cast<int>(calls.size()); ++i) {
+            if (calls[i].rfind(prefix, 0) == 0) {
+                return i;
+            }
+        }
+        return -1;
+    }
+    int count(const std::string& prefix) const {
+        int n = 0;
+        for (const std::string& call : calls) {
+            n += call.rfind(prefix, 0) == 0 ? 1 : 0;
+        }
+        return n;
+    }
+
+  private:
+    static std::string cellText(CellPos cell) {
+        return std::to_string(cell.x) + "," + std::to_string(cell.y);
+    }
+    void log(const std::string& call) { calls.push_back(call); }
+    void draw(const std::string& call) {
+        if (recordDrawing) {
+            calls.push_back(call);
+        }
+    }
+
+    uint32_t state_ = 1;
+};
+
+// A game on an empty board in Lines rules, sound on, delays as by default, the first paint done.
+inline void clearBoard(Game& game) {
+    game.resetState();
+    game.state.newGamePending = 0;
+}
+
+inline void put(Game& game, std::initializer_list<CellPos> cells, int32_t color) {
+    for (const CellPos& cell : cells) {
+        game.state.board.at(cell.x, cell.y) = color;
+    }
+}
+
+inline int ballCount(const Game& game) {
+    int n = 0;
+    for (int32_t cell : game.state.board.cells) {
+        n += cell != EMPTY ? 1 : 0;
+    }
+    return n;
+}
+
+// The window pixel at the middle of a cell's sprite.
+inline int32_t pixelX(int32_t x) {
+    return 26 * x + 16;
+}
+inline int32_t pixelY(int32_t y) {
+    return 26 * y + 46;
+}
+
+}  // namespace korvat::test
