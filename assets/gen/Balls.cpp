@@ -53,14 +53,14 @@ Rgb shadeSample(Rgb base, double u, double v) {
     const double z = std::sqrt(std::max(0.0, 1.0 - u * u - v * v));
     constexpr double lx = -0.45, ly = -0.55, lz = 0.70;  // already close to unit length
     const double diffuse = std::max(0.0, u * lx + v * ly + z * lz);
-    // Half vector between the light and the viewer for the highlight.
-    const double hx = lx, hy = ly, hz = lz + 1.0;
-    const double hl = std::sqrt(hx * hx + hy * hy + hz * hz);
-    const double spec = std::pow(std::max(0.0, (u * hx + v * hy + z * hz) / hl), 40.0);
     const double light = 0.30 + 0.85 * diffuse;
-    Rgb lit{uint8_t(std::min(255.0, base.r * light)), uint8_t(std::min(255.0, base.g * light)),
-            uint8_t(std::min(255.0, base.b * light))};
-    return mix(lit, kWhite, std::min(1.0, spec * 0.95));
+    const Rgb lit{uint8_t(std::min(255.0, base.r * light)),
+                  uint8_t(std::min(255.0, base.g * light)),
+                  uint8_t(std::min(255.0, base.b * light))};
+    // A small highlight well off the centre, where it leaves the mark alone.
+    const double hu = u + 0.48, hv = v + 0.52;
+    const double shine = std::exp(-(hu * hu + hv * hv) / 0.018);
+    return mix(lit, kWhite, std::min(1.0, shine * 0.95));
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ constexpr Rgb kShadow{128, 128, 128};
 constexpr int kPitch = 26;
 
 constexpr Rgb kSegmentLit{96, 200, 255};
-constexpr Rgb kSegmentDim{0, 26, 38};
+constexpr Rgb kSegmentDim{0, 18, 28};
 
 // Segments a to g of each digit, as bits 0 to 6.
 constexpr unsigned kSegments[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
