@@ -1,0 +1,46 @@
+#include "PlatformDialogs.h"
+
+#include "platform/Display.h"
+#include "platform/FileChooser.h"
+#include "shell/AboutDialog.h"
+#include "shell/OptionsDialog.h"
+#include "shell/PlayerNameDialog.h"
+
+namespace korvat::shell {
+
+void PlatformDialogs::showMessage(const char* text) {
+    platform::messageBox(text, kApplicationName);
+}
+
+std::string PlatformDialogs::askPlayerName() {
+    PlayerNameDialog dialog;
+    dialog.DoModal();
+    return dialog.name();
+}
+
+void PlatformDialogs::showHighScores(Game& game) {
+    highScoresDialog_.attach(game);
+    highScoresDialog_.DoModal();
+}
+
+void PlatformDialogs::runOptions() {
+    OptionsDialog dialog(store_);
+    dialog.DoModal();
+}
+
+void PlatformDialogs::runAbout() {
+    AboutDialog dialog;
+    dialog.DoModal();
+}
+
+std::string PlatformDialogs::chooseSaveFile() {
+    return platform::chooseFile(platform::FileChooser::Mode::Save, kSavedGameFilter,
+                                kSavedGamePattern, kSavedGameExtension);
+}
+
+std::string PlatformDialogs::chooseLoadFile() {
+    return platform::chooseFile(platform::FileChooser::Mode::Open, kSavedGameFilter,
+                                kSavedGamePattern, kSavedGameExtension);
+}
+
+}  // namespace korvat::shell

@@ -1,0 +1,35 @@
+#pragma once
+// The real modal windows of the main window: message boxes, the name, high-score, Options and
+// About dialogs, and the file chooser for saved games.
+#include "platform/KeyValueStore.h"
+#include "shell/DialogRunner.h"
+#include "shell/HighScoresDialog.h"
+
+namespace korvat::shell {
+
+// The file chooser's single filter for saved games.
+inline constexpr char kSavedGameFilter[] = "(Korvat  files)";
+inline constexpr char kSavedGamePattern[] = "*.kvt";
+inline constexpr char kSavedGameExtension[] = "kvt";
+// Caption of message boxes: the program file's base name.
+inline constexpr char kApplicationName[] = "korvat";
+
+class PlatformDialogs final : public DialogRunner {
+  public:
+    explicit PlatformDialogs(platform::KeyValueStore& store) : store_(store) {}
+
+    void showMessage(const char* text) override;
+    std::string askPlayerName() override;
+    void showHighScores(Game& game) override;
+    void runOptions() override;
+    void runAbout() override;
+    std::string chooseSaveFile() override;
+    std::string chooseLoadFile() override;
+
+  private:
+    platform::KeyValueStore& store_;
+    // Lives as long as the main window and is shown as often as asked.
+    HighScoresDialog highScoresDialog_;
+};
+
+}  // namespace korvat::shell

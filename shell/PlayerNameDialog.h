@@ -1,0 +1,26 @@
+#pragma once
+// Asks a player who entered the high-score table for a name. OK is the only way out.
+#include <string>
+
+#include "platform/Dialog.h"
+
+namespace korvat::shell {
+
+class PlayerNameDialog : public platform::Dialog {
+  public:
+    static constexpr int kNameBox = 1002;
+
+    PlayerNameDialog();
+
+    // UTF-8, at most 15 UTF-16 units; empty until OK.
+    const std::string& name() const { return name_; }
+
+    bool OnInitDialog() override;
+    void OnCancel() override {}  // no Cancel: the name is always taken
+    bool DoDataExchange(bool save) override;
+
+  private:
+    std::string name_;
+};
+
+}  // namespace korvat::shell

@@ -1,0 +1,5 @@
+#include "shell/GameApp.h"
+
+int main() {
+    return korvat::shell::GameApp().run();
+}
