@@ -1,0 +1,97 @@
+// The board: its empty image, the balls at rest, the hints of the coming wave, single balls.
+#include "assets/Resources.h"
+#include "ui/Blit.h"
+#include "ui/Drawing.h"
+
+namespace korvat::ui {
+namespace {
+
+constexpr Area kBoardArea{kBoardRect.left, kBoardRect.top, kBoardWidth, kBoardHeight};
+
+// The board loops are bounded by the state's extents, never beyond the 9 x 9 grid.
+int32_t extent(int32_t n) {
+    return n < 0 ? 0 : (n > kBoardSize ? kBoardSize : n);
+}
+
+void drawBallAt(const DrawContext& ctx, int sheetId, CellPos cell, int32_t color, int32_t row) {
+    const SurfacePtr sheet = loadSheet(ctx, sheetId);
+    if (!sheet || !isBallColor(color) || !isCell(cell.x, cell.y)) {
+        return;
+    }
+    const Area at = cellArea(cell);
+    copyBall(sheet.get(), color, row, ctx.target, {at.x, at.y});
+    present(ctx, at);
+}
+
+}  // namespace
+
+void drawBoardImage(const DrawContext& ctx) {
+    const SurfacePtr image = loadSheet(ctx, res::kBoardImage);
+    if (!image) {
+        reportLoadError(ctx);
+        return;
+    }
+    copyArea(image.get(), {0, 0, kBoardWidth, kBoardHeight}, ctx.target,
+             {kBoardArea.x, kBoardArea.y});
+    present(ctx, kBoardArea);
+}
+
+void drawBoard(const DrawContext& ctx, const GameState& state) {
+    const SurfacePtr image = loadSheet(ctx, res::kBoardImage);
+    if (!image) {
+        reportLoadError(ctx);
+        return;
+    }
+    const SurfacePtr board = createOffscreen(ctx.target, kBoardWidth, kBoardHeight);
+    if (!board) {
+        return;
+    }
+    copyArea(image.get(), {0, 0, kBoardWidth, kBoardHeight}, board.get(), {0, 0});
+    const SurfacePtr balls = loadSheet(ctx, res::kBallSheet);
+    if (!balls) {
+        return;  // the window keeps what it showed
+    }
+    const int32_t columns = extent(state.boardColumns);
+    const int32_t rows = extent(state.boardRows);
+    for (int32_t x = 0; x < columns; ++x) {
+        for (int32_t y = 0; y < rows; ++y) {
+            copyBall(balls.get(), state.board.at(x, y), ballRow::kRest, board.get(),
+                     boardCellOrigin(x, y));
+        }
+    }
+    copyArea(board.get(), {0, 0, kBoardWidth, kBoardHeight}, ctx.target,
+             {kBoardArea.x, kBoardArea.y});
+    present(ctx, kBoardArea);
+}
+
+void drawHints(const DrawContext& ctx, const GameState& state) {
+    const SurfacePtr balls = loadSheet(ctx, res::kBallSheet);
+    if (!balls) {
+        reportLoadError(ctx);
+        return;
+    }
+    // Drawn over whatever the cell shows.
+    for (int32_t k = 0; k < kWaveSize; ++k) {
+        const CellPos cell = state.nextCells[k];
+        const int32_t c = state.nextColors[k];
+        if (isBallColor(c) && isCell(cell.x, cell.y)) {
+            const Area at = cellArea(cell);
+            copyBall(balls.get(), c, ballRow::kHint, ctx.target, {at.x, at.y});
+            present(ctx, at);
+        }
+    }
+}
+
+void drawRestingBall(const DrawContext& ctx, CellPos cell, int32_t color) {
+    drawBallAt(ctx, res::kBallSheet, cell, color, ballRow::kRest);
+}
+
+void drawBounceFrame(const DrawContext& ctx, CellPos cell, int32_t color, int32_t frame) {
+    // Frame 9 lies beyond the sheet: the cell keeps frame 8.
+    if (frame < 0 || frame >= kBounceFrames) {
+        return;
+    }
+    drawBallAt(ctx, res::kBounceSheet, cell, color, frame);
+}
+
+}  // namespace korvat::ui

@@ -1,0 +1,11 @@
+#include "ui/Sound.h"
+
+#include "platform/Audio.h"
+
+namespace korvat::ui {
+
+void playSound(SoundId id) {
+    platform::playSoundResource(soundResource(id));
+}
+
+}  // namespace korvat::ui
