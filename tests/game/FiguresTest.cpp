@@ -191,16 +191,6 @@ TEST_F(FiguresTest, BlockPointsAndBallsBySquaresCompleted) {
     }
 }
 
-TEST_F(FiguresTest, BlockRecordListsSquaresInTestOrder) {
-    put(game, {{4, 4}, {5, 5}, {5, 4}, {4, 5}, {3, 3}, {3, 4}, {4, 3}}, 2);
-    ASSERT_EQ(game.scanBlocks(4, 4), 1);
-    const CellPos expected[] = {{4, 4}, {3, 3}, {3, 4}, {4, 3}, {5, 5}, {5, 4}, {4, 5}};
-    ASSERT_EQ(game.state.figures[0].count, 7u);
-    for (int i = 0; i < 7; ++i) {
-        EXPECT_EQ(game.state.figures[0].cells[i], expected[i]) << i;
-    }
-}
-
 TEST_F(FiguresTest, BlockSquaresAtTheEdgesAndNonSquares) {
     put(game, {{0, 0}, {1, 0}, {0, 1}, {1, 1}}, 3);
     EXPECT_EQ(blockPoints(0, 0), 4u);

@@ -72,18 +72,6 @@ TEST_F(GenerationTest, ExactlyThreeFreeCellsAreAllPlanned) {
     }
 }
 
-TEST_F(GenerationTest, HandOverEmptiesTheAnnouncement) {
-    game.state.nextColors[0] = 2;
-    game.state.nextColors[1] = 5;
-    game.state.nextColors[2] = 7;
-    game.takeNextColors();
-    EXPECT_EQ(game.state.appearColors[0], 2);
-    EXPECT_EQ(game.state.appearColors[2], 7);
-    for (int32_t c : game.state.nextColors) {
-        EXPECT_EQ(c, -1);
-    }
-}
-
 TEST_F(GenerationTest, OnlyTheBallWhoseCellWasTakenMoves) {
     game.state.nextCells[0] = {0, 0};
     game.state.nextCells[1] = {1, 1};
