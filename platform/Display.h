@@ -20,7 +20,7 @@ constexpr int kMenuBarTop = kTitleBarHeight + kClientHeight;
 class Page;
 
 class Display {
-public:
+  public:
     static Display& instance();
 
     // Initialises SDL (video, audio, timer only) and opens the window titled `title`.
@@ -32,6 +32,9 @@ public:
     // quit is posted; returns the page's result. The page below gets onPaint when it is
     // uncovered. Timers keep firing for every page of the stack.
     int runModal(Page& page);
+    // As runModal, but only `area` (client coordinates) of the page's client surface is shown,
+    // over the page below, which keeps its title bar and menu bar (a message box).
+    int runModalOver(Page& page, const SDL_Rect& area);
     Page* topPage() const;
 
     // Ends every modal loop; the process is to exit with `exitCode`.
@@ -46,7 +49,7 @@ public:
 
     // Copies a client rectangle of `page` to the screen if the page is on top, and shows it.
     void presentClient(Page& page, const SDL_Rect* area);
-    // Redraws the title bar and menu bar of the top page.
+    // Redraws the title bar and menu bar of the top page (after a caption or check mark change).
     void presentChrome();
 
     // Brings the window to the front (another start of the program asked for it).
@@ -55,9 +58,12 @@ public:
     // A copy of the 240 x 320 device screen as shown (for tests), caller frees.
     SDL_Surface* snapshot() const;
     int scale() const;
+    // Window coordinates of the centre of a device-screen pixel, for injected mouse events.
+    SDL_Point windowPoint(int deviceX, int deviceY) const;
+    SDL_Window* window() const;
 };
 
-uint32_t tickCount();           // milliseconds, 32-bit, wraps
+uint32_t tickCount();  // milliseconds, 32-bit, wraps
 void sleepMs(uint32_t ms);
 
 // A modal message box over the current page: caption, text, one OK button.

@@ -10,7 +10,7 @@ namespace korvat::platform {
 class CommandBar;
 
 class Page {
-public:
+  public:
     Page();
     virtual ~Page();
     Page(const Page&) = delete;
@@ -22,12 +22,17 @@ public:
     // (again) and whenever the screen needs it.
     virtual void onPaint() = 0;
     virtual void onMouseDown(int /*x*/, int /*y*/) {}  // client coordinates
-    virtual void onKeyDown(const SDL_Keysym& /*key*/) {}
+    // Keys reach the page first; return true to keep Enter and Escape from becoming onOK and
+    // onCancel (a dialog's default button, an edit box).
+    virtual bool onKeyDown(const SDL_Keysym& /*key*/) { return false; }
     virtual void onTextInput(const char* /*utf8*/) {}
-    virtual void onOK() { endModal(1); }  // the OK button of the title bar, Enter
-    virtual void onCancel() { endModal(2); }  // Escape
+    virtual void onOK() { endModal(1); }        // the OK button of the title bar, Enter
+    virtual void onCancel() { endModal(2); }    // Escape
     virtual void onCommand(int /*command*/) {}  // menu items and menu-bar buttons
-    virtual void onTimer(int /*id*/) {}  // timers set for this page
+    virtual void onTimer(int /*id*/) {}         // timers set for this page
+    // The desktop window is being closed; sent to the bottom page of the stack. Posts a quit
+    // with code 0 unless overridden.
+    virtual void onClose();
     // The menu-bar contents while this page is on top; nullptr for an empty bar.
     virtual CommandBar* commandBar() { return nullptr; }
 
@@ -42,7 +47,7 @@ public:
     int modalResult() const { return result_; }
     void resetModal() { ended_ = false; }
 
-private:
+  private:
     SDL_Surface* client_;
     bool ended_ = false;
     int result_ = 0;

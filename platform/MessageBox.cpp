@@ -1,0 +1,176 @@
+#include "platform/MessageBox.h"
+
+#include <algorithm>
+
+#include "platform/Display.h"
+#include "platform/Font.h"
+#include "platform/Page.h"
+
+namespace korvat::platform {
+namespace {
+
+constexpr int kTextPixels = 12;
+constexpr int kLineHeight = 16;
+constexpr int kBoxWidth = 208;
+constexpr int kCaptionHeight = 20;
+constexpr int kMargin = 10;
+constexpr int kButtonWidth = 64;
+constexpr int kButtonHeight = 22;
+constexpr int kMaxLines = 10;  // longer texts are cut rather than spilling off the screen
+
+bool isContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// Longest prefix of `word` that fits `width`, at least one character (UTF-8 aware).
+size_t fittingPrefix(const std::string& word, int width) {
+    size_t best = 0;
+    size_t end = 0;
+    while (end < word.size()) {
+        size_t next = end + 1;
+        while (next < word.size() && isContinuationByte(word[next])) {
+            ++next;
+        }
+        if (best > 0 &&
+            textWidth(word.substr(0, next).c_str(), FontFace::System, kTextPixels) > width) {
+            break;
+        }
+        best = next;
+        end = next;
+    }
+    return best;
+}
+
+class MessageBoxPage : public Page {
+  public:
+    MessageBoxPage(const char* text, const char* caption)
+        : caption_(caption != nullptr ? caption : ""),
+          layout_(layoutMessageBox(text != nullptr ? text : "")) {}
+
+    const char* caption() const override { return caption_.c_str(); }
+
+    void onPaint() override {
+        SDL_Surface* s = clientSurface();
+        if (s == nullptr) {
+            return;
+        }
+        const SDL_Rect& box = layout_.box;
+        SDL_FillRect(s, &box, SDL_MapRGB(s->format, 0, 0, 0));
+        const SDL_Rect inside{box.x + 1, box.y + 1, box.w - 2, box.h - 2};
+        SDL_FillRect(s, &inside, SDL_MapRGB(s->format, 255, 255, 255));
+        SDL_FillRect(s, &layout_.captionBar, SDL_MapRGB(s->format, 0, 0, 128));
+        SDL_SetClipRect(s, &layout_.captionBar);
+        drawText(s, layout_.captionBar.x + 6, layout_.captionBar.y + 2, caption_.c_str(),
+                 SDL_Color{255, 255, 255, 255}, FontFace::SystemBold, kTextPixels);
+        SDL_SetClipRect(s, nullptr);
+        int y = layout_.textTop;
+        for (const std::string& line : layout_.lines) {
+            const int w = textWidth(line.c_str(), FontFace::System, kTextPixels);
+            drawText(s, box.x + (box.w - w) / 2, y, line.c_str(), SDL_Color{0, 0, 0, 255},
+                     FontFace::System, kTextPixels);
+            y += layout_.lineHeight;
+        }
+        drawButton(s);
+    }
+
+    void onMouseDown(int x, int y) override {
+        const SDL_Point p{x, y};
+        if (SDL_PointInRect(&p, &layout_.okButton)) {
+            endModal(1);
+        }
+    }
+    void onOK() override { endModal(1); }
+    void onCancel() override { endModal(1); }
+
+  private:
+    void drawButton(SDL_Surface* s) {
+        const SDL_Rect& b = layout_.okButton;
+        SDL_FillRect(s, &b, SDL_MapRGB(s->format, 0, 0, 0));
+        const SDL_Rect face{b.x + 1, b.y + 1, b.w - 2, b.h - 2};
+        SDL_FillRect(s, &face, SDL_MapRGB(s->format, 230, 230, 230));
+        const int w = textWidth("OK", FontFace::SystemBold, kTextPixels);
+        drawText(s, b.x + (b.w - w) / 2, b.y + (b.h - kTextPixels) / 2 - 2, "OK",
+                 SDL_Color{0, 0, 0, 255}, FontFace::SystemBold, kTextPixels);
+    }
+
+    std::string caption_;
+    MessageBoxLayout layout_;
+};
+
+}  // namespace
+
+std::vector<std::string> wrapText(const char* text, int width) {
+    std::vector<std::string> lines;
+    std::string paragraph;
+    const auto flushParagraph = [&] {
+        std::string line;
+        size_t at = 0;
+        while (at <= paragraph.size()) {
+            size_t end = paragraph.find(' ', at);
+            if (end == std::string::npos) {
+                end = paragraph.size();
+            }
+            std::string word = paragraph.substr(at, end - at);
+            at = end + 1;
+            std::string joined = line.empty() ? word : line + " " + word;
+            if (textWidth(joined.c_str(), FontFace::System, kTextPixels) <= width) {
+                line = std::move(joined);
+                continue;
+            }
+            if (!line.empty()) {
+                lines.push_back(line);
+                line.clear();
+            }
+            // A word wider than the line is broken where it must be.
+            while (textWidth(word.c_str(), FontFace::System, kTextPixels) > width) {
+                const size_t cut = fittingPrefix(word, width);
+                lines.push_back(word.substr(0, cut));
+                word.erase(0, cut);
+            }
+            line = word;
+        }
+        lines.push_back(line);
+        paragraph.clear();
+    };
+    for (const char* p = text; *p != '\0'; ++p) {
+        if (*p == '\r') {
+            continue;
+        }
+        if (*p == '\n') {
+            flushParagraph();
+        } else {
+            paragraph.push_back(*p);
+        }
+    }
+    flushParagraph();
+    return lines;
+}
+
+MessageBoxLayout layoutMessageBox(const char* text) {
+    MessageBoxLayout layout;
+    layout.lines = wrapText(text, kBoxWidth - 2 * kMargin);
+    if (layout.lines.size() > kMaxLines) {
+        layout.lines.resize(kMaxLines);
+    }
+    layout.lineHeight = kLineHeight;
+    const int lines = static_cast<int>(layout.lines.size());
+    const int height =
+        kCaptionHeight + kMargin + lines * kLineHeight + kMargin + kButtonHeight + kMargin;
+    layout.box =
+        SDL_Rect{(kClientWidth - kBoxWidth) / 2, (kClientHeight - height) / 2, kBoxWidth, height};
+    layout.captionBar =
+        SDL_Rect{layout.box.x + 1, layout.box.y + 1, kBoxWidth - 2, kCaptionHeight - 1};
+    layout.textLeft = layout.box.x + kMargin;
+    layout.textTop = layout.box.y + kCaptionHeight + kMargin;
+    layout.okButton =
+        SDL_Rect{layout.box.x + (kBoxWidth - kButtonWidth) / 2,
+                 layout.textTop + lines * kLineHeight + kMargin, kButtonWidth, kButtonHeight};
+    return layout;
+}
+
+void messageBox(const char* text, const char* caption) {
+    MessageBoxPage page(text, caption);
+    Display::instance().runModalOver(page, layoutMessageBox(text != nullptr ? text : "").box);
+}
+
+}  // namespace korvat::platform

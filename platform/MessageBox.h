@@ -1,0 +1,27 @@
+#pragma once
+// The message box: a framed box over the current page with a caption, the wrapped text and
+// one OK button. messageBox() (Display.h) shows it; the layout is here for tests.
+#include <SDL.h>
+
+#include <string>
+#include <vector>
+
+namespace korvat::platform {
+
+struct MessageBoxLayout {
+    SDL_Rect box;  // client coordinates
+    SDL_Rect captionBar;
+    SDL_Rect okButton;
+    int textLeft = 0;
+    int textTop = 0;
+    int lineHeight = 0;
+    std::vector<std::string> lines;
+};
+
+MessageBoxLayout layoutMessageBox(const char* text);
+
+// Breaks UTF-8 text into lines no wider than `width` pixels at the message font: at "\n",
+// between words, and inside words longer than a line.
+std::vector<std::string> wrapText(const char* text, int width);
+
+}  // namespace korvat::platform
