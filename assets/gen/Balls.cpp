@@ -13,13 +13,13 @@ namespace {
 // Lightness rises steadily from dark red to yellow, so no two colours share a grey level.
 constexpr Rgb kBases[8] = {
     {},               // unused
-    {235, 45, 40},    // 1 red
-    {125, 12, 18},    // 2 dark red
-    {215, 70, 215},   // 3 magenta
-    {255, 236, 60},   // 4 yellow
+    {215, 32, 28},    // 1 red
+    {70, 3, 6},       // 2 dark red
+    {210, 72, 210},   // 3 magenta
+    {255, 245, 70},   // 4 yellow
     {100, 215, 80},   // 5 green
-    {110, 228, 240},  // 6 cyan
-    {35, 65, 215},    // 7 blue
+    {110, 232, 245},  // 6 cyan
+    {25, 45, 190},    // 7 blue
 };
 
 // The marks, one shape per colour, in a 7 x 7 form for big balls and 5 x 5 for small ones.
@@ -68,7 +68,7 @@ Rgb shadeSample(Rgb base, double u, double v) {
 BallLook ballLook(int colour) {
     const Rgb base = kBases[colour];
     // Dark balls carry a light mark, light balls a dark one.
-    const Rgb mark = luma(base) < 128 ? mix(base, kWhite, 0.62) : mix(base, kBlack, 0.55);
+    const Rgb mark = luma(base) < 128 ? mix(base, kWhite, 0.5) : mix(base, kBlack, 0.55);
     return {base, mark};
 }
 
