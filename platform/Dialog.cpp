@@ -1,0 +1,384 @@
+#include "platform/Dialog.h"
+
+#include <utility>
+
+#include "platform/ControlsDrawing.h"
+#include "platform/Display.h"
+#include "platform/Font.h"
+
+namespace korvat::platform {
+
+DialogUnits dialogBaseUnits() {
+    // The average width of the Latin letters, as the device measures its dialog font.
+    static const char* const kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    DialogUnits units;
+    const int width = textWidth(kLetters, FontFace::System, kDialogFontPixels);
+    if (width > 0) {
+        units.baseX = width / 52;
+        units.baseY = draw::lineHeight();
+    }
+    return units;
+}
+
+bool parseUnsigned(const std::string& text, uint32_t& value) {
+    size_t at = 0;
+    const auto skipBlanks = [&] {
+        while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) {
+            ++at;
+        }
+    };
+    skipBlanks();
+    uint64_t number = 0;
+    const size_t firstDigit = at;
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+        number = number * 10 + static_cast<uint64_t>(text[at] - '0');
+        if (number > UINT32_MAX) {
+            return false;
+        }
+    }
+    if (at == firstDigit) {
+        return false;
+    }
+    skipBlanks();
+    if (at != text.size()) {
+        return false;
+    }
+    value = static_cast<uint32_t>(number);
+    return true;
+}
+
+Dialog::Dialog(int templateId) : Dialog(std::string{}) {
+    template_ = res::findDialog(templateId);
+    if (template_ != nullptr && template_->caption != nullptr) {
+        caption_ = template_->caption;
+    }
+}
+
+Dialog::Dialog(const res::DialogTemplate& dialogTemplate) : Dialog(std::string{}) {
+    template_ = &dialogTemplate;
+    if (template_->caption != nullptr) {
+        caption_ = template_->caption;
+    }
+}
+
+Dialog::Dialog(std::string caption) : caption_(std::move(caption)), units_(dialogBaseUnits()) {}
+
+Dialog::~Dialog() = default;
+
+int Dialog::DoModal() {
+    create();
+    return Display::instance().runModal(*this);
+}
+
+void Dialog::create() {
+    created_ = false;
+    focus_ = -1;
+    controls_.clear();
+    resetModal();
+    createControls();
+    created_ = true;
+    if (OnInitDialog()) {
+        for (size_t i = 0; i < controls_.size(); ++i) {
+            if (controls_[i]->focusable()) {
+                moveFocus(static_cast<int>(i), true);
+                break;
+            }
+        }
+    }
+}
+
+void Dialog::createControls() {
+    if (template_ == nullptr) {
+        return;
+    }
+    for (int i = 0; i < template_->controlCount; ++i) {
+        const res::ControlTemplate& t = template_->controls[i];
+        const SDL_Rect place = toPixels(t.x, t.y, t.width, t.height);
+        std::string text = t.text != nullptr ? t.text : "";
+        switch (t.kind) {
+            case res::ControlKind::Static:
+                addControl(std::make_unique<StaticText>(*this, t.id, place, std::move(text)));
+                break;
+            case res::ControlKind::Edit: {
+                auto edit = std::make_unique<EditBox>(
+                    *this, t.id, place, (t.style & res::kStyleDigitsOnly) != 0,
+                    (t.style & res::kStyleBorder) != 0, (t.style & res::kStyleAutoHScroll) != 0);
+                edit->setText(std::move(text));
+                addControl(std::move(edit));
+                break;
+            }
+            case res::ControlKind::PushButton:
+                addControl(std::make_unique<PushButton>(*this, t.id, place, std::move(text),
+                                                        (t.style & res::kStyleDefault) != 0));
+                break;
+            case res::ControlKind::CheckBox:
+                addControl(std::make_unique<CheckBox>(*this, t.id, place, std::move(text)));
+                break;
+        }
+    }
+}
+
+Control& Dialog::addControl(std::unique_ptr<Control> control) {
+    controls_.push_back(std::move(control));
+    return *controls_.back();
+}
+
+SDL_Rect Dialog::toPixels(int x, int y, int width, int height) const {
+    return {x * units_.baseX / 4, y * units_.baseY / 8, width * units_.baseX / 4,
+            height * units_.baseY / 8};
+}
+
+bool Dialog::OnInitDialog() {
+    DoDataExchange(false);
+    return true;
+}
+
+void Dialog::OnOK() {
+    if (DoDataExchange(true)) {
+        EndDialog(kIdOK);
+    }
+}
+
+void Dialog::OnCancel() {
+    EndDialog(kIdCancel);
+}
+
+bool Dialog::DoDataExchange(bool /*save*/) {
+    return true;
+}
+
+void Dialog::notify(const char* text) {
+    messageBox(text);
+}
+
+void Dialog::onPaint() {
+    SDL_Surface* surface = clientSurface();
+    if (surface == nullptr) {
+        return;
+    }
+    SDL_SetClipRect(surface, nullptr);
+    draw::fill(surface, {0, 0, surface->w, surface->h}, draw::kWhite);
+    for (size_t i = 0; i < controls_.size(); ++i) {
+        controls_[i]->paint(surface, static_cast<int>(i) == focus_);
+    }
+    onPaintExtra(surface);
+    present();
+}
+
+void Dialog::repaint() {
+    if (created_) {
+        onPaint();
+    }
+}
+
+void Dialog::onControlChanged() {
+    repaint();
+}
+
+void Dialog::onControlEvent(int id, ControlEvent event) {
+    if (event != ControlEvent::Clicked || dynamic_cast<PushButton*>(control(id)) == nullptr) {
+        return;
+    }
+    if (id == kIdOK) {
+        OnOK();
+    } else if (id == kIdCancel) {
+        OnCancel();
+    } else {
+        onButton(id);
+    }
+}
+
+void Dialog::onMouseDown(int x, int y) {
+    for (size_t i = 0; i < controls_.size(); ++i) {
+        Control& hit = *controls_[i];
+        if (!hit.focusable() || !hit.contains(x, y)) {
+            continue;
+        }
+        moveFocus(static_cast<int>(i), false);
+        hit.onMouseDown(x, y);
+        return;
+    }
+}
+
+bool Dialog::handleKey(const SDL_Keysym& key) {
+    Control* focused = focus_ >= 0 ? controls_[focus_].get() : nullptr;
+    switch (key.sym) {
+        case SDLK_TAB:
+            cycleFocus((key.mod & KMOD_SHIFT) != 0);
+            return true;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER: {
+            // A focused push button acts as the default one.
+            auto* button = dynamic_cast<PushButton*>(focused);
+            if (button == nullptr) {
+                button = defaultButton();
+            }
+            if (button != nullptr) {
+                button->click();
+            } else {
+                OnOK();
+            }
+            return true;
+        }
+        case SDLK_ESCAPE:
+            OnCancel();
+            return true;
+        default:
+            break;
+    }
+    if (focused != nullptr && focused->onKeyDown(key)) {
+        return true;
+    }
+    // Arrow keys move the focus between controls that do not use them.
+    if (key.sym == SDLK_DOWN || key.sym == SDLK_RIGHT || key.sym == SDLK_UP ||
+        key.sym == SDLK_LEFT) {
+        cycleFocus(key.sym == SDLK_UP || key.sym == SDLK_LEFT);
+        return true;
+    }
+    return false;
+}
+
+void Dialog::onTextInput(const char* utf8) {
+    if (focus_ >= 0) {
+        controls_[focus_]->onTextInput(utf8);
+    }
+}
+
+void Dialog::onMouseWheel(int rows) {
+    if (focus_ >= 0 && controls_[focus_]->onWheel(rows)) {
+        return;
+    }
+    for (const auto& c : controls_) {
+        if (c->onWheel(rows)) {
+            return;
+        }
+    }
+}
+
+PushButton* Dialog::defaultButton() const {
+    for (const auto& c : controls_) {
+        auto* button = dynamic_cast<PushButton*>(c.get());
+        if (button != nullptr && button->isDefault()) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+void Dialog::moveFocus(int index, bool byKeyboard) {
+    if (index != focus_) {
+        if (focus_ >= 0) {
+            controls_[focus_]->onFocus(false);
+        }
+        focus_ = index;
+        if (focus_ >= 0) {
+            controls_[focus_]->onFocus(true);
+        }
+    }
+    auto* edit = focus_ >= 0 ? dynamic_cast<EditBox*>(controls_[focus_].get()) : nullptr;
+    if (edit != nullptr && byKeyboard) {
+        edit->selectAll();  // typing replaces what the box held
+    }
+    repaint();
+}
+
+void Dialog::cycleFocus(bool backwards) {
+    const int count = static_cast<int>(controls_.size());
+    if (count == 0) {
+        return;
+    }
+    int at = focus_ >= 0 ? focus_ : (backwards ? 0 : count - 1);
+    for (int step = 0; step < count; ++step) {
+        at = (at + (backwards ? count - 1 : 1)) % count;
+        if (controls_[at]->focusable()) {
+            moveFocus(at, true);
+            return;
+        }
+    }
+}
+
+int Dialog::indexOf(int id) const {
+    for (size_t i = 0; i < controls_.size(); ++i) {
+        if (controls_[i]->id() == id) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+Control* Dialog::control(int id) const {
+    const int index = indexOf(id);
+    return index >= 0 ? controls_[index].get() : nullptr;
+}
+
+std::string Dialog::itemText(int id) const {
+    const Control* c = control(id);
+    return c != nullptr ? c->text() : std::string{};
+}
+
+void Dialog::setItemText(int id, std::string text) {
+    if (Control* c = control(id)) {
+        c->setText(std::move(text));
+    }
+}
+
+bool Dialog::isChecked(int id) const {
+    const auto* box = dynamic_cast<const CheckBox*>(control(id));
+    return box != nullptr && box->checked();
+}
+
+void Dialog::setChecked(int id, bool checked) {
+    if (auto* box = dynamic_cast<CheckBox*>(control(id))) {
+        box->setChecked(checked);
+    }
+}
+
+void Dialog::setFocus(int id) {
+    const int index = indexOf(id);
+    if (index >= 0 && controls_[index]->focusable()) {
+        moveFocus(index, true);
+    }
+}
+
+int Dialog::focusId() const {
+    return focus_ >= 0 ? controls_[focus_]->id() : -1;
+}
+
+void Dialog::limitText(int id, int utf16Units) {
+    if (auto* edit = dynamic_cast<EditBox*>(control(id))) {
+        edit->setLimit(utf16Units);
+    }
+}
+
+void Dialog::exchangeText(bool save, int id, std::string& value) {
+    if (save) {
+        value = itemText(id);
+    } else {
+        setItemText(id, value);
+    }
+}
+
+void Dialog::exchangeCheck(bool save, int id, bool& checked) {
+    if (save) {
+        checked = isChecked(id);
+    } else {
+        setChecked(id, checked);
+    }
+}
+
+bool Dialog::exchangeUnsigned(bool save, int id, uint32_t& value) {
+    if (!save) {
+        setItemText(id, std::to_string(value));
+        return true;
+    }
+    uint32_t parsed = 0;
+    if (!parseUnsigned(itemText(id), parsed)) {
+        notify("Please enter a positive integer.");
+        setFocus(id);
+        return false;
+    }
+    value = parsed;
+    return true;
+}
+
+}  // namespace korvat::platform

@@ -1,0 +1,117 @@
+#pragma once
+// A dialog from a template: shown full screen in the client area, controls placed from dialog
+// units, keyboard focus with Tab / Shift+Tab, the default push button on Enter, and data
+// exchange between the controls and the members of a subclass.
+#include <SDL.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "assets/Resources.h"
+#include "platform/Controls.h"
+#include "platform/Page.h"
+
+namespace korvat::platform {
+
+// Pixels per 4 horizontal and per 8 vertical dialog units, measured from the dialog font.
+struct DialogUnits {
+    int baseX = 6;
+    int baseY = 13;
+};
+DialogUnits dialogBaseUnits();
+
+// Result codes of DoModal for OK and Cancel.
+constexpr int kIdOK = 1;
+constexpr int kIdCancel = 2;
+
+class Dialog : public Page, public ControlOwner {
+  public:
+    explicit Dialog(int templateId);
+    explicit Dialog(const res::DialogTemplate& dialogTemplate);
+    ~Dialog() override;
+
+    // Builds the controls, runs OnInitDialog and the modal loop; returns the end result.
+    int DoModal();
+    // The part of DoModal before its loop, for driving a dialog without one.
+    void create();
+    void EndDialog(int result) { endModal(result); }
+
+    // Overridables. OnInitDialog fills the controls (DoDataExchange(false)); returning true
+    // puts the focus on the first control that takes it.
+    virtual bool OnInitDialog();
+    // Takes the controls (DoDataExchange(true)) and ends with kIdOK if that succeeds.
+    virtual void OnOK();
+    virtual void OnCancel();
+    // Moves the data between members and controls; false stops at an invalid entry.
+    virtual bool DoDataExchange(bool save);
+    // Custom painting after the controls.
+    virtual void onPaintExtra(SDL_Surface* /*surface*/) {}
+    // Push buttons other than OK and Cancel.
+    virtual void onButton(int /*id*/) {}
+
+    // Page.
+    const char* caption() const override { return caption_.c_str(); }
+    void onPaint() override;
+    void onMouseDown(int x, int y) override;
+    bool onKeyDown(const SDL_Keysym& key) override { return handleKey(key); }
+    void onTextInput(const char* utf8) override;
+    void onOK() override { OnOK(); }
+    void onCancel() override { OnCancel(); }
+    // Returns true when the key was used.
+    bool handleKey(const SDL_Keysym& key);
+    // Wheel turns, in rows (positive: down), go to the focused control or the first that
+    // scrolls.
+    void onMouseWheel(int rows);
+
+    // Controls and data exchange helpers; unknown ids are ignored.
+    Control* control(int id) const;
+    std::string itemText(int id) const;
+    void setItemText(int id, std::string text);
+    bool isChecked(int id) const;
+    void setChecked(int id, bool checked);
+    void setFocus(int id);
+    int focusId() const;  // -1 when nothing has the focus
+    void limitText(int id, int utf16Units);
+    void exchangeText(bool save, int id, std::string& value);
+    void exchangeCheck(bool save, int id, bool& checked);
+    // An unsigned decimal integer with blanks or tabs around it; anything else, an empty box
+    // or a number beyond 32 bits is refused with a message and the focus on the box.
+    bool exchangeUnsigned(bool save, int id, uint32_t& value);
+
+    // ControlOwner.
+    void onControlEvent(int id, ControlEvent event) override;
+    void onControlChanged() override;
+
+  protected:
+    // A dialog whose controls are built in code (createControls) rather than from a template.
+    explicit Dialog(std::string caption);
+    // Builds the controls; the default builds those of the template.
+    virtual void createControls();
+    Control& addControl(std::unique_ptr<Control> control);
+    // Pixels of a rectangle in dialog units.
+    SDL_Rect toPixels(int x, int y, int width, int height) const;
+    // Shows a message box; tests replace it.
+    virtual void notify(const char* text);
+    void repaint();
+
+  private:
+    void moveFocus(int index, bool byKeyboard);
+    void cycleFocus(bool backwards);
+    int indexOf(int id) const;
+    PushButton* defaultButton() const;
+
+    const res::DialogTemplate* template_ = nullptr;
+    std::string caption_;
+    DialogUnits units_;
+    std::vector<std::unique_ptr<Control>> controls_;
+    int focus_ = -1;  // index into controls_
+    bool created_ = false;
+};
+
+// Reads an unsigned decimal integer with optional blanks or tabs around it; false for anything
+// else, an empty text or a value beyond 32 bits.
+bool parseUnsigned(const std::string& text, uint32_t& value);
+
+}  // namespace korvat::platform
