@@ -75,7 +75,7 @@ constexpr Button kNewPage = {
     "..kkkkkkkkk.....", "..kwwwwwwwkk....", "..kwwwwwwwkwk...", "..kwwwwwwwkkkk..",
     "..kwwwwwwwwwwk..", "..kwwwwwwwwwwk..", "..kwwwwwwwwwwk..", "..kwwwwwwwwwwk..",
     "..kwwwwwwwwwwk..", "..kwwwwwwwwwwk..", "..kwwwwwwwwwwk..", "..kwwwwwwwwwwk..",
-    "..kwwwwwwwwwwk..", "..kkkkkkkkkkkkk.", "................",
+    "..kwwwwwwwwwwk..", "..kkkkkkkkkkkk..", "................",
 };
 
 // A small star, outlined so it shows on the white page and on the grey bar alike.
