@@ -13,7 +13,7 @@
 namespace korvat {
 
 class GameHost {
-public:
+  public:
     virtual ~GameHost() = default;
 
     // Clock and generator. seedRandom seeds with the calendar time in whole seconds.
@@ -25,6 +25,9 @@ public:
     // Window timers: ticks come back through Game::onTimer.
     virtual void startTimer(TimerId id, uint32_t periodMs) = 0;
     virtual void stopTimer(TimerId id) = 0;
+
+    // A new game is about to start (for hosts that report it; the window has no use for it).
+    virtual void newGameStarting() {}
 
     // The rules have already checked the sound switch.
     virtual void playSound(SoundId id) = 0;

@@ -67,6 +67,7 @@ void Game::spawnBalls() {
 }
 
 void Game::startNewGame() {
+    host_.newGameStarting();
     host_.stopTimer(TimerId::Bounce);
     host_.stopTimer(TimerId::Clock);
     state.carriedSeconds = 0;

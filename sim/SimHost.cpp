@@ -24,11 +24,10 @@ int SimHost::nextRandom() {
     return std::rand();
 }
 
-void SimHost::stopTimer(TimerId id) {
-    // Only the start of a new game stops the clock timer; it is the first thing it does.
-    if (id == TimerId::Clock) {
-        out_.line("newgame");
-    }
+void SimHost::stopTimer(TimerId) {}
+
+void SimHost::newGameStarting() {
+    out_.line("newgame");
 }
 
 void SimHost::playSound(SoundId id) {

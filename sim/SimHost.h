@@ -35,7 +35,8 @@ class SimHost final : public GameHost {
     void sleepMs(uint32_t) override {}
 
     void startTimer(TimerId, uint32_t) override {}
-    void stopTimer(TimerId id) override;
+    void stopTimer(TimerId) override;
+    void newGameStarting() override;
 
     void playSound(SoundId id) override;
 
