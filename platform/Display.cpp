@@ -224,12 +224,12 @@ void composeAndShowAll() {
     if (s.device == nullptr) {
         return;
     }
+    // Without pages the last picture stays until the window closes.
     if (s.stack.empty()) {
-        SDL_FillRect(s.device, nullptr, SDL_MapRGB(s.device->format, 0, 0, 0));
-    } else {
-        composeChrome();
-        composeClient(SDL_Rect{0, 0, kClientWidth, kClientHeight});
+        return;
     }
+    composeChrome();
+    composeClient(SDL_Rect{0, 0, kClientWidth, kClientHeight});
     const SDL_Rect all{0, 0, kScreenWidth, kScreenHeight};
     show(&all, 1);
 }
@@ -516,7 +516,7 @@ bool Display::open(const char* title) {
     refit();
     s.quit = false;
     s.quitCode = 0;
-    composeAndShowAll();
+    showWindow();
     return true;
 }
 
