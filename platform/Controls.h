@@ -106,7 +106,7 @@ class EditBox : public Control {
     // 0 restores the default limit. Text already longer stays as it is.
     void setLimit(int utf16Units);
     int limit() const { return limit_; }
-    size_t caret() const { return caret_; }  // byte offset into text()
+    size_t caret() const { return caret_; }        // byte offset into text()
     int scrollOffset() const { return scrollX_; }  // pixels of text hidden on the left
     // Inserts at the caret what fits the limit (and the digits-only rule); returns true when
     // all of it was taken.
