@@ -136,7 +136,11 @@ TEST_F(CommandBarOnScreen, ClickOnAMenuItemSendsItsCommandToTheOwner) {
     main.timerScript = [&](int step) {
         display.killTimer(main, step);
         if (step == 1) {
-            ASSERT_TRUE(bar.menuOpen());
+            if (!bar.menuOpen()) {
+                ADD_FAILURE() << "the drop-down did not open";
+                main.endModal(-1);
+                return;
+            }
             const SDL_Point save = itemPoint(bar, kSaveGame);
             pushClick(save.x, save.y);
             display.setTimer(main, 2, 20);
@@ -163,12 +167,16 @@ TEST_F(CommandBarOnScreen, SubPopUpItemAndImageButton) {
     main.timerScript = [&](int id) {
         ++step;
         if (step == 1) {
-            const SDL_Point newGame = itemPoint(bar, 0);  // first item: the sub-pop-up
-            static_cast<void>(newGame);
+            // The first item, "New game", holds the sub-pop-up.
             const SDL_Rect popup = bar.popupRects().at(0);
             pushClick(popup.x + 10, popup.y + 5);
         } else if (step == 2) {
-            ASSERT_EQ(bar.popupRects().size(), 2u);
+            if (bar.popupRects().size() != 2u) {
+                ADD_FAILURE() << "the sub-pop-up did not open";
+                display.killTimer(main, id);
+                main.endModal(-1);
+                return;
+            }
             const SDL_Point block = itemPoint(bar, kBlock);
             pushClick(block.x, block.y);
         } else if (step == 3) {
@@ -201,7 +209,12 @@ TEST_F(CommandBarOnScreen, ClickElsewhereClosesThePopUpAndTheClientShowsAgain) {
     main.timerScript = [&](int id) {
         ++step;
         if (step == 1) {
-            ASSERT_TRUE(bar.menuOpen());
+            if (!bar.menuOpen()) {
+                ADD_FAILURE() << "Alt+G did not open the menu";
+                display.killTimer(main, id);
+                main.endModal(-1);
+                return;
+            }
             popup = bar.popupRects().at(0);
             onPopup = screenPixel(popup.x + popup.w - 3, popup.y + 3);
             pushClick(230, kClientTop + 5);  // beside the pop-up
