@@ -6,10 +6,7 @@
 #include "assets/Resources.h"
 #include "platform/Display.h"
 #include "platform/Font.h"
-#if __has_include("platform/Resources.h")
 #include "platform/Resources.h"
-#define KORVAT_HAVE_LOAD_BITMAP 1
-#endif
 
 namespace korvat::platform {
 namespace {
@@ -172,11 +169,9 @@ bool CommandBar::addButtons(int toolbarId) {
     }
     imageWidth_ = toolbar->buttonWidth;
     imageHeight_ = toolbar->buttonHeight;
-#ifdef KORVAT_HAVE_LOAD_BITMAP
     if (images_ == nullptr) {
-        images_ = loadBitmap(toolbarId);
+        images_ = loadBitmap(toolbarId);  // without it the buttons show plain frames
     }
-#endif
     int image = 0;
     for (int i = 0; i < toolbar->commandCount; ++i) {
         const int command = toolbar->commands[i];
