@@ -174,8 +174,11 @@ bool SingleInstance::takeRaiseRequests() {
         if (readWithin(fd, request, sizeof request, kReadRequestMs, got) &&
             got >= sizeof kRequest - 1 &&
             std::memcmp(request, kRequest, sizeof kRequest - 1) == 0) {
-            send(fd, kAnswer, sizeof kAnswer - 1, MSG_NOSIGNAL);
-            asked = true;
+            // A start that has given up waiting is gone: its window request lapses with it.
+            if (send(fd, kAnswer, sizeof kAnswer - 1, MSG_NOSIGNAL) ==
+                static_cast<ssize_t>(sizeof kAnswer - 1)) {
+                asked = true;
+            }
         }
         close(fd);
     }
