@@ -197,6 +197,24 @@ class PlayTest : public ::testing::Test {
         ASSERT_EQ(waitExit(tool, 10000), 0);
     }
 
+    // Keys go to the window under the pointer (there is no window manager).
+    int pressKeys(const char* keys) {
+        const pid_t tool = spawn(
+            KORVAT_XDOTOOL,
+            {"mousemove", "--window", std::to_string(window_), "20", "20", "key", keys}, env_);
+        return waitExit(tool, 10000);
+    }
+    void startGame() {
+        const std::string program = copyProgram(KORVAT_PROGRAM, root_);
+        game_ = spawn(program, {}, env_);
+        ASSERT_GT(game_, 0);
+        ASSERT_TRUE(
+            waitFor([&] { return (window_ = findWindow(display_, "Korvat 1.2")) != 0; }, 15000));
+    }
+    bool settingsWritten() const {
+        return std::filesystem::exists(root_ + "/home/config/korvat/registry");
+    }
+
     std::string root_;
     std::string displayName_;
     std::vector<std::string> env_;
@@ -282,6 +300,24 @@ TEST_F(PlayTest, ClickingABallAndAFreeCellMovesTheBall) {
         15000))
         << "ball (" << fromX << "," << fromY << ") did not arrive at (" << toX << "," << toY << ")";
     EXPECT_TRUE(running(game_));
+}
+
+TEST_F(PlayTest, CtrlQEndsWith18WithoutWritingTheSettings) {
+    startGame();
+    ASSERT_TRUE(waitFor([&] { return Shot(display_, window_).valid(); }, 15000));
+    ASSERT_EQ(pressKeys("ctrl+q"), 0);
+    EXPECT_EQ(waitExit(game_, 15000), 18);
+    game_ = -1;
+    EXPECT_FALSE(settingsWritten());
+}
+
+TEST_F(PlayTest, EnterWritesTheSettingsAndEndsWith0) {
+    startGame();
+    ASSERT_TRUE(waitFor([&] { return Shot(display_, window_).valid(); }, 15000));
+    ASSERT_EQ(pressKeys("Return"), 0);
+    EXPECT_EQ(waitExit(game_, 15000), 0);
+    game_ = -1;
+    EXPECT_TRUE(settingsWritten());
 }
 
 }  // namespace
