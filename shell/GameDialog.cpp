@@ -311,11 +311,17 @@ ui::DrawContext GameDialog::drawContext() {
 
 template <typename Operation>
 void GameDialog::draw(Operation&& operation) {
-    SDL_Rect area;
-    cursor_.lift(clientSurface(), area);
+    SDL_Rect lifted;
+    const bool wasDrawn = cursor_.lift(clientSurface(), lifted);
     operation(drawContext());
-    if (cursor_.drop(clientSurface(), area)) {
-        present(&area);
+    SDL_Rect dropped;
+    const bool drawn = cursor_.drop(clientSurface(), dropped);
+    // The screen still shows the frame where it was unless the operation drew over it.
+    if (wasDrawn && !(drawn && SDL_RectEquals(&lifted, &dropped))) {
+        present(&lifted);
+    }
+    if (drawn) {
+        present(&dropped);
     }
 }
 

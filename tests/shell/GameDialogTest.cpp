@@ -331,6 +331,33 @@ TEST_F(GameDialogTest, KeyboardCursorShowsMovesTapsAndHidesOnAMouseTap) {
     SDL_FreeSurface(plain);
 }
 
+TEST_F(GameDialogTest, AMovedCursorLeavesNoFrameBehindOnTheScreen) {
+    // Keys and a close request queued for the window's own event loop.
+    for (SDL_Keycode sym : {SDLK_RIGHT, SDLK_RIGHT}) {
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.keysym.sym = sym;
+        SDL_PushEvent(&e);
+    }
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    platform::Display& display = platform::Display::instance();
+    display.runModal(*dialog_);
+    SDL_Surface* screen = display.snapshot();
+    ASSERT_NE(screen, nullptr);
+    auto frameColorAt = [&](CellPos cell) {
+        const SDL_Rect r = BoardCursor::frameRect(cell);
+        const SDL_Color c = testing::pixelAt(screen, r.x, r.y + platform::kClientTop);
+        return c.r == 0 && c.g == 0 && c.b == 128;
+    };
+    EXPECT_FALSE(frameColorAt({4, 4}));
+    EXPECT_TRUE(frameColorAt({5, 4}));
+    SDL_FreeSurface(screen);
+    display.close();
+    ASSERT_TRUE(display.open("Korvat 1.2"));
+}
+
 TEST_F(GameDialogTest, ShortcutsGoThroughTheCommandTable) {
     EXPECT_TRUE(dialog_->onKeyDown(key(SDLK_s, KMOD_LCTRL)));
     EXPECT_EQ(dialogs_.calls.back(), "save");
