@@ -1,0 +1,266 @@
+#include "XvfbSession.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <thread>
+
+extern char** environ;
+
+namespace korvat::e2e {
+namespace {
+
+constexpr int kDeviceWidth = 240;
+constexpr int kDeviceHeight = 320;
+
+uint32_t bigEndian32(const unsigned char* p) {
+    return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
+}
+
+pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv,
+            int keepFd = -1) {
+    std::vector<char*> args;
+    for (const std::string& a : argv)
+        args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    // The extra variables replace inherited ones of the same name.
+    std::vector<std::string> envStrings;
+    for (char** e = environ; *e; ++e) {
+        const std::string entry(*e);
+        const std::string name = entry.substr(0, entry.find('=') + 1);
+        bool replaced = false;
+        for (const std::string& extra : extraEnv) {
+            replaced = replaced || extra.rfind(name, 0) == 0;
+        }
+        if (!replaced)
+            envStrings.push_back(entry);
+    }
+    for (const std::string& e : extraEnv)
+        envStrings.push_back(e);
+    std::vector<char*> env;
+    for (std::string& e : envStrings)
+        env.push_back(e.data());
+    env.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    const int devNull = open("/dev/null", O_WRONLY);
+    if (devNull >= 0 && keepFd != 1)
+        posix_spawn_file_actions_adddup2(&actions, devNull, 1);
+    pid_t pid = -1;
+    if (posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), env.data()) != 0)
+        pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    if (devNull >= 0)
+        close(devNull);
+    return pid;
+}
+
+void stop(pid_t& pid) {
+    if (pid <= 0)
+        return;
+    kill(pid, SIGTERM);
+    for (int i = 0; i < 50; ++i) {
+        if (waitpid(pid, nullptr, WNOHANG) == pid) {
+            pid = -1;
+            return;
+        }
+        pause(20);
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    pid = -1;
+}
+
+}  // namespace
+
+void pause(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+XvfbSession::XvfbSession(int screenWidth, int screenHeight) {
+    char dirTemplate[] = "/tmp/korvat-xvfb-XXXXXX";
+    if (!mkdtemp(dirTemplate))
+        return;
+    fbDir_ = dirTemplate;
+    int fds[2];
+    if (pipe(fds) != 0)
+        return;
+    // -displayfd lets the server pick a free display and tell us its number.
+    const std::string screen =
+        std::to_string(screenWidth) + "x" + std::to_string(screenHeight) + "x24";
+    server_ = spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen, "-fbdir",
+                     fbDir_, "-nolisten", "tcp", "-noreset"},
+                    {});
+    close(fds[1]);
+    std::string number;
+    pollfd waitFor{fds[0], POLLIN, 0};
+    while (server_ > 0 && poll(&waitFor, 1, 10000) > 0) {
+        char c = 0;
+        if (read(fds[0], &c, 1) != 1 || c == '\n')
+            break;
+        number += c;
+    }
+    close(fds[0]);
+    if (!number.empty())
+        display_ = std::atoi(number.c_str());
+}
+
+XvfbSession::~XvfbSession() {
+    stop(program_);
+    stop(server_);
+    if (!fbDir_.empty()) {
+        std::remove((fbDir_ + "/Xvfb_screen0").c_str());
+        rmdir(fbDir_.c_str());
+    }
+}
+
+int XvfbSession::run(const std::string& command) const {
+    const std::string full = "DISPLAY=" + displayName() + " " + command + " >/dev/null 2>&1";
+    return std::system(full.c_str());
+}
+
+std::string XvfbSession::capture(const std::string& command) const {
+    const std::string full = "DISPLAY=" + displayName() + " " + command + " 2>/dev/null";
+    std::string out;
+    if (FILE* pipe = popen(full.c_str(), "r")) {
+        char buffer[256];
+        while (fgets(buffer, sizeof buffer, pipe))
+            out += buffer;
+        pclose(pipe);
+    }
+    return out;
+}
+
+bool XvfbSession::startProgram(const std::string& program,
+                               const std::vector<std::string>& environment,
+                               const std::string& windowName) {
+    std::vector<std::string> env = environment;
+    env.push_back("DISPLAY=" + displayName());
+    program_ = spawn({program}, env);
+    if (program_ <= 0)
+        return false;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::istringstream ids(
+            capture("xdotool search --onlyvisible --name '^" + windowName + "$'"));
+        if (ids >> windowId_)
+            return measureDevice();
+        pause(100);
+    }
+    return false;
+}
+
+int XvfbSession::waitForExit(int timeoutMs) {
+    for (int waited = 0; program_ > 0 && waited <= timeoutMs; waited += 20) {
+        int status = 0;
+        if (waitpid(program_, &status, WNOHANG) == program_) {
+            program_ = -1;
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        pause(20);
+    }
+    return -1;
+}
+
+bool XvfbSession::measureDevice() {
+    std::istringstream geometry(capture("xdotool getwindowgeometry --shell " + windowId_));
+    int x = -1, y = -1, width = 0, height = 0;
+    for (std::string line; std::getline(geometry, line);) {
+        const size_t eq = line.find('=');
+        if (eq == std::string::npos)
+            continue;
+        const std::string name = line.substr(0, eq);
+        const int value = std::atoi(line.c_str() + eq + 1);
+        if (name == "X")
+            x = value;
+        if (name == "Y")
+            y = value;
+        if (name == "WIDTH")
+            width = value;
+        if (name == "HEIGHT")
+            height = value;
+    }
+    if (x < 0 || width < kDeviceWidth || height < kDeviceHeight)
+        return false;
+    scale_ = std::min(width / kDeviceWidth, height / kDeviceHeight);
+    originX_ = x + (width - kDeviceWidth * scale_) / 2;
+    originY_ = y + (height - kDeviceHeight * scale_) / 2;
+    return true;
+}
+
+void XvfbSession::clickDevice(int deviceX, int deviceY) {
+    const int x = originX_ + deviceX * scale_ + scale_ / 2;
+    const int y = originY_ + deviceY * scale_ + scale_ / 2;
+    run("xdotool mousemove --sync " + std::to_string(x) + " " + std::to_string(y) + " click 1");
+}
+
+void XvfbSession::key(const std::string& keys) {
+    run("xdotool key --window " + windowId_ + " " + keys);
+}
+
+void XvfbSession::type(const std::string& text) {
+    run("xdotool type --delay 20 '" + text + "'");
+}
+
+Screenshot XvfbSession::screenshot() const {
+    Screenshot shot;
+    std::ifstream file(fbDir_ + "/Xvfb_screen0", std::ios::binary);
+    const std::vector<unsigned char> data((std::istreambuf_iterator<char>(file)),
+                                          std::istreambuf_iterator<char>());
+    if (data.size() < 100)
+        return shot;
+    const unsigned char* h = data.data();
+    const uint32_t headerSize = bigEndian32(h);
+    const uint32_t width = bigEndian32(h + 16), height = bigEndian32(h + 20);
+    const uint32_t bitsPerPixel = bigEndian32(h + 44), bytesPerLine = bigEndian32(h + 48);
+    const uint32_t colours = bigEndian32(h + 76);
+    const size_t offset = headerSize + colours * 12;
+    if (bitsPerPixel != 32 || data.size() < offset + size_t{bytesPerLine} * height)
+        return shot;
+    shot.width = static_cast<int>(width);
+    shot.height = static_cast<int>(height);
+    shot.pixels.resize(size_t{width} * height);
+    for (uint32_t y = 0; y < height; ++y) {
+        const unsigned char* row = h + offset + size_t{y} * bytesPerLine;
+        for (uint32_t x = 0; x < width; ++x) {
+            const unsigned char* p = row + 4 * x;  // little-endian 0x00RRGGBB
+            shot.pixels[size_t{y} * width + x] = Rgb{p[2], p[1], p[0]};
+        }
+    }
+    return shot;
+}
+
+void XvfbSession::keepScreenshot(const std::string& path) const {
+    std::ifstream in(fbDir_ + "/Xvfb_screen0", std::ios::binary);
+    std::ofstream out(path, std::ios::binary);
+    out << in.rdbuf();
+}
+
+Rgb XvfbSession::devicePixel(const Screenshot& shot, int deviceX, int deviceY) const {
+    const int x = originX_ + deviceX * scale_, y = originY_ + deviceY * scale_;
+    if (x < 0 || y < 0 || x >= shot.width || y >= shot.height)
+        return {};
+    return shot.at(x, y);
+}
+
+bool XvfbSession::waitForDevicePixel(int deviceX, int deviceY, Rgb colour, int timeoutMs) {
+    for (int waited = 0; waited <= timeoutMs; waited += 50) {
+        if (devicePixel(screenshot(), deviceX, deviceY) == colour)
+            return true;
+        pause(50);
+    }
+    return false;
+}
+
+}  // namespace korvat::e2e

@@ -1,0 +1,73 @@
+#pragma once
+// Runs the real program on a private Xvfb server and plays it as a player would: real mouse
+// clicks and keys through xdotool, screenshots read from the server's frame-buffer file.
+#include <sys/types.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace korvat::e2e {
+
+struct Rgb {
+    uint8_t r = 0, g = 0, b = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// The whole X screen as last read.
+struct Screenshot {
+    int width = 0;
+    int height = 0;
+    std::vector<Rgb> pixels;
+    Rgb at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+class XvfbSession {
+  public:
+    XvfbSession(int screenWidth, int screenHeight);
+    ~XvfbSession();
+    XvfbSession(const XvfbSession&) = delete;
+    XvfbSession& operator=(const XvfbSession&) = delete;
+
+    bool ready() const { return display_ >= 0; }
+    std::string displayName() const { return ":" + std::to_string(display_); }
+
+    // Starts `program` with the given extra environment (NAME=value) and waits for its window.
+    bool startProgram(const std::string& program, const std::vector<std::string>& environment,
+                      const std::string& windowName);
+    // Exit code of the program once it ended (waits up to timeoutMs), or -1.
+    int waitForExit(int timeoutMs);
+    pid_t programPid() const { return program_; }
+
+    // Device-screen geometry of the game window: device pixel (x, y) is shown at
+    // (originX + x * scale, originY + y * scale) on the X screen.
+    bool measureDevice();
+    int scale() const { return scale_; }
+
+    void clickDevice(int deviceX, int deviceY);
+    void key(const std::string& keys);  // xdotool key names, e.g. "ctrl+z"
+    void type(const std::string& text);
+    Screenshot screenshot() const;
+    // Copies the X screen as an XWD file, for looking at a failure.
+    void keepScreenshot(const std::string& path) const;
+    // The colour of a device pixel in a screenshot.
+    Rgb devicePixel(const Screenshot& shot, int deviceX, int deviceY) const;
+    // Waits until the device pixel shows `colour` (the program draws asynchronously).
+    bool waitForDevicePixel(int deviceX, int deviceY, Rgb colour, int timeoutMs);
+
+  private:
+    int run(const std::string& command) const;
+    std::string capture(const std::string& command) const;
+
+    std::string fbDir_;
+    pid_t server_ = -1;
+    pid_t program_ = -1;
+    int display_ = -1;
+    std::string windowId_;
+    int originX_ = 0, originY_ = 0, scale_ = 1;
+};
+
+// Sleeps, in milliseconds.
+void pause(int ms);
+
+}  // namespace korvat::e2e
