@@ -453,6 +453,10 @@ int runLayer(Page& page, bool overlay, const SDL_Rect& area) {
         SDL_Event event;
         if (SDL_WaitEventTimeout(&event, wait < 0 ? -1 : wait) != 0) {
             dispatch(event);
+            // Timer ticks come only when no other input waits, as window timers do.
+            while (!loopEnded(depth) && SDL_PollEvent(&event) != 0) {
+                dispatch(event);
+            }
         }
     }
     // Nested loops end from the top, so this page is the top one here.

@@ -218,7 +218,8 @@ TEST_F(CommandBarOnScreen, ClickElsewhereClosesThePopUpAndTheClientShowsAgain) {
             popup = bar.popupRects().at(0);
             onPopup = screenPixel(popup.x + popup.w - 3, popup.y + 3);
             pushClick(230, kClientTop + 5);  // beside the pop-up
-        } else {
+        } else if (!bar.menuOpen() || step > 100) {
+            // A loaded machine may tick again before the click is taken.
             display.killTimer(main, id);
             main.endModal(0);
         }
