@@ -1,0 +1,380 @@
+// The game against a bare SDL program on a private Xvfb server: time from start to the first
+// frame on the X screen, peak resident memory, and processor time while idle (the game with a
+// ball selected and bouncing). The screen is read from the server's frame-buffer file, so
+// nothing in the programs is instrumented.
+//
+// Usage: korvat-startup-bench GAME BARE [RUNS] [IDLE_SECONDS]
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "XvfbSession.h"
+
+extern char** environ;
+
+namespace korvat::bench {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using e2e::Rgb;
+
+constexpr int kScreenWidth = 600;  // room for the window at scale 2 with a margin around it
+constexpr int kScreenHeight = 700;
+constexpr int kScale = 2;
+constexpr int kDeviceWidth = 240;
+constexpr int kDeviceHeight = 320;
+constexpr Rgb kBoardGrey{192, 192, 192};
+constexpr Rgb kWhite{255, 255, 255};
+
+// Device pixel of the sprite of cell (x, y) that a resting ball covers.
+int cellProbeX(int x) {
+    return 26 * x + 6 + 4;
+}
+int cellProbeY(int y) {
+    return 26 + 26 * y + 36 + 10;
+}
+
+uint32_t bigEndian32(const unsigned char* p) {
+    return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
+}
+
+// The server's screen as a live view of its frame-buffer file: reading a pixel costs nothing,
+// so polling does not take processor time from the program being measured.
+class LiveScreen {
+  public:
+    bool open(const std::string& path) {
+        fd_ = ::open(path.c_str(), O_RDONLY);
+        struct stat info {};
+        if (fd_ < 0 || fstat(fd_, &info) != 0) {
+            return false;
+        }
+        size_ = static_cast<size_t>(info.st_size);
+        void* map = mmap(nullptr, size_, PROT_READ, MAP_SHARED, fd_, 0);
+        if (map == MAP_FAILED || size_ < 100) {
+            return false;
+        }
+        data_ = static_cast<const unsigned char*>(map);
+        const uint32_t header = bigEndian32(data_);
+        width_ = static_cast<int>(bigEndian32(data_ + 16));
+        height_ = static_cast<int>(bigEndian32(data_ + 20));
+        bytesPerLine_ = bigEndian32(data_ + 48);
+        offset_ = header + bigEndian32(data_ + 76) * 12;
+        return bigEndian32(data_ + 44) == 32 &&
+               offset_ + size_t{bytesPerLine_} * static_cast<size_t>(height_) <= size_;
+    }
+    ~LiveScreen() {
+        if (data_ != nullptr) {
+            munmap(const_cast<unsigned char*>(data_), size_);
+        }
+        if (fd_ >= 0) {
+            close(fd_);
+        }
+    }
+    // The device screen is centred on the X screen (no window manager moves it).
+    Rgb device(int x, int y) const {
+        const int sx = (width_ - kDeviceWidth * kScale) / 2 + x * kScale;
+        const int sy = (height_ - kDeviceHeight * kScale) / 2 + y * kScale;
+        const unsigned char* p = data_ + offset_ + size_t{bytesPerLine_} * sy + 4 * size_t(sx);
+        return Rgb{p[2], p[1], p[0]};
+    }
+
+  private:
+    int fd_ = -1;
+    size_t size_ = 0;
+    const unsigned char* data_ = nullptr;
+    int width_ = 0, height_ = 0;
+    uint32_t bytesPerLine_ = 0;
+    size_t offset_ = 0;
+};
+
+// The bare program's frame: the middle of its window is white.
+bool bareFrameShown(const LiveScreen& screen) {
+    return screen.device(120, 160) == kWhite && screen.device(121, 160) == kWhite &&
+           screen.device(120, 161) == kWhite;
+}
+
+// The game's first frame: its board drawn (most cells show the grey tile; a few hold balls).
+bool gameFrameShown(const LiveScreen& screen) {
+    int grey = 0;
+    for (int x = 0; x < 9; ++x) {
+        for (int y = 0; y < 9; ++y) {
+            grey += screen.device(cellProbeX(x), cellProbeY(y)) == kBoardGrey ? 1 : 0;
+        }
+    }
+    return grey >= 50;
+}
+
+// The frame-buffer file of the Xvfb server this process started.
+std::string serverFrameBuffer() {
+    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+        std::ifstream stat(entry.path() / "stat");
+        std::string line;
+        if (!std::getline(stat, line)) {
+            continue;
+        }
+        const size_t close = line.rfind(')');
+        const size_t open = line.find('(');
+        if (close == std::string::npos || open == std::string::npos) {
+            continue;
+        }
+        std::istringstream rest(line.substr(close + 2));
+        char state = 0;
+        pid_t parent = 0;
+        rest >> state >> parent;
+        if (parent != getpid() || line.substr(open + 1, close - open - 1) != "Xvfb") {
+            continue;
+        }
+        std::ifstream cmdline(entry.path() / "cmdline", std::ios::binary);
+        std::vector<std::string> args;
+        for (std::string arg; std::getline(cmdline, arg, '\0');) {
+            args.push_back(arg);
+        }
+        for (size_t i = 0; i + 1 < args.size(); ++i) {
+            if (args[i] == "-fbdir") {
+                return args[i + 1] + "/Xvfb_screen0";
+            }
+        }
+    }
+    return {};
+}
+
+pid_t spawn(const std::string& program, const std::vector<std::string>& extraEnv) {
+    std::vector<std::string> envStrings;
+    for (char** e = environ; *e != nullptr; ++e) {
+        envStrings.emplace_back(*e);
+    }
+    envStrings.insert(envStrings.end(), extraEnv.begin(), extraEnv.end());
+    std::vector<char*> env;
+    for (std::string& e : envStrings) {
+        env.push_back(e.data());
+    }
+    env.push_back(nullptr);
+    char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+    pid_t pid = -1;
+    if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, env.data()) != 0) {
+        return -1;
+    }
+    return pid;
+}
+
+void stop(pid_t pid) {
+    kill(pid, SIGTERM);
+    for (int i = 0; i < 200; ++i) {
+        if (waitpid(pid, nullptr, WNOHANG) == pid) {
+            return;
+        }
+        e2e::pause(10);
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
+    const auto end = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (Clock::now() < end) {
+        if (condition()) {
+            return true;
+        }
+        usleep(500);
+    }
+    return condition();
+}
+
+// Milliseconds from the start of the process to `shown`; -1 when it never showed.
+double startUpMs(const std::string& program, const std::vector<std::string>& env,
+                 const LiveScreen& screen, bool (*shown)(const LiveScreen&)) {
+    // The previous program's picture must be gone first.
+    if (!waitUntil([&] { return !shown(screen); }, 5000)) {
+        return -1;
+    }
+    const Clock::time_point start = Clock::now();
+    const pid_t pid = spawn(program, env);
+    if (pid <= 0) {
+        return -1;
+    }
+    const bool ok = waitUntil([&] { return shown(screen); }, 20000);
+    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    stop(pid);
+    return ok ? ms : -1;
+}
+
+std::string statusField(pid_t pid, const char* name) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind(name, 0) == 0) {
+            return line.substr(std::strlen(name));
+        }
+    }
+    return {};
+}
+
+long peakResidentKb(pid_t pid) {
+    return std::atol(statusField(pid, "VmHWM:").c_str());
+}
+
+// utime + stime in clock ticks.
+long processorTicks(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    std::istringstream rest(line.substr(line.rfind(')') + 2));
+    std::string field;
+    long utime = 0, stime = 0;
+    for (int i = 3; i <= 15 && rest >> field; ++i) {
+        if (i == 14) {
+            utime = std::atol(field.c_str());
+        }
+        if (i == 15) {
+            stime = std::atol(field.c_str());
+        }
+    }
+    return utime + stime;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+struct Idle {
+    long peakKb = 0;
+    double cpuPercent = -1;
+    bool bouncing = false;
+};
+
+// Runs the program once more, and for the game selects a ball; then processor time over
+// `seconds` of idling and the peak resident memory.
+Idle measureIdle(e2e::XvfbSession& xvfb, const std::string& program,
+                 const std::vector<std::string>& env, const char* windowName, bool selectBall,
+                 const LiveScreen& screen, int seconds) {
+    Idle idle;
+    if (!xvfb.startProgram(program, env, windowName)) {
+        std::fprintf(stderr, "%s: no window\n", program.c_str());
+        return idle;
+    }
+    const pid_t pid = xvfb.programPid();
+    waitUntil([&] { return selectBall ? gameFrameShown(screen) : bareFrameShown(screen); }, 20000);
+    e2e::pause(1500);  // the first wave has grown
+    if (selectBall) {
+        const e2e::Screenshot shot = xvfb.screenshot();
+        for (int c = 0; c < 81 && !idle.bouncing; ++c) {
+            const int x = c / 9, y = c % 9;
+            if (xvfb.devicePixel(shot, cellProbeX(x), cellProbeY(y)) == kBoardGrey) {
+                continue;
+            }
+            xvfb.clickDevice(26 * x + 6 + 10, 26 + 26 * y + 36 + 10);
+            // A bouncing ball changes its cell's picture within a few ticks of 100 ms.
+            const Rgb before = screen.device(cellProbeX(x), cellProbeY(y) - 8);
+            idle.bouncing = waitUntil(
+                [&] {
+                    for (int dy = -10; dy <= 10; ++dy) {
+                        if (!(screen.device(cellProbeX(x) + 6, cellProbeY(y) + dy) ==
+                              xvfb.devicePixel(shot, cellProbeX(x) + 6, cellProbeY(y) + dy))) {
+                            return true;
+                        }
+                    }
+                    return !(screen.device(cellProbeX(x), cellProbeY(y) - 8) == before);
+                },
+                2000);
+        }
+    }
+    const long ticksBefore = processorTicks(pid);
+    e2e::pause(seconds * 1000);
+    const long ticks = processorTicks(pid) - ticksBefore;
+    idle.cpuPercent = 100.0 * static_cast<double>(ticks) / sysconf(_SC_CLK_TCK) / seconds;
+    idle.peakKb = peakResidentKb(pid);
+    kill(pid, SIGTERM);
+    if (xvfb.waitForExit(5000) < 0) {
+        kill(pid, SIGKILL);
+        xvfb.waitForExit(5000);
+    }
+    return idle;
+}
+
+int run(const std::string& game, const std::string& bare, int runs, int idleSeconds) {
+    e2e::XvfbSession xvfb(kScreenWidth, kScreenHeight);
+    if (!xvfb.ready()) {
+        std::fprintf(stderr, "Xvfb did not start\n");
+        return 1;
+    }
+    LiveScreen screen;
+    const std::string frameBuffer = serverFrameBuffer();
+    if (frameBuffer.empty() || !screen.open(frameBuffer)) {
+        std::fprintf(stderr, "cannot read the server's frame buffer\n");
+        return 1;
+    }
+    // A settings folder of its own: default delays, no saved state; no sound device.
+    char folder[] = "/tmp/korvat-bench-XXXXXX";
+    if (mkdtemp(folder) == nullptr) {
+        return 1;
+    }
+    const std::string home = folder;
+    const std::vector<std::string> env = {
+        "DISPLAY=" + xvfb.displayName(), "HOME=" + home, "XDG_CONFIG_HOME=" + home + "/config",
+        "XDG_DATA_HOME=" + home + "/data", "SDL_AUDIODRIVER=dummy"};
+
+    // Alternating, so that a busy moment of the machine falls on both alike.
+    std::vector<double> gameMs, bareMs;
+    for (int i = 0; i < runs; ++i) {
+        const double b = startUpMs(bare, env, screen, bareFrameShown);
+        const double g = startUpMs(game, env, screen, gameFrameShown);
+        if (b < 0 || g < 0) {
+            std::fprintf(stderr, "run %d: a program never showed its frame\n", i + 1);
+            return 1;
+        }
+        bareMs.push_back(b);
+        gameMs.push_back(g);
+        std::printf("run %d: start-up game %.1f ms, bare %.1f ms\n", i + 1, g, b);
+    }
+    const Idle gameIdle = measureIdle(xvfb, game, env, "Korvat 1.2", true, screen, idleSeconds);
+    const Idle bareIdle = measureIdle(xvfb, bare, env, "Bare window", false, screen, idleSeconds);
+    std::filesystem::remove_all(home);
+
+    const double g = median(gameMs), b = median(bareMs);
+    std::printf("\n%-34s %12s %12s %8s %s\n", "", "game", "bare SDL", "ratio", "target");
+    std::printf("%-34s %9.1f ms %9.1f ms %7.2fx %s\n", "start-up to first frame (median)", g, b,
+                g / b, g <= 1.5 * b ? "<= 1.5x met" : "<= 1.5x MISSED");
+    std::printf("%-34s %9.1f MB %9.1f MB %7.2fx %s\n", "peak resident memory (VmHWM)",
+                gameIdle.peakKb / 1024.0, bareIdle.peakKb / 1024.0,
+                static_cast<double>(gameIdle.peakKb) / static_cast<double>(bareIdle.peakKb),
+                gameIdle.peakKb <= 2 * bareIdle.peakKb ? "<= 2x met" : "<= 2x MISSED");
+    std::printf("%-34s %10.2f %% %10.2f %% %8s %s\n",
+                gameIdle.bouncing ? "idle CPU, ball bouncing" : "idle CPU (NO ball selected)",
+                gameIdle.cpuPercent, bareIdle.cpuPercent, "",
+                gameIdle.cpuPercent < 1.0 ? "< 1% met" : "< 1% MISSED");
+    std::printf("(%d start-ups each, idle over %d s, Xvfb %dx%d, window at scale %d)\n", runs,
+                idleSeconds, kScreenWidth, kScreenHeight, kScale);
+    return gameIdle.cpuPercent >= 0 && bareIdle.cpuPercent >= 0 ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace korvat::bench
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s GAME BARE [RUNS] [IDLE_SECONDS]\n", argv[0]);
+        return 2;
+    }
+    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 7;
+    const int idle = argc > 4 ? std::max(1, std::atoi(argv[4])) : 10;
+    return korvat::bench::run(argv[1], argv[2], runs, idle);
+}
