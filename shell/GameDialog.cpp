@@ -185,6 +185,10 @@ void GameDialog::onOK() {
     endModal(1);
 }
 
+void GameDialog::onClose() {
+    onOK();
+}
+
 void GameDialog::onCancel() {
     storage::saveSettings(game_.state.settings, store_);
 }

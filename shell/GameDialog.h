@@ -50,7 +50,9 @@ class GameDialog final : public platform::Page, public GameHost {
     void onPaint() override;
     void onMouseDown(int x, int y) override;
     bool onKeyDown(const SDL_Keysym& key) override;
-    void onOK() override;      // settings written, window closed
+    void onOK() override;
+    // Closing the desktop window ends the game as the OK button does, keeping the settings.
+    void onClose() override;   // settings written, window closed
     void onCancel() override;  // settings written, play goes on
     void onCommand(int command) override;
     void onTimer(int id) override;

@@ -252,6 +252,13 @@ TEST_F(GameDialogTest, OkWritesTheSettingsAndEnds) {
     EXPECT_TRUE(registryExists());
 }
 
+TEST_F(GameDialogTest, ClosingTheDesktopWindowEndsLikeOk) {
+    dialog_->onClose();
+    EXPECT_TRUE(dialog_->modalEnded());
+    EXPECT_EQ(dialog_->modalResult(), 1);
+    EXPECT_TRUE(registryExists());
+}
+
 TEST_F(GameDialogTest, ExitAndCtrlQQuitWithCode18WithoutWritingSettings) {
     platform::Display& display = platform::Display::instance();
     for (bool byKey : {false, true}) {
