@@ -14,4 +14,14 @@ struct Settings {
     uint32_t appearDelay = 100;
 };
 
+// The sound switch and delays as at a start with nothing stored; the best score keeps its value.
+constexpr void resetSettingsDefaults(Settings& settings) {
+    const Settings defaults{};
+    settings.soundOn = defaults.soundOn;
+    settings.jumpDelay = defaults.jumpDelay;
+    settings.moveDelay = defaults.moveDelay;
+    settings.explosionDelay = defaults.explosionDelay;
+    settings.appearDelay = defaults.appearDelay;
+}
+
 }  // namespace korvat

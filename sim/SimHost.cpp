@@ -94,12 +94,7 @@ void SimHost::saveHighScores(const HighScoreTable& table) {
 void SimHost::loadSettings(Settings& settings) {
     // The settings store is never touched: the defaults of a start with no stored values,
     // which leave the best score taken from the table.
-    const Settings defaults{};
-    settings.soundOn = defaults.soundOn;
-    settings.jumpDelay = defaults.jumpDelay;
-    settings.moveDelay = defaults.moveDelay;
-    settings.explosionDelay = defaults.explosionDelay;
-    settings.appearDelay = defaults.appearDelay;
+    resetSettingsDefaults(settings);
 }
 
 bool SimHost::writeSavedGame(const char* path, const SavedGame& game) {

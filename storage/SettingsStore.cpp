@@ -43,12 +43,7 @@ bool writeSettingsValue(platform::KeyValueStore& store, const char* name, uint32
 }
 
 void loadSettings(Settings& settings, platform::KeyValueStore& store) {
-    const Settings defaults{};
-    settings.soundOn = defaults.soundOn;
-    settings.jumpDelay = defaults.jumpDelay;
-    settings.moveDelay = defaults.moveDelay;
-    settings.explosionDelay = defaults.explosionDelay;
-    settings.appearDelay = defaults.appearDelay;
+    resetSettingsDefaults(settings);
     for (const NamedMember& v : kValues) {
         readSettingsValue(store, v.name, settings.*v.member);
     }
