@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <vector>
 
 #include "storage/HighScoreCodec.h"
@@ -10,6 +11,24 @@ namespace korvat::storage {
 namespace {
 
 constexpr char kFileName[] = "top.ten";
+constexpr char kProbeName[] = ".korvat-probe-XXXXXX";
+
+// Whether a file can be created in `folder` (ending in '/'). Asked by creating and removing a
+// probe file: access(W_OK) says yes to root even where the file system refuses (/proc, a
+// read-only mount), and the atomic write needs a new file beside the table anyway.
+bool canCreateFileIn(const std::string& folder) {
+    std::string probe = folder + kProbeName;
+    if (probe.size() > kMaxPathBytes) {
+        return false;
+    }
+    const int fd = mkstemp(probe.data());
+    if (fd < 0) {
+        return false;
+    }
+    close(fd);
+    unlink(probe.c_str());
+    return true;
+}
 
 }  // namespace
 
@@ -41,7 +60,7 @@ std::string highScorePath(const std::string& programDir) {
 
 std::string highScoreFileFor(const std::string& programDir) {
     const std::string beside = highScorePath(programDir);
-    if (!beside.empty() && access(programDir.c_str(), W_OK) == 0) {
+    if (!beside.empty() && canCreateFileIn(beside.substr(0, beside.find_last_of('/') + 1))) {
         return beside;
     }
     const std::string data = platform::xdgDirectory("XDG_DATA_HOME", ".local/share");

@@ -18,8 +18,8 @@ std::string programDirectory();
 // kMaxPathBytes or programDir is empty.
 std::string highScorePath(const std::string& programDir);
 
-// highScorePath(programDir) when that folder can be written, else
-// $XDG_DATA_HOME/korvat/top.ten (~/.local/share/korvat/top.ten).
+// highScorePath(programDir) when a file can be created in that folder (tried with a probe file
+// that is removed at once), else $XDG_DATA_HOME/korvat/top.ten (~/.local/share/korvat/top.ten).
 std::string highScoreFileFor(const std::string& programDir);
 
 // Sets highest to 100 first. A file that cannot be read or is not exactly 480 bytes: false,

@@ -174,20 +174,64 @@ TEST(HighScorePath, ProgramDirectoryHoldsTheRunningProgram) {
     EXPECT_EQ(std::filesystem::read_symlink("/proc/self/exe").parent_path().string() + "/", dir);
 }
 
-TEST(HighScorePath, FallsBackToTheUserDataFolderWhenTheProgramFolderIsNotWritable) {
+// Sets XDG_DATA_HOME for one test and puts the old value back.
+class DataHome {
+  public:
+    explicit DataHome(const std::string& path) {
+        const char* old = std::getenv("XDG_DATA_HOME");
+        had_ = old != nullptr;
+        old_ = had_ ? old : "";
+        setenv("XDG_DATA_HOME", path.c_str(), 1);
+    }
+    ~DataHome() {
+        if (had_) {
+            setenv("XDG_DATA_HOME", old_.c_str(), 1);
+        } else {
+            unsetenv("XDG_DATA_HOME");
+        }
+    }
+
+  private:
+    bool had_ = false;
+    std::string old_;
+};
+
+TEST(HighScorePath, StaysBesideTheProgramInAWritableFolderAndLeavesNoProbe) {
     TempFolder folder;
     EXPECT_EQ(highScoreFileFor(folder.path() + "/"), folder.file("top.ten"));
+    EXPECT_EQ(highScoreFileFor(folder.path()), folder.file("top.ten"));
+    EXPECT_EQ(folder.entryCount(), 0u);
+}
 
-    const char* old = std::getenv("XDG_DATA_HOME");
-    const std::string saved = old != nullptr ? old : "";
-    setenv("XDG_DATA_HOME", folder.path().c_str(), 1);
-    // A folder that does not exist cannot be written, whoever runs the test.
-    EXPECT_EQ(highScoreFileFor(folder.file("gone/")), folder.file("korvat/top.ten"));
-    if (old != nullptr) {
-        setenv("XDG_DATA_HOME", saved.c_str(), 1);
-    } else {
-        unsetenv("XDG_DATA_HOME");
+TEST(HighScorePath, FallsBackToTheUserDataFolderWhenTheProgramFolderIsNotWritable) {
+    TempFolder data;
+    const DataHome home(data.path());
+    // Neither a missing folder nor /proc takes a new file, whoever runs the test (root too).
+    EXPECT_EQ(highScoreFileFor(data.file("gone/")), data.file("korvat/top.ten"));
+    const std::string path = highScoreFileFor("/proc/self/");
+    ASSERT_EQ(path, data.file("korvat/top.ten"));
+
+    // The table is written there, folder made, and read back from there.
+    HighScoreTable table = defaultTable();
+    table.entries[0].score = 4321;
+    ASSERT_TRUE(saveHighScores(path, table));
+    EXPECT_EQ(readBytes(path).size(), kHighScoreFileBytes);
+    HighScoreTable loaded;
+    ASSERT_TRUE(loadHighScores(highScoreFileFor("/proc/self/"), loaded));
+    EXPECT_EQ(loaded.entries[0].score, 4321u);
+    EXPECT_EQ(loaded.highest, 4321u);
+}
+
+TEST(HighScorePath, AReadOnlyFolderFallsBackForAnOrdinaryUser) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root writes into a read-only folder";
     }
+    TempFolder program;
+    TempFolder data;
+    const DataHome home(data.path());
+    std::filesystem::permissions(program.path(), std::filesystem::perms(0555));
+    EXPECT_EQ(highScoreFileFor(program.path() + "/"), data.file("korvat/top.ten"));
+    std::filesystem::permissions(program.path(), std::filesystem::perms(0755));
 }
 
 }  // namespace
