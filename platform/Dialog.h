@@ -63,7 +63,7 @@ class Dialog : public Page, public ControlOwner {
     bool handleKey(const SDL_Keysym& key);
     // Wheel turns, in rows (positive: down), go to the focused control or the first that
     // scrolls.
-    void onMouseWheel(int rows);
+    void onMouseWheel(int rows) override;
 
     // Controls and data exchange helpers; unknown ids are ignored.
     Control* control(int id) const;

@@ -361,6 +361,22 @@ void onKeyDown(const SDL_KeyboardEvent& event) {
     }
 }
 
+// One notch of the wheel scrolls as many rows as desktop lists do.
+constexpr int kRowsPerNotch = 3;
+
+void onWheel(const SDL_MouseWheelEvent& wheel) {
+    State& s = state();
+    // An open menu has no use for it, and the page below it must not scroll unseen.
+    if (s.stack.empty() || wheel.y == 0) {
+        return;
+    }
+    if (CommandBar* bar = shownBar(); bar != nullptr && bar->menuOpen()) {
+        return;
+    }
+    const int notches = wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? wheel.y : -wheel.y;
+    s.stack.back().page->onMouseWheel(notches * kRowsPerNotch);
+}
+
 void dispatch(const SDL_Event& event) {
     State& s = state();
     switch (event.type) {
@@ -406,6 +422,9 @@ void dispatch(const SDL_Event& event) {
         }
         case SDL_KEYDOWN:
             onKeyDown(event.key);
+            break;
+        case SDL_MOUSEWHEEL:
+            onWheel(event.wheel);
             break;
         case SDL_TEXTINPUT:
             if (!s.stack.empty()) {

@@ -26,6 +26,8 @@ class Page {
     // onCancel (a dialog's default button, an edit box).
     virtual bool onKeyDown(const SDL_Keysym& /*key*/) { return false; }
     virtual void onTextInput(const char* /*utf8*/) {}
+    // Mouse-wheel turns in rows, positive towards the end of a list (the wheel turned down).
+    virtual void onMouseWheel(int /*rows*/) {}
     virtual void onOK() { endModal(1); }        // the OK button of the title bar, Enter
     virtual void onCancel() { endModal(2); }    // Escape
     virtual void onCommand(int /*command*/) {}  // menu items and menu-bar buttons
