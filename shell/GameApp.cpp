@@ -1,6 +1,8 @@
 #include "GameApp.h"
 
+#include "assets/Resources.h"
 #include "platform/Display.h"
+#include "platform/Resources.h"
 #include "platform/SingleInstance.h"
 #include "shell/GameDialog.h"
 
@@ -9,6 +11,16 @@ namespace {
 
 constexpr int kHandedOverExitCode = 255;  // the device's -1
 constexpr int kNoDisplayExitCode = 1;
+
+// The icon of icon group 128 for the title bar and the task list. SDL takes one image and the
+// desktop scales it, so the larger member goes; without it the window keeps the default icon.
+void setWindowIcon(SDL_Window* window) {
+    SDL_Surface* icon = platform::loadBitmap(res::kAppIcon);
+    if (icon != nullptr) {
+        SDL_SetWindowIcon(window, icon);
+        SDL_FreeSurface(icon);
+    }
+}
 
 }  // namespace
 
@@ -24,6 +36,7 @@ int GameApp::run() {
     if (!display.open("Korvat 1.2")) {
         return kNoDisplayExitCode;
     }
+    setWindowIcon(display.window());
     int exitCode = 0;
     {
         GameDialog dialog(nullptr, checked ? &instance : nullptr);

@@ -173,9 +173,9 @@ int XvfbSession::waitForExit(int timeoutMs) {
     return -1;
 }
 
-bool XvfbSession::measureDevice() {
+bool XvfbSession::windowGeometry(int& x, int& y, int& width, int& height) const {
     std::istringstream geometry(capture("xdotool getwindowgeometry --shell " + windowId_));
-    int x = -1, y = -1, width = 0, height = 0;
+    x = -1, y = -1, width = 0, height = 0;
     for (std::string line; std::getline(geometry, line);) {
         const size_t eq = line.find('=');
         if (eq == std::string::npos)
@@ -191,6 +191,24 @@ bool XvfbSession::measureDevice() {
         if (name == "HEIGHT")
             height = value;
     }
+    return x >= 0 && width > 0 && height > 0;
+}
+
+bool XvfbSession::resizeWindow(int width, int height) {
+    run("xdotool windowsize " + windowId_ + " " + std::to_string(width) + " " +
+        std::to_string(height));
+    for (int waited = 0; waited <= 3000; waited += 50) {
+        int x = 0, y = 0, w = 0, h = 0;
+        if (windowGeometry(x, y, w, h) && w == width && h == height)
+            return measureDevice();
+        pause(50);
+    }
+    return false;
+}
+
+bool XvfbSession::measureDevice() {
+    int x = -1, y = -1, width = 0, height = 0;
+    windowGeometry(x, y, width, height);
     if (x < 0 || width < kDeviceWidth || height < kDeviceHeight)
         return false;
     scale_ = std::min(width / kDeviceWidth, height / kDeviceHeight);

@@ -44,6 +44,14 @@ class XvfbSession {
     bool measureDevice();
     int scale() const { return scale_; }
 
+    // The program's X window, as xdotool names it (a decimal id).
+    const std::string& windowId() const { return windowId_; }
+    // Sets the size of the program's window (no window manager stands between), waits until the
+    // server reports it, and measures the device screen again.
+    bool resizeWindow(int width, int height);
+    // Window geometry on the X screen as the server reports it; false when it cannot be read.
+    bool windowGeometry(int& x, int& y, int& width, int& height) const;
+
     void clickDevice(int deviceX, int deviceY);
     void key(const std::string& keys);  // xdotool key names, e.g. "ctrl+z"
     void type(const std::string& text);

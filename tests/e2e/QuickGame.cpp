@@ -1,0 +1,97 @@
+#include "QuickGame.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/KeyValueStore.h"
+#include "storage/SettingsStore.h"
+
+namespace korvat::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+void writeQuickSettings(const std::string& configHome) {
+    fs::create_directories(configHome + "/korvat");
+    platform::KeyValueStore store(configHome + "/korvat/registry");
+    for (const char* name : {"jump", "move", "bum", "appear", "playsound"}) {
+        storage::writeSettingsValue(store, name, 0);
+    }
+}
+
+}  // namespace
+
+TempHome::TempHome() {
+    char name[] = "/tmp/korvat-e2e-XXXXXX";
+    if (mkdtemp(name) != nullptr)
+        path = name;
+}
+
+TempHome::~TempHome() {
+    if (!path.empty()) {
+        std::error_code ignored;
+        fs::remove_all(path, ignored);
+    }
+}
+
+bool findMove(const BoardLook& board, Move& move) {
+    static constexpr int kSteps[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
+    for (int x = 0; x < 9; ++x) {
+        for (int y = 0; y < 9; ++y) {
+            if (board.cells[x][y] != CellLook::Ball)
+                continue;
+            for (const auto& step : kSteps) {
+                const int tx = x + step[0], ty = y + step[1];
+                if (tx >= 0 && ty >= 0 && tx <= 8 && ty <= 8 &&
+                    board.cells[tx][ty] == CellLook::Empty) {
+                    move = {x, y, tx, ty};
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+bool sameCells(const BoardLook& a, const BoardLook& b) {
+    for (int x = 0; x < 9; ++x)
+        for (int y = 0; y < 9; ++y)
+            if (a.cells[x][y] != b.cells[x][y])
+                return false;
+    return true;
+}
+
+void QuickGameTest::SetUp() {
+    if (!session.ready())
+        GTEST_SKIP() << "no Xvfb";
+    ASSERT_FALSE(home.path.empty());
+    const std::string program = home.path + "/korvat";
+    fs::copy_file(KORVAT_GAME_BINARY, program);
+    writeQuickSettings(home.path + "/config");
+    ASSERT_TRUE(
+        session.startProgram(program,
+                             {"HOME=" + home.path, "XDG_CONFIG_HOME=" + home.path + "/config",
+                              "XDG_DATA_HOME=" + home.path + "/data", "SDL_AUDIODRIVER=dummy"},
+                             "Korvat 1.2"));
+}
+
+BoardLook QuickGameTest::settledBoard() {
+    BoardLook last = readBoard(session, session.screenshot());
+    for (int i = 0; i < 40; ++i) {
+        pause(150);
+        const BoardLook now = readBoard(session, session.screenshot());
+        if (sameCells(now, last) && now.count(CellLook::Ball) > 0)
+            return now;
+        last = now;
+    }
+    return last;
+}
+
+void QuickGameTest::keepShot(const char* step) const {
+    if (const char* dir = std::getenv("KORVAT_E2E_SHOTS"))
+        session.keepScreenshot(std::string(dir) + "/" + step + ".xwd");
+}
+
+}  // namespace korvat::e2e

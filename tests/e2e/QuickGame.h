@@ -1,0 +1,42 @@
+#pragma once
+// The game started for a test as a player would find it, in a home folder of its own with all
+// delays 0 and no sound, on a 1024 x 768 private X server; the board read once it has settled.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "GameScreen.h"
+#include "XvfbSession.h"
+
+namespace korvat::e2e {
+
+class TempHome {
+  public:
+    TempHome();
+    ~TempHome();
+    TempHome(const TempHome&) = delete;
+    TempHome& operator=(const TempHome&) = delete;
+    std::string path;
+};
+
+struct Move {
+    int fromX = 0, fromY = 0, toX = 0, toY = 0;
+};
+
+// A ball with a free neighbour that no coming ball is announced for.
+bool findMove(const BoardLook& board, Move& move);
+bool sameCells(const BoardLook& a, const BoardLook& b);
+
+class QuickGameTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    // The board once two reads a moment apart agree and show balls.
+    BoardLook settledBoard();
+    // KORVAT_E2E_SHOTS=DIR keeps the screen as DIR/<step>.xwd.
+    void keepShot(const char* step) const;
+
+    XvfbSession session{1024, 768};
+    TempHome home;
+};
+
+}  // namespace korvat::e2e
