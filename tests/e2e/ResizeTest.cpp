@@ -1,0 +1,91 @@
+// The window resized under the real program: the device screen takes the largest whole scale
+// that fits, centred, and clicks still land on the cells they point at.
+#include <gtest/gtest.h>
+
+#include "QuickGame.h"
+
+namespace korvat::e2e {
+namespace {
+
+constexpr Rgb kBlack{0, 0, 0};
+
+class ResizeTest : public QuickGameTest {
+  protected:
+    // Resizes and waits until the screen reads as the game at the new geometry: the best
+    // score's digits exactly in place.
+    void resizeTo(int width, int height) {
+        ASSERT_TRUE(session.resizeWindow(width, height));
+        bool drawn = false;
+        for (int waited = 0; waited <= 3000 && !drawn; waited += 100) {
+            drawn = readNumber(session, session.screenshot(), 13) == 100;
+            if (!drawn)
+                pause(100);
+        }
+        ASSERT_TRUE(drawn) << "the best score is not where a centred scale " << session.scale()
+                           << " puts it";
+    }
+    // The black margin: the window's corners and the pixels just outside the device screen.
+    void expectBlackAround(int width, int height) {
+        int x = 0, y = 0, w = 0, h = 0;
+        ASSERT_TRUE(session.windowGeometry(x, y, w, h));
+        const Screenshot shot = session.screenshot();
+        const int k = session.scale();
+        const int left = x + (width - 240 * k) / 2, top = y + (height - 320 * k) / 2;
+        EXPECT_EQ(shot.at(x, y), kBlack);
+        EXPECT_EQ(shot.at(x + w - 1, y + h - 1), kBlack);
+        EXPECT_EQ(shot.at(left - 1, top + 100 * k), kBlack);
+        EXPECT_EQ(shot.at(left + 240 * k, top + 100 * k), kBlack);
+        EXPECT_EQ(shot.at(left + 100 * k, top - 1), kBlack);
+        EXPECT_EQ(shot.at(left + 100 * k, top + 320 * k), kBlack);
+    }
+    void clickCell(int x, int y) {
+        const SDL_Point p = cellPixel(x, y);
+        session.clickDevice(p.x, p.y);
+        pause(250);
+    }
+};
+
+TEST_F(ResizeTest, TheScreenRescalesCentredAndClicksStillLand) {
+    ASSERT_EQ(session.scale(), 2);
+    const BoardLook start = settledBoard();
+    ASSERT_EQ(start.count(CellLook::Ball), 3);
+
+    // Down to scale 1, with uneven margins.
+    resizeTo(300, 410);
+    EXPECT_EQ(session.scale(), 1);
+    expectBlackAround(300, 410);
+    keepShot("resized-small");
+    EXPECT_TRUE(sameCells(settledBoard(), start));
+
+    // A ball moved by two clicks at the new scale.
+    Move move;
+    ASSERT_TRUE(findMove(start, move));
+    clickCell(move.fromX, move.fromY);
+    clickCell(move.toX, move.toY);
+    const BoardLook moved = settledBoard();
+    EXPECT_EQ(moved.cells[move.fromX][move.fromY], CellLook::Empty);
+    EXPECT_EQ(moved.cells[move.toX][move.toY], CellLook::Ball);
+    EXPECT_EQ(moved.count(CellLook::Ball), 6);
+
+    // Up to scale 2 again in a wider window: the same board, and the undo button of the menu
+    // bar takes the move back.
+    resizeTo(600, 700);
+    EXPECT_EQ(session.scale(), 2);
+    expectBlackAround(600, 700);
+    keepShot("resized-wide");
+    EXPECT_TRUE(sameCells(settledBoard(), moved));
+    const MenuPoints menu = findMenuPoints();
+    ASSERT_TRUE(menu.complete);
+    session.clickDevice(menu.undoButton.x, menu.undoButton.y);
+    BoardLook undone{};
+    for (int waited = 0; waited <= 3000; waited += 100) {
+        undone = settledBoard();
+        if (sameCells(undone, start))
+            break;
+        pause(100);
+    }
+    EXPECT_TRUE(sameCells(undone, start));
+}
+
+}  // namespace
+}  // namespace korvat::e2e
