@@ -28,7 +28,7 @@ constexpr ControlTemplate kHighScoresControls[] = {
 
 constexpr ControlTemplate kPlayerNameControls[] = {
     {ControlKind::Static, -1, "Your name:", 7, 13, 88, 11, kStyleNone},
-    {ControlKind::Edit, 1002, "", 7, 28, 125, 15, kStyleAutoHScroll},
+    {ControlKind::Edit, 1002, "", 7, 28, 125, 15, kStyleBorder | kStyleAutoHScroll},
     {ControlKind::PushButton, 1, "OK", 42, 54, 50, 14, kStyleDefault},
 };
 

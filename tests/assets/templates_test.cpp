@@ -96,6 +96,7 @@ TEST(Dialogs, PlayerNameHasLabelBoxAndOk) {
     expectPlace(name, 7, 28, 125, 15);
     EXPECT_EQ(name->kind, ControlKind::Edit);
     EXPECT_TRUE(name->style & res::kStyleAutoHScroll);
+    EXPECT_TRUE(name->style & res::kStyleBorder) << "an edit box of a template has a frame";
     EXPECT_FALSE(name->style & res::kStyleDigitsOnly);
     const res::ControlTemplate* ok = control(*d, 1, "");
     expectPlace(ok, 42, 54, 50, 14);

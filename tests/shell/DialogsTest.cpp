@@ -139,6 +139,34 @@ TEST(PlayerNameDialogTest, TakesAtMostFifteenUnitsAndHasNoCancel) {
     EXPECT_EQ(dialog.name(), "Märta");
 }
 
+TEST(PlayerNameDialogTest, TheNameBoxIsFramed) {
+    ASSERT_TRUE(testing::openOffscreenDisplay());
+    PlayerNameDialog dialog;
+    dialog.create();
+    dialog.onPaint();
+    const platform::Control* box = dialog.control(PlayerNameDialog::kNameBox);
+    ASSERT_NE(box, nullptr);
+    SDL_Surface* client = dialog.clientSurface();
+    const SDL_Rect r = box->rect();
+    auto pixel = [&](int x, int y) {
+        Uint32 value = 0;
+        SDL_memcpy(&value,
+                   static_cast<const Uint8*>(client->pixels) + y * client->pitch +
+                       x * client->format->BytesPerPixel,
+                   client->format->BytesPerPixel);
+        SDL_Color c{};
+        SDL_GetRGB(value, client->format, &c.r, &c.g, &c.b);
+        return c.r + c.g + c.b;
+    };
+    // Black on all four sides, white inside, the dialog's background just outside.
+    EXPECT_EQ(pixel(r.x, r.y + r.h / 2), 0);
+    EXPECT_EQ(pixel(r.x + r.w - 1, r.y + r.h / 2), 0);
+    EXPECT_EQ(pixel(r.x + r.w / 2, r.y), 0);
+    EXPECT_EQ(pixel(r.x + r.w / 2, r.y + r.h - 1), 0);
+    EXPECT_EQ(pixel(r.x + r.w - 3, r.y + 2), 3 * 255);
+    EXPECT_NE(pixel(r.x - 1, r.y + r.h / 2), 0);
+}
+
 TEST(AboutDialogTest, ShowsThePictureFromTheCornerAndIgnoresEscape) {
     ASSERT_TRUE(testing::openOffscreenDisplay());
     AboutDialog dialog;
