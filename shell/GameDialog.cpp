@@ -309,7 +309,8 @@ ui::DrawContext GameDialog::drawContext() {
     ctx.showMessage = [](void* user, const char* text) {
         static_cast<GameDialog*>(user)->showMessage(text);
     };
-    ctx.sleep = [](void*, uint32_t ms) { platform::sleepMs(ms); };
+    // The animations pause through the same hook as the rules.
+    ctx.sleep = [](void* user, uint32_t ms) { static_cast<GameDialog*>(user)->sleepMs(ms); };
     return ctx;
 }
 

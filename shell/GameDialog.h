@@ -27,7 +27,9 @@ namespace korvat::shell {
 
 class PlatformDialogs;
 
-class GameDialog final : public platform::Page, public GameHost {
+// Not final: tests derive from it to give the game a fixed clock and generator and to count the
+// animation pauses (tickCount, seedRandom, nextRandom, sleepMs).
+class GameDialog : public platform::Page, public GameHost {
   public:
     // `dialogs` answers the modal windows (the real ones when null); `instance`, when given,
     // is polled for later starts of the program that ask this window to come to the front.
