@@ -71,35 +71,6 @@ class KeyboardTest : public QuickGameTest {
         if (!keys.empty())
             session.key(keys);
     }
-    // Whether the sprite of a cell differs from its look in `before` within a second (a
-    // selected ball bounces). The sprite's last row and column are left out: the frame runs
-    // there.
-    bool spriteChanges(const Screenshot& before, Cell cell) {
-        for (int waited = 0; waited <= 1000; waited += 50) {
-            const Screenshot now = session.screenshot();
-            for (int dy = 0; dy < 20; ++dy) {
-                for (int dx = 0; dx < 20; ++dx) {
-                    const SDL_Point p = cellPixel(cell.x, cell.y, dx, dy);
-                    if (!(session.devicePixel(now, p.x, p.y) ==
-                          session.devicePixel(before, p.x, p.y)))
-                        return true;
-                }
-            }
-            pause(50);
-        }
-        return false;
-    }
-    template <typename Done>
-    BoardLook waitForBoard(Done done) {
-        BoardLook board{};
-        for (int waited = 0; waited <= 3000; waited += 100) {
-            board = readBoard(session, session.screenshot());
-            if (done(board))
-                return settledBoard();
-            pause(100);
-        }
-        return board;
-    }
 };
 
 TEST_F(KeyboardTest, ArrowsSpaceAndCtrlZPlayAMoveAndTakeItBack) {
@@ -128,7 +99,7 @@ TEST_F(KeyboardTest, ArrowsSpaceAndCtrlZPlayAMoveAndTakeItBack) {
     walk(Cell{4, 2}, ball);
     ASSERT_TRUE(waitForCursor(ball));
     session.key("space");
-    EXPECT_TRUE(spriteChanges(startShot, ball));
+    EXPECT_TRUE(spriteChanges(startShot, ball.x, ball.y));
 
     // To the free neighbour, Space: the ball goes there and the announced wave lands.
     walk(ball, target);

@@ -89,6 +89,35 @@ BoardLook QuickGameTest::settledBoard() {
     return last;
 }
 
+BoardLook QuickGameTest::waitForBoard(const std::function<bool(const BoardLook&)>& done) {
+    BoardLook board{};
+    for (int waited = 0; waited <= 5000; waited += 100) {
+        board = readBoard(session, session.screenshot());
+        if (done(board)) {
+            board = settledBoard();
+            if (done(board))
+                return board;
+        }
+        pause(100);
+    }
+    return board;
+}
+
+bool QuickGameTest::spriteChanges(const Screenshot& before, int x, int y) {
+    for (int waited = 0; waited <= 2000; waited += 50) {
+        const Screenshot now = session.screenshot();
+        for (int dy = 0; dy < 20; ++dy) {
+            for (int dx = 0; dx < 20; ++dx) {
+                const SDL_Point p = cellPixel(x, y, dx, dy);
+                if (!(session.devicePixel(now, p.x, p.y) == session.devicePixel(before, p.x, p.y)))
+                    return true;
+            }
+        }
+        pause(50);
+    }
+    return false;
+}
+
 void QuickGameTest::keepShot(const char* step) const {
     if (const char* dir = std::getenv("KORVAT_E2E_SHOTS"))
         session.keepScreenshot(std::string(dir) + "/" + step + ".xwd");

@@ -3,6 +3,7 @@
 // delays 0 and no sound, on a 1024 x 768 private X server; the board read once it has settled.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "GameScreen.h"
@@ -32,6 +33,13 @@ class QuickGameTest : public ::testing::Test {
     void SetUp() override;
     // The board once two reads a moment apart agree and show balls.
     BoardLook settledBoard();
+    // The settled board once `done` holds for it (up to 5 s; the last board read otherwise):
+    // a busy machine may leave the old board on the screen for a while.
+    BoardLook waitForBoard(const std::function<bool(const BoardLook&)>& done);
+    // Whether the sprite of cell (x, y) differs from its look in `before` within two seconds: a
+    // selected ball bounces. Its last row and column are left out (the keyboard cursor's frame
+    // runs there).
+    bool spriteChanges(const Screenshot& before, int x, int y);
     // KORVAT_E2E_SHOTS=DIR keeps the screen as DIR/<step>.xwd.
     void keepShot(const char* step) const;
 
