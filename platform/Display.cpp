@@ -507,6 +507,8 @@ bool Display::open(const char* title) {
     }
     // The plain window framebuffer: presenting is a synchronous copy of the changed rectangles.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // A tap counts even when it is the one that brings the window to the front, as on the device.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     // Joysticks and game controllers stay off: with them SDL polls instead of waiting.
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_TIMER) != 0) {
         // Without a sound device the game still plays, silently.
