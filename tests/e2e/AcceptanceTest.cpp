@@ -12,58 +12,13 @@
 #include <vector>
 
 #include "GameScreen.h"
+#include "QuickGame.h"
 #include "XvfbSession.h"
 #include "platform/KeyValueStore.h"
 #include "storage/SettingsStore.h"
 
 namespace korvat::e2e {
 namespace {
-
-namespace fs = std::filesystem;
-
-class TempHome {
-  public:
-    TempHome() {
-        char name[] = "/tmp/korvat-e2e-XXXXXX";
-        path = mkdtemp(name);
-    }
-    ~TempHome() { fs::remove_all(path); }
-    std::string path;
-};
-
-// All delays 0 and no sound, so each click has finished drawing almost at once.
-void writeQuickSettings(const std::string& configHome) {
-    fs::create_directories(configHome + "/korvat");
-    platform::KeyValueStore store(configHome + "/korvat/registry");
-    for (const char* name : {"jump", "move", "bum", "appear", "playsound"}) {
-        storage::writeSettingsValue(store, name, 0);
-    }
-}
-
-struct Move {
-    int fromX, fromY, toX, toY;
-};
-
-// A ball with a free neighbour that no coming ball is planned for.
-bool findMove(const BoardLook& board, Move& move) {
-    static constexpr int kSteps[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
-    for (int x = 0; x < 9; ++x) {
-        for (int y = 0; y < 9; ++y) {
-            if (board.cells[x][y] != CellLook::Ball)
-                continue;
-            for (const auto& step : kSteps) {
-                const int tx = x + step[0], ty = y + step[1];
-                if (tx < 0 || ty < 0 || tx > 8 || ty > 8)
-                    continue;
-                if (board.cells[tx][ty] == CellLook::Empty) {
-                    move = {x, y, tx, ty};
-                    return true;
-                }
-            }
-        }
-    }
-    return false;
-}
 
 std::vector<char> readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -77,62 +32,24 @@ int32_t wordAt(const std::vector<char>& bytes, size_t offset) {
     return static_cast<int32_t>(v);
 }
 
-class AcceptanceTest : public ::testing::Test {
+class AcceptanceTest : public QuickGameTest {
   protected:
     void SetUp() override {
-        if (!session.ready())
-            GTEST_SKIP() << "no Xvfb";
-        program = home.path + "/korvat";
-        fs::copy_file(KORVAT_GAME_BINARY, program);
-        writeQuickSettings(home.path + "/config");
-        ASSERT_TRUE(
-            session.startProgram(program,
-                                 {"HOME=" + home.path, "XDG_CONFIG_HOME=" + home.path + "/config",
-                                  "XDG_DATA_HOME=" + home.path + "/data", "SDL_AUDIODRIVER=dummy"},
-                                 "Korvat 1.2"));
+        QuickGameTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         menu = findMenuPoints();
         ASSERT_TRUE(menu.complete);
     }
 
-    // KORVAT_E2E_SHOTS=DIR keeps the screen at each step as DIR/<step>.xwd.
-    void shot(const char* step) {
-        if (const char* dir = std::getenv("KORVAT_E2E_SHOTS")) {
-            session.keepScreenshot(std::string(dir) + "/" + step + ".xwd");
-        }
-    }
     void click(SDL_Point p) {
         session.clickDevice(p.x, p.y);
         pause(250);
     }
-    void clickCell(int x, int y) {
-        const SDL_Point p = cellPixel(x, y);
-        click(p);
-    }
-    // The board once the screen has settled: two reads a moment apart agree.
-    BoardLook settledBoard() {
-        BoardLook last = readBoard(session, session.screenshot());
-        for (int i = 0; i < 40; ++i) {
-            pause(150);
-            const BoardLook now = readBoard(session, session.screenshot());
-            if (sameCells(now, last) && now.count(CellLook::Ball) > 0)
-                return now;
-            last = now;
-        }
-        return last;
-    }
-    static bool sameCells(const BoardLook& a, const BoardLook& b) {
-        for (int x = 0; x < 9; ++x)
-            for (int y = 0; y < 9; ++y)
-                if (a.cells[x][y] != b.cells[x][y])
-                    return false;
-        return true;
-    }
+    void clickCell(int x, int y) { click(cellPixel(x, y)); }
     int score() { return readNumber(session, session.screenshot(), 168); }
     int best() { return readNumber(session, session.screenshot(), 13); }
 
-    XvfbSession session{1024, 768};
-    TempHome home;
-    std::string program;
     MenuPoints menu;
 };
 
@@ -183,7 +100,7 @@ TEST_F(AcceptanceTest, PlaysUndoesSwitchesRulesSavesAndLoads) {
     click(menu.gameMenu);
     click(menu.saveItem);
     session.type("acceptance");
-    shot("save-chooser");
+    keepShot("save-chooser");
     session.key("Return");
     pause(500);
     const std::string saved = home.path + "/acceptance.kvt";

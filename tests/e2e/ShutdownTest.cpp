@@ -1,0 +1,52 @@
+// How the real program ends: OK (Enter) writes the settings, Exit (Ctrl+Q) does not.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "QuickGame.h"
+#include "platform/KeyValueStore.h"
+#include "storage/SettingsStore.h"
+
+namespace korvat::e2e {
+namespace {
+
+class ShutdownTest : public QuickGameTest {
+  protected:
+    std::string registryPath() const { return home.path + "/config/korvat/registry"; }
+    std::string registryText() const {
+        std::ifstream in(registryPath());
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    // A key can be lost while the window is still taking the focus: press until it ends.
+    int pressUntilExit(const std::string& keys) {
+        settledBoard();
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            session.key(keys);
+            const int code = session.waitForExit(4000);
+            if (code != -1)
+                return code;
+        }
+        return -1;
+    }
+};
+
+TEST_F(ShutdownTest, ExitEndsWith18WithoutWritingTheSettings) {
+    const std::string before = registryText();
+    EXPECT_EQ(pressUntilExit("ctrl+q"), 18);
+    EXPECT_EQ(registryText(), before);
+}
+
+TEST_F(ShutdownTest, EnterWritesTheSettingsAndEndsWith0) {
+    EXPECT_EQ(pressUntilExit("Return"), 0);
+    platform::KeyValueStore store(registryPath());
+    uint32_t best = 0, move = 1;
+    EXPECT_TRUE(storage::readSettingsValue(store, "maxmark", best));
+    EXPECT_EQ(best, 100u);
+    EXPECT_TRUE(storage::readSettingsValue(store, "move", move));
+    EXPECT_EQ(move, 0u);
+}
+
+}  // namespace
+}  // namespace korvat::e2e
