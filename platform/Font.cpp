@@ -50,9 +50,11 @@ struct CachedFont {
     TTF_Font* font;  // nullptr remembers a failed open, so it is not retried every frame
 };
 
+// Open for the life of the process and never destroyed: the fonts stay reachable to the end
+// instead of being dropped at exit by the vector's destructor without being closed.
 std::vector<CachedFont>& cache() {
-    static std::vector<CachedFont> fonts;
-    return fonts;
+    static auto* fonts = new std::vector<CachedFont>;
+    return *fonts;
 }
 
 bool ttfReady() {
