@@ -463,19 +463,22 @@ int runLayer(Page& page, bool overlay, const SDL_Rect& area) {
     s.stack.push_back(Layer{&page, overlay, area});
     const size_t depth = s.stack.size();
     paintTop();
+    SDL_Event event;
     while (!loopEnded(depth)) {
+        // Timer ticks come only when no other input waits, as window timers do.
+        while (!loopEnded(depth) && SDL_PollEvent(&event) != 0) {
+            dispatch(event);
+        }
+        if (loopEnded(depth)) {
+            break;
+        }
         fireTimers();
         if (loopEnded(depth)) {
             break;
         }
         const int32_t wait = s.timers.msUntilNext(tickCount());
-        SDL_Event event;
         if (SDL_WaitEventTimeout(&event, wait < 0 ? -1 : wait) != 0) {
             dispatch(event);
-            // Timer ticks come only when no other input waits, as window timers do.
-            while (!loopEnded(depth) && SDL_PollEvent(&event) != 0) {
-                dispatch(event);
-            }
         }
     }
     // Nested loops end from the top, so this page is the top one here.
