@@ -219,7 +219,6 @@ TEST_F(Soak, GamesEndCleanlyAndNothingPilesUp) {
     }
 
     EXPECT_EQ(dialogs.otherMessages, 0);
-    EXPECT_GT(dialogs.names, 0);
     EXPECT_EQ(dialogs.tables, dialogs.names);
     std::printf("%d games, %ld moves tried, %d names asked\n", games, movesTried, dialogs.names);
 
