@@ -1,5 +1,7 @@
 #include "platform/Display.h"
 
+#include <X11/Xlib.h>
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -436,6 +438,13 @@ void dispatch(const SDL_Event& event) {
     }
 }
 
+// Xlib's default handler ends the process on any protocol error. SDL's X11 driver can meet a
+// harmless one, such as a wake-up event sent to a window that is already gone at shutdown;
+// the game plays on (or ends as asked) instead.
+int ignoreXError(::Display*, XErrorEvent*) {
+    return 0;
+}
+
 void fireTimers() {
     state().timers.fireDue(tickCount(), [](Page& page, int id) { page.onTimer(id); });
 }
@@ -512,6 +521,7 @@ bool Display::open(const char* title) {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // A tap counts even when it is the one that brings the window to the front, as on the device.
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    XSetErrorHandler(ignoreXError);
     // Joysticks and game controllers stay off: with them SDL polls instead of waiting.
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_TIMER) != 0) {
         // Without a sound device the game still plays, silently.

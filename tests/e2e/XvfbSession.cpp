@@ -29,8 +29,7 @@ uint32_t bigEndian32(const unsigned char* p) {
     return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
 }
 
-pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv,
-            int keepFd = -1) {
+pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv) {
     std::vector<char*> args;
     for (const std::string& a : argv)
         args.push_back(const_cast<char*>(a.c_str()));
@@ -55,9 +54,13 @@ pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>
     env.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    // Neither child may hold the test's output open: a test that dies would leave the server
+    // or the game behind, and ctest would wait for their output to end.
     const int devNull = open("/dev/null", O_WRONLY);
-    if (devNull >= 0 && keepFd != 1)
+    if (devNull >= 0) {
         posix_spawn_file_actions_adddup2(&actions, devNull, 1);
+        posix_spawn_file_actions_adddup2(&actions, devNull, 2);
+    }
     pid_t pid = -1;
     if (posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), env.data()) != 0)
         pid = -1;
