@@ -56,8 +56,8 @@ install-files:
 	install -D -m 755 $(BUILD)/korvat-sim $(DEST)/bin/korvat-sim
 	install -D -m 644 dist/korvat.desktop $(DEST)/share/applications/korvat.desktop
 	install -D -m 644 dist/korvat.6 $(DEST)/share/man/man6/korvat.6
-	@set -e; for spec in $(ICON_SIZES); do \
-	    size=$${spec%%:*}; rest=$${spec#*:}; bmp=$${rest%%:*}; factor=$${rest#*:}; \
+	@set -e; for entry in $(ICON_SIZES); do \
+	    size=$${entry%%:*}; rest=$${entry#*:}; bmp=$${rest%%:*}; factor=$${rest#*:}; \
 	    dir=$(DEST)/share/icons/hicolor/$${size}x$${size}/apps; mkdir -p $$dir; \
 	    $(BUILD)/dist/korvat-icon-png $(BUILD)/assets/generated/$$bmp.bmp $$dir/korvat.png $$factor; \
 	done
