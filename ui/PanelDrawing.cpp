@@ -11,10 +11,16 @@
 namespace korvat::ui {
 namespace {
 
-// The off-screen panel with the panel image at (0, 0), or null.
-SurfacePtr offscreenPanel(const DrawContext& ctx, SDL_Surface* panelImage) {
+// The off-screen panel with the panel image at (0, 0), or null. The panel image is the first
+// sheet of every strip, so failing to load it is reported.
+SurfacePtr offscreenPanel(const DrawContext& ctx) {
+    const SurfacePtr panelImage = loadSheet(ctx, res::kPanelImage);
+    if (!panelImage) {
+        reportLoadError(ctx);
+        return nullptr;
+    }
     SurfacePtr panel = createOffscreen(ctx.target, kPanelWidth, kPanelHeight);
-    copyArea(panelImage, {0, 0, kPanelWidth, kPanelHeight}, panel.get(), {0, 0});
+    copyArea(panelImage.get(), {0, 0, kPanelWidth, kPanelHeight}, panel.get(), {0, 0});
     return panel;
 }
 
@@ -33,12 +39,7 @@ void drawDigits(const DrawContext& ctx, DigitSheet sheet, int32_t x, int32_t y, 
         static_cast<int32_t>(value % 1000 / 100), static_cast<int32_t>(value % 100 / 10),
         static_cast<int32_t>(value % 10)};
 
-    const SurfacePtr panelImage = loadSheet(ctx, res::kPanelImage);
-    if (!panelImage) {
-        reportLoadError(ctx);
-        return;
-    }
-    const SurfacePtr panel = offscreenPanel(ctx, panelImage.get());
+    const SurfacePtr panel = offscreenPanel(ctx);
     if (!panel) {
         return;
     }
@@ -69,12 +70,7 @@ void drawPanel(const DrawContext& ctx) {
 }
 
 void drawNextColors(const DrawContext& ctx, const GameState& state) {
-    const SurfacePtr panelImage = loadSheet(ctx, res::kPanelImage);
-    if (!panelImage) {
-        reportLoadError(ctx);
-        return;
-    }
-    const SurfacePtr panel = offscreenPanel(ctx, panelImage.get());
+    const SurfacePtr panel = offscreenPanel(ctx);
     if (!panel) {
         return;
     }
