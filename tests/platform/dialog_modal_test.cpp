@@ -2,10 +2,9 @@
 // the program's own dialog templates laid out on the device screen.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "dialog_test_support.h"
 #include "platform/Display.h"
+#include "platform_test_support.h"
 
 namespace korvat::platform {
 namespace {
@@ -13,22 +12,8 @@ namespace {
 using testing::DelaysDialog;
 using testing::NameDialog;
 
-void pushKey(SDL_Keycode sym, uint16_t mod = KMOD_NONE) {
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = sym;
-    event.key.keysym.scancode = SDL_GetScancodeFromKey(sym);
-    event.key.keysym.mod = mod;
-    SDL_PushEvent(&event);
-}
-
-void pushText(const char* utf8) {
-    SDL_Event event{};
-    event.type = SDL_TEXTINPUT;
-    std::strncpy(event.text.text, utf8, sizeof(event.text.text) - 1);
-    SDL_PushEvent(&event);
-}
+using testing::pushKey;
+using testing::pushText;
 
 class ModalDialog : public ::testing::Test {
   protected:

@@ -79,7 +79,16 @@ void pushKey(SDL_Keycode key, Uint16 mod) {
     event.key.windowID = SDL_GetWindowID(Display::instance().window());
     event.key.state = SDL_PRESSED;
     event.key.keysym.sym = key;
+    event.key.keysym.scancode = SDL_GetScancodeFromKey(key);
     event.key.keysym.mod = mod;
+    SDL_PushEvent(&event);
+}
+
+void pushText(const char* utf8) {
+    SDL_Event event{};
+    event.type = SDL_TEXTINPUT;
+    event.text.windowID = SDL_GetWindowID(Display::instance().window());
+    SDL_strlcpy(event.text.text, utf8, sizeof(event.text.text));
     SDL_PushEvent(&event);
 }
 

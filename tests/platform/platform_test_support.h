@@ -54,6 +54,7 @@ class RecordingPage : public Page {
 void pushMouse(Uint32 type, int deviceX, int deviceY);
 void pushClick(int deviceX, int deviceY);
 void pushKey(SDL_Keycode key, Uint16 mod = KMOD_NONE);
+void pushText(const char* utf8);
 
 // F12 ends a RecordingPage's loop with result 7 (queued behind the input under test).
 constexpr SDL_Keycode kEndKey = SDLK_F12;
