@@ -134,13 +134,18 @@ SDL_Rect scaleToWindow(const SDL_Rect& area, SDL_Surface* target) {
     return clipped;
 }
 
+// The window's framebuffer, or null while there is no window or device screen to show.
+SDL_Surface* windowSurface() {
+    const State& s = state();
+    if (s.window == nullptr || s.device == nullptr) {
+        return nullptr;
+    }
+    return SDL_GetWindowSurface(s.window);
+}
+
 // Shows device-screen rectangles in the window at once.
 void show(const SDL_Rect* areas, int count) {
-    State& s = state();
-    if (s.window == nullptr || s.device == nullptr) {
-        return;
-    }
-    SDL_Surface* target = SDL_GetWindowSurface(s.window);
+    SDL_Surface* target = windowSurface();
     if (target == nullptr) {
         return;
     }
@@ -152,24 +157,20 @@ void show(const SDL_Rect* areas, int count) {
         }
     }
     if (!shown.empty()) {
-        SDL_UpdateWindowSurfaceRects(s.window, shown.data(), static_cast<int>(shown.size()));
+        SDL_UpdateWindowSurfaceRects(state().window, shown.data(), static_cast<int>(shown.size()));
     }
 }
 
 // The whole window: black around the device screen (after a resize or an expose).
 void showWindow() {
-    State& s = state();
-    if (s.window == nullptr || s.device == nullptr) {
-        return;
-    }
-    SDL_Surface* target = SDL_GetWindowSurface(s.window);
+    SDL_Surface* target = windowSurface();
     if (target == nullptr) {
         return;
     }
     SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
     const SDL_Rect all{0, 0, kScreenWidth, kScreenHeight};
     scaleToWindow(all, target);
-    SDL_UpdateWindowSurface(s.window);
+    SDL_UpdateWindowSurface(state().window);
 }
 
 void composeChrome() {
