@@ -69,8 +69,7 @@ TEST_F(AcceptanceTest, PlaysUndoesSwitchesRulesSavesAndLoads) {
     clickCell(move.fromX, move.fromY);
     clickCell(move.toX, move.toY);
     const BoardLook afterMove = settledBoard();
-    EXPECT_EQ(afterMove.cells[move.fromX][move.fromY], CellLook::Empty);
-    EXPECT_EQ(afterMove.cells[move.toX][move.toY], CellLook::Ball);
+    EXPECT_TRUE(ballMoved(afterMove, move));
     EXPECT_EQ(afterMove.signature[move.toX][move.toY], moved);
     for (int x = 0; x < 9; ++x) {
         for (int y = 0; y < 9; ++y) {

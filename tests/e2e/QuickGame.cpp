@@ -63,6 +63,11 @@ bool sameCells(const BoardLook& a, const BoardLook& b) {
     return true;
 }
 
+bool ballMoved(const BoardLook& board, const Move& move) {
+    return board.cells[move.fromX][move.fromY] != CellLook::Ball &&
+           board.cells[move.toX][move.toY] == CellLook::Ball;
+}
+
 void QuickGameTest::SetUp() {
     if (!session.ready())
         GTEST_SKIP() << "no Xvfb";

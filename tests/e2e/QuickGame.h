@@ -27,6 +27,9 @@ struct Move {
 // A ball with a free neighbour that no coming ball is announced for.
 bool findMove(const BoardLook& board, Move& move);
 bool sameCells(const BoardLook& a, const BoardLook& b);
+// The ball has left its cell and stands on the target. The cell it left may already be
+// announced for the next wave, so it shows either nothing or a hint.
+bool ballMoved(const BoardLook& board, const Move& move);
 
 class QuickGameTest : public ::testing::Test {
   protected:

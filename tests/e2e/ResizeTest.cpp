@@ -70,17 +70,13 @@ TEST_F(ResizeTest, TheScreenRescalesCentredAndClicksStillLand) {
     }
     ASSERT_TRUE(selected) << "the click did not reach the ball";
     // Tapping the free cell again is harmless: once the ball is there it only selects it.
-    const auto arrived = [&](const BoardLook& b) {
-        return b.cells[move.fromX][move.fromY] == CellLook::Empty &&
-               b.cells[move.toX][move.toY] == CellLook::Ball;
-    };
+    const auto arrived = [&](const BoardLook& b) { return ballMoved(b, move); };
     BoardLook moved{};
     for (int attempt = 0; attempt < 3 && !arrived(moved); ++attempt) {
         clickCell(move.toX, move.toY);
         moved = waitForBoard(arrived);
     }
-    EXPECT_EQ(moved.cells[move.fromX][move.fromY], CellLook::Empty);
-    EXPECT_EQ(moved.cells[move.toX][move.toY], CellLook::Ball);
+    EXPECT_TRUE(ballMoved(moved, move));
     EXPECT_EQ(moved.count(CellLook::Ball), 6);
 
     // Up to scale 2 again in a wider window: the same board, and the undo button of the menu
