@@ -1,65 +1,129 @@
 #pragma once
 // A 240 x 268 client surface with in-memory sheets and a recording context for the drawing
-// tests. Sheet pixels encode their own position (red = x, green = y, blue = a sheet tag), so a
-// target pixel tells exactly which sheet pixel was copied there.
+// tests. Sheet pixels encode their own position (red = x, green = y, blue = the bitmap id), so
+// a target pixel tells exactly which sheet pixel was copied there.
 #include <SDL.h>
 
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "assets/Resources.h"
+#include "game/GameState.h"
 #include "ui/DrawContext.h"
+#include "ui/Layout.h"
 
 namespace korvat::ui::test {
 
 constexpr uint32_t kBackground = 0x123456;  // the target before drawing
-constexpr uint32_t kWhite = 0xFFFFFF;
-constexpr uint32_t kBlack = 0x000000;
 
-constexpr uint32_t coded(int x, int y, int tag) {
-    return (uint32_t(x) << 16) | (uint32_t(y) << 8) | uint32_t(tag);
+inline uint32_t pixel(SDL_Surface* s, int x, int y) {  // 0xRRGGBB
+    const int bytes = s->format->BytesPerPixel;
+    uint32_t raw = 0;  // little-endian: the pixel's bytes are the low ones
+    std::memcpy(&raw, static_cast<const uint8_t*>(s->pixels) + y * s->pitch + x * bytes, bytes);
+    uint8_t r = 0, g = 0, b = 0;
+    SDL_GetRGB(raw, s->format, &r, &g, &b);
+    return (uint32_t(r) << 16) | (uint32_t(g) << 8) | b;
 }
 
-uint32_t pixel(SDL_Surface* s, int x, int y);  // 0xRRGGBB
-bool sameArea(SDL_Surface* a, int ax, int ay, SDL_Surface* b, int bx, int by, int w, int h);
+inline bool sameArea(SDL_Surface* a, int ax, int ay, SDL_Surface* b, int bx, int by, int w, int h) {
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            if (pixel(a, ax + x, ay + y) != pixel(b, bx + x, by + y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+inline GameState emptyState() {
+    GameState state;
+    for (int32_t& cell : state.board.cells) {
+        cell = EMPTY;
+    }
+    return state;
+}
 
 class FakeScreen {
   public:
-    FakeScreen();
-    ~FakeScreen();
+    FakeScreen()
+        : target_(SDL_CreateRGBSurfaceWithFormat(0, 240, 268, 32, SDL_PIXELFORMAT_RGB888)) {
+        SDL_FillRect(target_, nullptr, kBackground);
+        const int sizes[][3] = {{res::kPanelImage, 235, 29},   {res::kBoardImage, 235, 235},
+                                {res::kBounceSheet, 168, 189}, {res::kBallSheet, 168, 210},
+                                {res::kScoreDigits, 100, 20},  {res::kNextBallIcons, 120, 15},
+                                {res::kClockDigits, 71, 8}};
+        for (const auto& [id, w, h] : sizes) {
+            SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
+            for (int y = 0; y < h; ++y) {
+                for (int x = 0; x < w; ++x) {
+                    const SDL_Rect dot{x, y, 1, 1};
+                    SDL_FillRect(s, &dot, 0xFF000000u | (x << 16) | (y << 8) | id);
+                }
+            }
+            sheets_[id] = s;
+        }
+    }
+    ~FakeScreen() {
+        for (auto& [id, s] : sheets_) {
+            SDL_FreeSurface(s);
+        }
+        SDL_FreeSurface(target_);
+    }
     FakeScreen(const FakeScreen&) = delete;
     FakeScreen& operator=(const FakeScreen&) = delete;
 
+    DrawContext context() {
+        DrawContext c;
+        c.target = target_;
+        c.user = this;
+        c.present = [](void* self, const SDL_Rect* area) {
+            static_cast<FakeScreen*>(self)->presents.push_back(*area);
+        };
+        c.showMessage = [](void* self, const char* text) {
+            static_cast<FakeScreen*>(self)->messages.emplace_back(text);
+        };
+        c.sleep = [](void* self, uint32_t ms) { static_cast<FakeScreen*>(self)->slept(ms); };
+        c.loadBitmap = [](void* self, int id) {
+            // The caller frees it; the sanitized build reports a copy that is never freed.
+            auto* screen = static_cast<FakeScreen*>(self);
+            return screen->failing.count(id) != 0 ? nullptr
+                                                  : SDL_DuplicateSurface(screen->sheet(id));
+        };
+        return c;
+    }
+    SDL_Surface* target() { return target_; }
     // The sheet that the loader hands out for a bitmap id (copies of it).
     SDL_Surface* sheet(int id) { return sheets_.at(id); }
-    // Sheet pixel of a sprite cell, as it must appear on the target.
     uint32_t sheetPixel(int id, int x, int y) { return pixel(sheet(id), x, y); }
+    // The ball sheet's sprite (colour, row) is what the cell shows.
+    bool cellShows(CellPos cell, int color, int row) {
+        const Point at = cellOrigin(cell.x, cell.y);
+        return sameArea(target_, at.x, at.y, sheet(res::kBallSheet), 21 * color, 21 * row, 21, 21);
+    }
+    bool sameAs(SDL_Surface* before) { return sameArea(target_, 0, 0, before, 0, 0, 240, 268); }
 
-    DrawContext context();
-    SDL_Surface* target() { return target_; }
-    SDL_Surface* copyOfTarget() const;  // caller frees
-    // True when every bitmap handed out has been freed again.
-    bool allSheetsReleased() const;
-
-    std::set<int> failing;   // ids whose loading fails
-    std::vector<int> loads;  // ids asked for, in order
+    std::set<int> failing;  // ids whose loading fails
     std::vector<SDL_Rect> presents;
     std::vector<std::string> messages;
     std::vector<uint32_t> sleeps;
     std::function<void()> onSleep;  // runs at each sleep, before it is recorded
 
   private:
-    static SDL_Surface* load(void* user, int id);
-    static void present(void* user, const SDL_Rect* area);
-    static void showMessage(void* user, const char* text);
-    static void sleep(void* user, uint32_t ms);
+    void slept(uint32_t ms) {
+        if (onSleep) {
+            onSleep();
+        }
+        sleeps.push_back(ms);
+    }
 
     SDL_Surface* target_;
     std::map<int, SDL_Surface*> sheets_;
-    std::vector<SDL_Surface*> handedOut_;  // each with one extra reference of ours
 };
 
 }  // namespace korvat::ui::test
