@@ -33,7 +33,7 @@ TEST(BoardCursorTest, LiftingGivesBackWhatWasUnderTheFrame) {
         const SDL_Rect row{0, y, 240, 1};
         SDL_FillRect(surface, &row, SDL_MapRGB(surface->format, y % 256, 7, 200));
     }
-    SDL_Surface* original = testing::copySurface(surface);
+    SDL_Surface* original = SDL_DuplicateSurface(surface);
     BoardCursor cursor;
     SDL_Rect area;
     EXPECT_FALSE(cursor.drop(surface, area));  // hidden: nothing drawn

@@ -4,25 +4,29 @@
 
 #include <vector>
 
-#include "ScriptedWindow.h"
 #include "ShellTestSupport.h"
 #include "shell/Commands.h"
-#include "shell/OptionsDialog.h"
 #include "storage/SettingsStore.h"
 
-namespace korvat::shell {
+namespace korvat::shell::testing {
 namespace {
 
-using testing::ScriptedWindow;
+using platform::testing::pushKey;
+using OptionsEndToEnd = ShellTest;
 
-TEST(OptionsEndToEnd, TypedMoveDelayIsStoredReloadedAndPacesTheNextMove) {
-    ASSERT_TRUE(testing::openOffscreenDisplay());
-    testing::TempFolder home;
-    testing::useHome(home);
+TEST_F(OptionsEndToEnd, TypedMoveDelayIsStoredReloadedAndPacesTheNextMove) {
     ScriptedWindow window;  // the real dialogs
-    window.setHighScoreFile(home.file("top.ten"));
+    window.setHighScoreFile(file("top.ten"));
     window.initialise();
     platform::KeyValueStore& store = window.settingsStore();
+    auto stored = [&](const char* name) {
+        uint32_t value = 12345;
+        storage::readSettingsValue(store, name, value);
+        return value;
+    };
+    // The dialog opens with what is stored, the defaults elsewhere.
+    storage::writeSettingsValue(store, storage::kJumpDelayValue, 5);
+    storage::writeSettingsValue(store, storage::kSoundValue, 0);
     const GameState& state = window.game().state;
 
     int32_t routeLength = 0;
@@ -31,47 +35,40 @@ TEST(OptionsEndToEnd, TypedMoveDelayIsStoredReloadedAndPacesTheNextMove) {
             ASSERT_EQ(state.settings.moveDelay, 100u);
             // Focus starts on OK; over Cancel and the Jump box to the Movement box, whose text
             // the keyboard focus selects, so typing replaces it.
-            testing::queueKey(SDLK_TAB);
-            testing::queueKey(SDLK_TAB);
-            testing::queueKey(SDLK_TAB);
-            testing::queueText("7");
-            testing::queueKey(SDLK_RETURN);
+            pushKey(SDLK_TAB);
+            pushKey(SDLK_TAB);
+            pushKey(SDLK_TAB);
+            platform::testing::pushText("7");
+            pushKey(SDLK_RETURN);
             window.onCommand(command::kOption);
 
             EXPECT_EQ(state.settings.moveDelay, 7u);
-            uint32_t stored = 0;
-            EXPECT_TRUE(storage::readSettingsValue(store, storage::kMoveDelayValue, stored));
-            EXPECT_EQ(stored, 7u);
-            // The other boxes went through OK unchanged.
-            EXPECT_TRUE(storage::readSettingsValue(store, storage::kJumpDelayValue, stored));
-            EXPECT_EQ(stored, 100u);
-            EXPECT_TRUE(storage::readSettingsValue(store, storage::kSoundValue, stored));
-            EXPECT_EQ(stored, 1u);
-            EXPECT_FALSE(storage::readSettingsValue(store, storage::kBestScoreValue, stored));
+            EXPECT_EQ(stored(storage::kMoveDelayValue), 7u);
+            // The other boxes went through OK unchanged; the best score is not the dialog's.
+            EXPECT_EQ(stored(storage::kJumpDelayValue), 5u);
+            EXPECT_EQ(stored(storage::kAppearDelayValue), 100u);
+            EXPECT_EQ(stored(storage::kSoundValue), 0u);
+            EXPECT_EQ(stored(storage::kBestScoreValue), 12345u);
 
             // A route long enough to pause on its way.
-            const testing::Move move = testing::findMove(window.game(), 4);
+            const Move move = findMove(window.game(), 4);
             ASSERT_NE(move.from.x, -1);
-            routeLength = testing::routeCells(state);
+            routeLength = routeCells(state);
             window.sleeps.clear();
-            testing::queueTap(move.from);
-            testing::queueTap(move.to);
+            queueTap(move.from);
+            queueTap(move.to);
         },
         [&] {
             // One pause on each cell between start and destination, then the appearance.
             std::vector<uint32_t> expected(static_cast<size_t>(routeLength - 2), 7u);
             expected.insert(expected.end(), 4, state.settings.appearDelay);
             EXPECT_EQ(window.sleeps, expected) << "route of " << routeLength << " cells";
-            testing::queueKey(SDLK_RETURN);  // the main window's OK ends it
+            pushKey(SDLK_RETURN);  // the main window's OK ends it
         },
     });
-    ASSERT_FALSE(window.stoppedByWatchdog());
-    EXPECT_TRUE(window.modalEnded());
     EXPECT_EQ(window.modalResult(), 1);
-    uint32_t stored = 0;
-    EXPECT_TRUE(storage::readSettingsValue(store, storage::kMoveDelayValue, stored));
-    EXPECT_EQ(stored, 7u);
+    EXPECT_EQ(stored(storage::kMoveDelayValue), 7u);
 }
 
 }  // namespace
-}  // namespace korvat::shell
+}  // namespace korvat::shell::testing

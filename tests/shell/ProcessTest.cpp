@@ -1,70 +1,106 @@
 // The single running copy with the real program: a second start of the same file hands over
-// and ends with 255; a copy of the program elsewhere runs on its own.
+// and ends with 255 writing nothing; a copy of the program elsewhere runs on its own.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
-#include "ProcessSupport.h"
-
-namespace korvat::shell::testing {
 namespace {
+
+namespace fs = std::filesystem;
+
+bool waitFor(const std::function<bool()>& condition) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
+}
+
+// The program's abstract socket, named after its path, is bound.
+bool listening(const std::string& program) {
+    std::ifstream table("/proc/net/unix");
+    const std::string wanted = "@korvat:" + program;
+    for (std::string line; std::getline(table, line);) {
+        if (line.ends_with(wanted)) {
+            return true;
+        }
+    }
+    return false;
+}
 
 class SingleCopyTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        root_ = makeTempFolder();
-        ASSERT_FALSE(root_.empty());
-        for (const char* sub : {"a", "b", "home"}) {
-            std::filesystem::create_directories(root_ + "/" + sub);
+        std::string pattern = (fs::temp_directory_path() / "korvat-process-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        root_ = pattern;
+        for (const char* sub : {"a", "b"}) {
+            fs::create_directories(root_ / sub);
+            fs::copy_file(KORVAT_PROGRAM, programPath(sub));
         }
-        env_ = {"SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy", "HOME=" + root_ + "/home",
-                "XDG_CONFIG_HOME=" + root_ + "/home/config",
-                "XDG_DATA_HOME=" + root_ + "/home/data"};
     }
     void TearDown() override {
-        for (pid_t pid : children_) {
-            stop(pid);
+        for (const pid_t pid : children_) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
         }
-        removeFolder(root_);
+        fs::remove_all(root_);
     }
-    pid_t start(const std::string& program) {
-        const pid_t pid = spawn(program, {}, env_);
-        if (pid > 0) {
-            children_.push_back(pid);
+    // Starts the copy in `sub` on the offscreen driver with its own home.
+    pid_t start(const char* sub) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            const std::string home = root_ / "home";
+            setenv("SDL_VIDEODRIVER", "offscreen", 1);
+            setenv("SDL_AUDIODRIVER", "dummy", 1);
+            setenv("HOME", home.c_str(), 1);
+            setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
+            setenv("XDG_DATA_HOME", (home + "/data").c_str(), 1);
+            const std::string program = programPath(sub);
+            execl(program.c_str(), program.c_str(), nullptr);
+            _exit(127);
         }
+        children_.push_back(pid);
         return pid;
     }
-    static bool listening(const std::string& program) {
-        return abstractSocketListed("korvat:" + program);
+    std::string programPath(const char* sub) const { return root_ / sub / "korvat"; }
+    // The exit code, or -1 while it still runs after ten seconds.
+    static int exitCode(pid_t pid) {
+        int status = 0;
+        const bool ended = waitFor([&] { return waitpid(pid, &status, WNOHANG) == pid; });
+        return ended && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
+    static bool running(pid_t pid) { return waitpid(pid, nullptr, WNOHANG) == 0; }
 
-    std::string root_;
-    std::vector<std::string> env_;
+    fs::path root_;
     std::vector<pid_t> children_;
 };
 
 TEST_F(SingleCopyTest, SecondStartOfTheSameFileEndsWith255AndAnotherFileRuns) {
-    const std::string first = copyProgram(KORVAT_PROGRAM, root_ + "/a");
-    const std::string other = copyProgram(KORVAT_PROGRAM, root_ + "/b");
+    const pid_t first = start("a");
+    ASSERT_TRUE(waitFor([&] { return listening(programPath("a")); }));
 
-    const pid_t running1 = start(first);
-    ASSERT_GT(running1, 0);
-    ASSERT_TRUE(waitFor([&] { return listening(first); }, 10000));
+    EXPECT_EQ(exitCode(start("a")), 255);
+    EXPECT_TRUE(running(first));
+    EXPECT_FALSE(fs::exists(root_ / "home/config/korvat")) << "the handed-over start wrote";
 
-    const pid_t second = spawn(first, {}, env_);
-    EXPECT_EQ(waitExit(second, 10000), 255);
-    EXPECT_TRUE(running(running1));
-    // The handed-over start wrote nothing.
-    EXPECT_FALSE(std::filesystem::exists(root_ + "/home/config/korvat"));
-
-    const pid_t elsewhere = start(other);
-    ASSERT_GT(elsewhere, 0);
-    EXPECT_TRUE(waitFor([&] { return listening(other); }, 10000));
+    const pid_t elsewhere = start("b");
+    EXPECT_TRUE(waitFor([&] { return listening(programPath("b")); }));
     EXPECT_TRUE(running(elsewhere));
-    EXPECT_TRUE(running(running1));
+    EXPECT_TRUE(running(first));
 }
 
 }  // namespace
-}  // namespace korvat::shell::testing

@@ -4,118 +4,142 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
-#include "platform/Display.h"
+#include "shell/BoardCursor.h"
+#include "ui/Layout.h"
 
 namespace korvat::shell::testing {
 
-TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "korvat-shell-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) {
-        path_ = pattern;
-    }
+void ShellTest::SetUp() {
+    DisplayTest::SetUp();
+    home_ = (std::filesystem::temp_directory_path() / "korvat-shell-XXXXXX").string();
+    ASSERT_NE(mkdtemp(home_.data()), nullptr);
+    setenv("HOME", home_.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", file("config").c_str(), 1);
+    setenv("XDG_DATA_HOME", file("data").c_str(), 1);
 }
 
-TempFolder::~TempFolder() {
+void ShellTest::TearDown() {
     std::error_code ignored;
-    if (!path_.empty()) {
-        std::filesystem::remove_all(path_, ignored);
-    }
-}
-
-void useHome(const TempFolder& folder) {
-    setenv("HOME", folder.path().c_str(), 1);
-    setenv("XDG_CONFIG_HOME", folder.file("config").c_str(), 1);
-    setenv("XDG_DATA_HOME", folder.file("data").c_str(), 1);
-}
-
-bool openOffscreenDisplay() {
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    platform::Display& display = platform::Display::instance();
-    return display.open("Korvat 1.2");
-}
-
-void ScriptedDialogs::showMessage(const char* text) {
-    calls.push_back("message");
-    messages.emplace_back(text);
-}
-
-std::string ScriptedDialogs::askPlayerName() {
-    calls.push_back("name");
-    return nameAnswer;
-}
-
-void ScriptedDialogs::showHighScores(Game& game) {
-    calls.push_back("highscores");
-    shownGame = &game;
-    game.reloadHighScores();
+    std::filesystem::remove_all(home_, ignored);
+    DisplayTest::TearDown();
 }
 
 void ScriptedDialogs::runOptions() {
-    calls.push_back("options");
+    note("options");
     if (onOptions) {
         onOptions();
     }
 }
 
-void ScriptedDialogs::runAbout() {
-    calls.push_back("about");
+constexpr int kStepTimer = 9001;
+constexpr int kWatchdogTimer = 9002;
+
+int ScriptedWindow::run(std::vector<Step> steps) {
+    steps_ = std::move(steps);
+    next_ = 0;
+    platform::Display& display = platform::Display::instance();
+    display.setTimer(*this, kStepTimer, 1);
+    display.setTimer(*this, kWatchdogTimer, 60'000);
+    const int result = display.runModal(*this);
+    display.killTimer(*this, kWatchdogTimer);
+    return result;
 }
 
-std::string ScriptedDialogs::chooseSaveFile() {
-    calls.push_back("save");
-    return saveAnswer;
+int ScriptedWindow::nextRandom() {
+    // The classic portable rand(): 0 .. 32767, within any RAND_MAX.
+    generator_ = generator_ * 1103515245u + 12345u;
+    return static_cast<int>((generator_ >> 16) & 0x7FFF);
 }
 
-std::string ScriptedDialogs::chooseLoadFile() {
-    calls.push_back("load");
-    return loadAnswer;
+void ScriptedWindow::onTimer(int id) {
+    platform::Display& display = platform::Display::instance();
+    if (id == kWatchdogTimer) {
+        ADD_FAILURE() << "the script is stuck (a modal window waits for input?)";
+        display.postQuit(0);
+    } else if (id != kStepTimer) {
+        GameDialog::onTimer(id);
+    } else if (next_ >= steps_.size()) {
+        endModal(77);
+    } else {
+        // Off while the step runs: dialogs it opens run nested loops that fire timers, too.
+        display.killTimer(*this, kStepTimer);
+        steps_[next_++]();
+        if (!modalEnded()) {
+            display.setTimer(*this, kStepTimer, 1);
+        }
+    }
 }
 
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
+Move findMove(Game& game, int32_t minRouteCells) {
+    const GameState& state = game.state;
+    for (int32_t from = 0; from < kCellCount; ++from) {
+        for (int32_t to = 0; to < kCellCount; ++to) {
+            const CellPos f{from / kBoardSize, from % kBoardSize},
+                t{to / kBoardSize, to % kBoardSize};
+            bool planned = false;
+            for (const CellPos& c : state.nextCells) {
+                planned = planned || c == t;
+            }
+            if (state.board.at(f.x, f.y) != EMPTY && state.board.at(t.x, t.y) == EMPTY &&
+                !planned && game.findRoute(f.x, f.y, t.x, t.y) == 1 &&
+                routeCells(state) >= minRouteCells) {
+                return {f, t};
+            }
+        }
+    }
+    return {{-1, -1}, {-1, -1}};
 }
 
-bool fileExists(const std::string& path) {
-    return std::filesystem::exists(path);
+int32_t routeCells(const GameState& state) {
+    int32_t n = 0;
+    while (n < kCellCount && ui::isCell(state.route[n].x, state.route[n].y)) {
+        ++n;
+    }
+    return n;
+}
+
+int ballCount(const Board& board) {
+    int n = 0;
+    for (int32_t c : board.cells) {
+        n += c != EMPTY ? 1 : 0;
+    }
+    return n;
+}
+
+void queueTap(CellPos cell) {
+    const SDL_Point p = BoardCursor::tapPoint(cell);
+    platform::testing::pushClick(p.x, p.y + platform::kClientTop);
+}
+
+SDL_Point spritePixel(CellPos cell, int dx, int dy) {
+    const ui::Point origin = ui::cellOrigin(cell.x, cell.y);
+    return {origin.x + dx, origin.y + dy + platform::kClientTop};
 }
 
 SDL_Color pixelAt(SDL_Surface* surface, int x, int y) {
-    SDL_Color c{0, 0, 0, 255};
-    SDL_LockSurface(surface);
-    const auto* row = static_cast<const uint8_t*>(surface->pixels) + y * surface->pitch;
-    Uint32 value = 0;
     const int bpp = surface->format->BytesPerPixel;
-    std::memcpy(&value, row + x * bpp, static_cast<size_t>(bpp));
-    SDL_UnlockSurface(surface);
+    Uint32 value = 0;  // little-endian: the pixel's bytes are the low ones
+    std::memcpy(&value, static_cast<const uint8_t*>(surface->pixels) + y * surface->pitch + x * bpp,
+                static_cast<size_t>(bpp));
+    SDL_Color c{0, 0, 0, 255};
     SDL_GetRGB(value, surface->format, &c.r, &c.g, &c.b);
     return c;
 }
 
+bool sameColor(SDL_Color a, SDL_Color b) {
+    return a.r == b.r && a.g == b.g && a.b == b.b;
+}
+
 bool samePixels(SDL_Surface* a, const SDL_Rect& ra, SDL_Surface* b, const SDL_Rect& rb) {
-    if (ra.w != rb.w || ra.h != rb.h) {
-        return false;
-    }
     for (int y = 0; y < ra.h; ++y) {
         for (int x = 0; x < ra.w; ++x) {
-            const SDL_Color p = pixelAt(a, ra.x + x, ra.y + y);
-            const SDL_Color q = pixelAt(b, rb.x + x, rb.y + y);
-            if (p.r != q.r || p.g != q.g || p.b != q.b) {
+            if (!sameColor(pixelAt(a, ra.x + x, ra.y + y), pixelAt(b, rb.x + x, rb.y + y))) {
                 return false;
             }
         }
     }
-    return true;
-}
-
-SDL_Surface* copySurface(SDL_Surface* surface) {
-    return SDL_ConvertSurface(surface, surface->format, 0);
+    return ra.w == rb.w && ra.h == rb.h;
 }
 
 }  // namespace korvat::shell::testing

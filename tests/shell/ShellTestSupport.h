@@ -1,64 +1,99 @@
 #pragma once
-// In-process support for the shell tests: the SDL offscreen driver, a fresh settings folder per
-// test, and dialogs answered by the test.
+// In-process support for the shell tests: the display on SDL's offscreen driver, a fresh home
+// folder per test, dialogs answered by the test, and the main window run in its real modal loop
+// with a fixed clock and generator.
 #include <SDL.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "game/Game.h"
+#include "platform_test_support.h"
 #include "shell/DialogRunner.h"
+#include "shell/GameDialog.h"
 
 namespace korvat::shell::testing {
 
-// A folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
+// The display opened, HOME and the XDG folders in a temporary folder removed afterwards.
+class ShellTest : public platform::testing::DisplayTest {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+    std::string file(const std::string& name) const { return home_ + "/" + name; }
 
-  private:
-    std::string path_;
+    std::string home_;
 };
-
-// Points XDG_CONFIG_HOME, XDG_DATA_HOME and HOME into `folder` (before a store is made).
-void useHome(const TempFolder& folder);
-
-// Opens the display on the offscreen driver once; true when it is open.
-bool openOffscreenDisplay();
 
 class ScriptedDialogs final : public DialogRunner {
   public:
-    std::vector<std::string> calls;
-    std::vector<std::string> messages;
-    std::string saveAnswer;
-    std::string loadAnswer;
-    std::string nameAnswer;
+    std::vector<std::string> calls;  // "save", "load", ..., "message: <text>"
+    std::string fileAnswer;          // what both file choosers return
     std::function<void()> onOptions;
-    Game* shownGame = nullptr;
 
-    void showMessage(const char* text) override;
-    std::string askPlayerName() override;
-    void showHighScores(Game& game) override;
+    void showMessage(const char* text) override {
+        calls.push_back(std::string("message: ") + text);
+    }
+    std::string askPlayerName() override { return note("name"); }
+    void showHighScores(Game&) override { note("highscores"); }
     void runOptions() override;
-    void runAbout() override;
-    std::string chooseSaveFile() override;
-    std::string chooseLoadFile() override;
+    void runAbout() override { note("about"); }
+    std::string chooseSaveFile() override { return note("save"); }
+    std::string chooseLoadFile() override { return note("load"); }
+
+  private:
+    std::string note(const char* call) {
+        calls.emplace_back(call);
+        return fileAnswer;
+    }
 };
 
-// Reads a whole file; empty when missing.
-std::string readFile(const std::string& path);
-bool fileExists(const std::string& path);
+// The main window in its modal loop, with a clock that stands still (the playing time stays
+// 0:00), a fixed generator and its animation pauses noted instead of slept. A script of steps
+// runs inside the loop, one per tick of a window timer: the events a step queues are all
+// handled before the next step, because the loop takes waiting input before timer ticks.
+class ScriptedWindow : public GameDialog {
+  public:
+    using Step = std::function<void()>;
+    using GameDialog::GameDialog;
 
+    // The first paint starts the first game, then the steps run. The window ends when a step
+    // ends it or after the last step. A modal window left waiting for input fails the test.
+    int run(std::vector<Step> steps);
+
+    std::vector<uint32_t> sleeps;  // animation and rule pauses, in order
+
+    uint32_t tickCount() override { return 5'000'000; }
+    void seedRandom() override { generator_ = kSeed; }
+    int nextRandom() override;
+    void sleepMs(uint32_t ms) override { sleeps.push_back(ms); }
+    void onTimer(int id) override;
+
+  private:
+    static constexpr uint32_t kSeed = 1'234'567;  // stands for the calendar second
+    std::vector<Step> steps_;
+    size_t next_ = 0;
+    uint32_t generator_ = kSeed;
+};
+
+// A ball and a reachable empty cell that no coming ball is planned for, with a route of at
+// least `minRouteCells` cells (start and destination included); {-1,-1} twice when none.
+struct Move {
+    CellPos from;
+    CellPos to;
+};
+Move findMove(Game& game, int32_t minRouteCells = 2);
+int32_t routeCells(const GameState& state);  // of the route last searched
+int ballCount(const Board& board);
+void queueTap(CellPos cell);  // a left click on the cell's middle, for the display's loop
+
+// Device-screen coordinates of pixel (dx, dy) of the ball sprite of cell (x, y).
+SDL_Point spritePixel(CellPos cell, int dx, int dy);
+SDL_Color pixelAt(SDL_Surface* surface, int x, int y);
+bool sameColor(SDL_Color a, SDL_Color b);
+constexpr SDL_Color kTileGrey{192, 192, 192, 255};  // a tile without a ball
 // True when the two rectangles of the surfaces hold the same pixels.
 bool samePixels(SDL_Surface* a, const SDL_Rect& ra, SDL_Surface* b, const SDL_Rect& rb);
-// A copy of the surface, caller frees.
-SDL_Surface* copySurface(SDL_Surface* surface);
-SDL_Color pixelAt(SDL_Surface* surface, int x, int y);
 
 }  // namespace korvat::shell::testing
