@@ -19,18 +19,33 @@ class TurnFlowTest : public GameTest {
     bool selected(int32_t x, int32_t y) const {
         return game.state.selectedX == x && game.state.selectedY == y;
     }
+    // The bounce frames drawn over `ticks` ticks; "-" for a tick that drew nothing, "+s"
+    // appended when the tick sound played.
+    std::vector<std::string> bounce(int ticks) {
+        std::vector<std::string> shown;
+        for (int i = 0; i < ticks; ++i) {
+            host.calls.clear();
+            game.onTimer(TimerId::Bounce);
+            std::string tick = "-";
+            for (const std::string& call : host.calls) {
+                if (call.rfind("drawBounceFrame", 0) == 0) {
+                    tick = call.substr(call.rfind(' ') + 1);
+                }
+            }
+            if (host.count("sound 135") == 1) {
+                tick += "+s";
+            }
+            shown.push_back(tick);
+        }
+        return shown;
+    }
 };
 
 TEST_F(TurnFlowTest, StartUpTakesTheTableThenTheSettings) {
-    FakeHost other;
-    other.highScoresOnDisk = true;
-    makeDefaultHighScores(other.diskTable);
-    other.diskTable.entries[0].score = 4000;
-    other.settingsStored = true;
-    other.storedSettings.bestScore = 12;  // a stored best score wins, even when lower
-    Game fresh{other};
-    fresh.initialise();
-    EXPECT_EQ(fresh.state.settings.bestScore, 12u);
+    host.settingsStored = true;
+    host.storedSettings.bestScore = 12;  // a stored best score wins over the table's 100
+    game.initialise();
+    EXPECT_EQ(game.state.settings.bestScore, 12u);
 }
 
 TEST_F(TurnFlowTest, FirstPaintStartsTheGameThenRedraws) {
@@ -67,17 +82,13 @@ TEST_F(TurnFlowTest, ReselectingContinuesTheBounceAndSwitchingRestsTheOldBall) {
     put(game, {{1, 1}}, 4);
     put(game, {{5, 5}}, 6);
     game.state.bounceFrame = 4;  // where the last bounce stopped
-    game.state.bounceStep = 1;
     tap(1, 1);
     tap(1, 1);
-    EXPECT_TRUE(selected(1, 1));
     EXPECT_EQ(game.state.bounceFrame, 4);
     EXPECT_EQ(host.count("drawRestingBall"), 0);
     tap(5, 5);
     EXPECT_TRUE(selected(5, 5));
     EXPECT_EQ(host.calls.back(), "drawRestingBall 1 1 4");
-    EXPECT_EQ(game.state.bounceFrame, 9);
-    EXPECT_EQ(game.state.bounceStep, -1);
 }
 
 TEST_F(TurnFlowTest, MoveThatCompletesNothingAnimatesThenPlacesTheWaveThenAnnounces) {
@@ -123,6 +134,32 @@ TEST_F(TurnFlowTest, LoadingStopsTheBounceFirstAndRestartsIt) {
     EXPECT_GE(host.find("checkMarks block"), 0);
     EXPECT_GE(host.find("startTimer 1234 100"), 0);
     EXPECT_EQ(host.calls.back(), "redrawAll");
+}
+
+TEST_F(TurnFlowTest, BounceRunsDownAndUpWithTheTickOnFrameFive) {
+    put(game, {{3, 3}}, 2);
+    game.onBoardTap(pixelX(3), pixelY(3));
+    const std::vector<std::string> expected = {"8", "7", "6",   "5+s", "4", "3", "2", "1", "2",
+                                               "3", "4", "5+s", "6",   "7", "8", "-", "8", "7"};
+    EXPECT_EQ(bounce(18), expected);
+    EXPECT_EQ(host.calls.back(), "drawBounceFrame 3 3 2 7");  // the selected cell and colour
+
+    game.state.settings.soundOn = 2;  // only exactly 1 switches the tick on
+    EXPECT_EQ(bounce(2).back(), "5");
+}
+
+TEST_F(TurnFlowTest, EmptiedSelectionStillTicksButDrawsNothing) {
+    game.state.selectedX = 4;
+    game.state.selectedY = 4;
+    EXPECT_EQ(bounce(4), (std::vector<std::string>{"-", "-", "-", "-+s"}));
+}
+
+TEST_F(TurnFlowTest, ClockDigitsShowHoursMinutesSecondsAtTheirPlace) {
+    host.tick = 123456;
+    game.state.carriedSeconds = 3725;
+    game.state.clockStartTick = host.tick - 999;
+    game.onTimer(TimerId::Clock);
+    EXPECT_EQ(host.calls, std::vector<std::string>{"drawClockDigits 103 20 10205"});
 }
 
 }  // namespace
