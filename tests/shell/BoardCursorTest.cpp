@@ -3,19 +3,8 @@
 #include "ShellTestSupport.h"
 #include "shell/BoardCursor.h"
 
-namespace korvat::shell {
+namespace korvat::shell::testing {
 namespace {
-
-TEST(BoardCursorTest, FrameLiesInsideTheTileAndTapsLandOnTheCell) {
-    EXPECT_EQ(BoardCursor::frameRect({0, 0}).x, 3);  // tile at (2, 32), offsets 1..24
-    EXPECT_EQ(BoardCursor::frameRect({0, 0}).y, 33);
-    EXPECT_EQ(BoardCursor::frameRect({8, 8}).x + BoardCursor::frameRect({8, 8}).w, 2 + 26 * 8 + 25);
-    for (int x = 0; x < 9; ++x) {
-        const SDL_Point p = BoardCursor::tapPoint({x, 8 - x});
-        EXPECT_EQ((p.x - 2) / 26, x);
-        EXPECT_EQ((p.y - 32) / 26, 8 - x);
-    }
-}
 
 TEST(BoardCursorTest, StaysOnTheBoard) {
     BoardCursor cursor;
@@ -41,13 +30,13 @@ TEST(BoardCursorTest, LiftingGivesBackWhatWasUnderTheFrame) {
     ASSERT_TRUE(cursor.drop(surface, area));
     EXPECT_FALSE(cursor.drop(surface, area));  // already on
     const SDL_Rect whole{0, 0, 240, 268};
-    EXPECT_FALSE(testing::samePixels(original, whole, surface, whole));
+    EXPECT_FALSE(samePixels(original, surface, whole));
     ASSERT_TRUE(cursor.lift(surface, area));
-    EXPECT_TRUE(testing::samePixels(original, whole, surface, whole));
+    EXPECT_TRUE(samePixels(original, surface, whole));
     EXPECT_FALSE(cursor.lift(surface, area));
     SDL_FreeSurface(original);
     SDL_FreeSurface(surface);
 }
 
 }  // namespace
-}  // namespace korvat::shell
+}  // namespace korvat::shell::testing

@@ -1,4 +1,4 @@
-// The Options, player-name, About and high-score dialogs, built without their modal loops.
+// The Options, player-name and high-score dialogs, built without their modal loops.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,12 +8,9 @@
 #include "ShellTestSupport.h"
 #include "game/HighScoreTable.h"
 #include "platform/Controls.h"
-#include "shell/AboutDialog.h"
 #include "shell/HighScoresDialog.h"
 #include "shell/OptionsDialog.h"
 #include "shell/PlayerNameDialog.h"
-#include "storage/HighScoreFile.h"
-#include "ui/ProgramBitmaps.h"
 
 namespace korvat::shell::testing {
 namespace {
@@ -73,20 +70,6 @@ TEST_F(DialogsTest, PlayerNameTakesFifteenUnitsInAFramedBoxAndHasNoCancel) {
     EXPECT_EQ(dialog.name(), "Märta");
 }
 
-TEST_F(DialogsTest, AboutShowsThePictureFromTheCornerAndIgnoresEscape) {
-    AboutDialog dialog;
-    dialog.create();
-    dialog.onPaint();
-    SDL_Surface* picture = ui::loadProgramBitmap(144);
-    ASSERT_NE(picture, nullptr);
-    SDL_Surface* client = dialog.clientSurface();
-    const SDL_Rect shown{0, 0, 220, client->h};  // cut at the bottom of the client area
-    EXPECT_TRUE(samePixels(picture, shown, client, shown));
-    SDL_FreeSurface(picture);
-    dialog.OnCancel();
-    EXPECT_FALSE(dialog.modalEnded());
-}
-
 TEST_F(DialogsTest, HighScoreRowsFollowTheTableLayout) {
     HighScoreTable table;
     makeDefaultHighScores(table);
@@ -103,23 +86,6 @@ TEST_F(DialogsTest, HighScoreRowsFollowTheTableLayout) {
     }
     EXPECT_EQ(HighScoresDialog::rowText(2, entry),
               "2 . " + std::string(16, 'x') + "     5000     1:2:3");
-}
-
-TEST_F(DialogsTest, HighScoresReloadTheFileWhenOpened) {
-    ScriptedDialogs answers;
-    GameDialog main(&answers);
-    main.setHighScoreFile(file("top.ten"));
-    main.initialise();
-    HighScoreTable table;
-    makeDefaultHighScores(table);
-    insertHighScore(table, u"Ann", 777, 0, 2, 5);
-    ASSERT_TRUE(storage::saveHighScores(file("top.ten"), table));
-
-    HighScoresDialog dialog;
-    dialog.attach(main.game());
-    dialog.create();
-    EXPECT_EQ(main.game().highScores.entries[0].score, 777u);
-    EXPECT_EQ(dialog.caption(), std::string("Korvat [High scores]"));
 }
 
 }  // namespace

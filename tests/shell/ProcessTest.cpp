@@ -43,6 +43,7 @@ bool listening(const std::string& program) {
 
 class SingleCopyTest : public ::testing::Test {
   protected:
+    // Two copies of the program in a fresh folder, run on the offscreen driver with a home there.
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "korvat-process-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
@@ -51,6 +52,12 @@ class SingleCopyTest : public ::testing::Test {
             fs::create_directories(root_ / sub);
             fs::copy_file(KORVAT_PROGRAM, programPath(sub));
         }
+        const std::string home = root_ / "home";
+        setenv("SDL_VIDEODRIVER", "offscreen", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        setenv("HOME", home.c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
+        setenv("XDG_DATA_HOME", (home + "/data").c_str(), 1);
     }
     void TearDown() override {
         for (const pid_t pid : children_) {
@@ -59,29 +66,25 @@ class SingleCopyTest : public ::testing::Test {
         }
         fs::remove_all(root_);
     }
-    // Starts the copy in `sub` on the offscreen driver with its own home.
+    std::string programPath(const char* sub) const { return root_ / sub / "korvat"; }
     pid_t start(const char* sub) {
+        const std::string program = programPath(sub);
         const pid_t pid = fork();
         if (pid == 0) {
-            const std::string home = root_ / "home";
-            setenv("SDL_VIDEODRIVER", "offscreen", 1);
-            setenv("SDL_AUDIODRIVER", "dummy", 1);
-            setenv("HOME", home.c_str(), 1);
-            setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
-            setenv("XDG_DATA_HOME", (home + "/data").c_str(), 1);
-            const std::string program = programPath(sub);
             execl(program.c_str(), program.c_str(), nullptr);
             _exit(127);
         }
         children_.push_back(pid);
         return pid;
     }
-    std::string programPath(const char* sub) const { return root_ / sub / "korvat"; }
     // The exit code, or -1 while it still runs after ten seconds.
-    static int exitCode(pid_t pid) {
+    int exitCode(pid_t pid) {
         int status = 0;
-        const bool ended = waitFor([&] { return waitpid(pid, &status, WNOHANG) == pid; });
-        return ended && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        if (!waitFor([&] { return waitpid(pid, &status, WNOHANG) == pid; })) {
+            return -1;
+        }
+        std::erase(children_, pid);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     static bool running(pid_t pid) { return waitpid(pid, nullptr, WNOHANG) == 0; }
 

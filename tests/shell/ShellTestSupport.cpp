@@ -2,6 +2,7 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -23,13 +24,6 @@ void ShellTest::TearDown() {
     std::error_code ignored;
     std::filesystem::remove_all(home_, ignored);
     DisplayTest::TearDown();
-}
-
-void ScriptedDialogs::runOptions() {
-    note("options");
-    if (onOptions) {
-        onOptions();
-    }
 }
 
 constexpr int kStepTimer = 9001;
@@ -77,10 +71,7 @@ Move findMove(Game& game, int32_t minRouteCells) {
         for (int32_t to = 0; to < kCellCount; ++to) {
             const CellPos f{from / kBoardSize, from % kBoardSize},
                 t{to / kBoardSize, to % kBoardSize};
-            bool planned = false;
-            for (const CellPos& c : state.nextCells) {
-                planned = planned || c == t;
-            }
+            const bool planned = std::ranges::find(state.nextCells, t) != std::end(state.nextCells);
             if (state.board.at(f.x, f.y) != EMPTY && state.board.at(t.x, t.y) == EMPTY &&
                 !planned && game.findRoute(f.x, f.y, t.x, t.y) == 1 &&
                 routeCells(state) >= minRouteCells) {
@@ -99,22 +90,9 @@ int32_t routeCells(const GameState& state) {
     return n;
 }
 
-int ballCount(const Board& board) {
-    int n = 0;
-    for (int32_t c : board.cells) {
-        n += c != EMPTY ? 1 : 0;
-    }
-    return n;
-}
-
 void queueTap(CellPos cell) {
     const SDL_Point p = BoardCursor::tapPoint(cell);
     platform::testing::pushClick(p.x, p.y + platform::kClientTop);
-}
-
-SDL_Point spritePixel(CellPos cell, int dx, int dy) {
-    const ui::Point origin = ui::cellOrigin(cell.x, cell.y);
-    return {origin.x + dx, origin.y + dy + platform::kClientTop};
 }
 
 SDL_Color pixelAt(SDL_Surface* surface, int x, int y) {
@@ -131,15 +109,15 @@ bool sameColor(SDL_Color a, SDL_Color b) {
     return a.r == b.r && a.g == b.g && a.b == b.b;
 }
 
-bool samePixels(SDL_Surface* a, const SDL_Rect& ra, SDL_Surface* b, const SDL_Rect& rb) {
-    for (int y = 0; y < ra.h; ++y) {
-        for (int x = 0; x < ra.w; ++x) {
-            if (!sameColor(pixelAt(a, ra.x + x, ra.y + y), pixelAt(b, rb.x + x, rb.y + y))) {
+bool samePixels(SDL_Surface* a, SDL_Surface* b, const SDL_Rect& r) {
+    for (int y = r.y; y < r.y + r.h; ++y) {
+        for (int x = r.x; x < r.x + r.w; ++x) {
+            if (!sameColor(pixelAt(a, x, y), pixelAt(b, x, y))) {
                 return false;
             }
         }
     }
-    return ra.w == rb.w && ra.h == rb.h;
+    return true;
 }
 
 }  // namespace korvat::shell::testing

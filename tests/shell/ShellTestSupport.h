@@ -4,6 +4,7 @@
 // with a fixed clock and generator.
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -11,7 +12,6 @@
 
 #include "game/Game.h"
 #include "platform_test_support.h"
-#include "shell/DialogRunner.h"
 #include "shell/GameDialog.h"
 
 namespace korvat::shell::testing {
@@ -24,29 +24,6 @@ class ShellTest : public platform::testing::DisplayTest {
     std::string file(const std::string& name) const { return home_ + "/" + name; }
 
     std::string home_;
-};
-
-class ScriptedDialogs final : public DialogRunner {
-  public:
-    std::vector<std::string> calls;  // "save", "load", ..., "message: <text>"
-    std::string fileAnswer;          // what both file choosers return
-    std::function<void()> onOptions;
-
-    void showMessage(const char* text) override {
-        calls.push_back(std::string("message: ") + text);
-    }
-    std::string askPlayerName() override { return note("name"); }
-    void showHighScores(Game&) override { note("highscores"); }
-    void runOptions() override;
-    void runAbout() override { note("about"); }
-    std::string chooseSaveFile() override { return note("save"); }
-    std::string chooseLoadFile() override { return note("load"); }
-
-  private:
-    std::string note(const char* call) {
-        calls.emplace_back(call);
-        return fileAnswer;
-    }
 };
 
 // The main window in its modal loop, with a clock that stands still (the playing time stays
@@ -85,15 +62,14 @@ struct Move {
 };
 Move findMove(Game& game, int32_t minRouteCells = 2);
 int32_t routeCells(const GameState& state);  // of the route last searched
-int ballCount(const Board& board);
+inline auto ballCount(const Board& board) {
+    return std::ranges::count_if(board.cells, [](int32_t c) { return c != EMPTY; });
+}
 void queueTap(CellPos cell);  // a left click on the cell's middle, for the display's loop
 
-// Device-screen coordinates of pixel (dx, dy) of the ball sprite of cell (x, y).
-SDL_Point spritePixel(CellPos cell, int dx, int dy);
 SDL_Color pixelAt(SDL_Surface* surface, int x, int y);
 bool sameColor(SDL_Color a, SDL_Color b);
-constexpr SDL_Color kTileGrey{192, 192, 192, 255};  // a tile without a ball
-// True when the two rectangles of the surfaces hold the same pixels.
-bool samePixels(SDL_Surface* a, const SDL_Rect& ra, SDL_Surface* b, const SDL_Rect& rb);
+// True when the surfaces hold the same pixels in the rectangle.
+bool samePixels(SDL_Surface* a, SDL_Surface* b, const SDL_Rect& r);
 
 }  // namespace korvat::shell::testing
