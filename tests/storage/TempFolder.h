@@ -1,5 +1,5 @@
 #pragma once
-// A fresh folder under the system's temporary folder, removed with everything in it.
+// Test helpers: a temporary folder, whole files, a failing writer, an environment variable.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -7,10 +7,10 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <vector>
 
 namespace korvat::testing {
 
+// A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
   public:
     TempFolder() {
@@ -35,24 +35,43 @@ class TempFolder {
     std::string path_;
 };
 
-inline void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
+// Sets an environment variable and puts the old value back.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const std::string& value) : name_(name) {
+        const char* old = std::getenv(name);
+        had_ = old != nullptr;
+        old_ = had_ ? old : "";
+        setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnv() {
+        if (had_) {
+            setenv(name_, old_.c_str(), 1);
+        } else {
+            unsetenv(name_);
+        }
+    }
+
+  private:
+    const char* name_;
+    bool had_ = false;
+    std::string old_;
+};
+
+inline void writeText(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-inline std::vector<uint8_t> readBytes(const std::string& path) {
+inline std::string readText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-inline void writeText(const std::string& path, const std::string& text) {
-    writeBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
-}
-
-inline std::string readText(const std::string& path) {
-    const std::vector<uint8_t> bytes = readBytes(path);
-    return {bytes.begin(), bytes.end()};
+// Appends a 32-bit number, least significant byte first, as the stored files hold them.
+inline void put32(std::string& bytes, uint32_t v) {
+    for (int i = 0; i < 4; ++i) {
+        bytes += static_cast<char>(v >> (8 * i));
+    }
 }
 
 // A writer that puts half of the bytes on disk and then reports a failure, as a full disk does.
