@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "dialog_test_support.h"
 #include "platform/FileChooser.h"
+#include "platform_test_support.h"
 
 namespace korvat::platform {
 namespace {
@@ -24,11 +24,10 @@ class FileChooserTest : public ::testing::Test {
         fs::remove_all(root_);
         fs::create_directories(root_ / "games" / "old");
         fs::create_directories(root_ / "Zeta");
-        touch(root_ / "top.kvt");
-        touch(root_ / "games" / "b.kvt");
-        touch(root_ / "games" / "A.KVT");
-        touch(root_ / "games" / "notes.txt");
-        touch(root_ / "games" / ".hidden.kvt");
+        for (const char* file :
+             {"top.kvt", "games/b.kvt", "games/A.KVT", "games/notes.txt", "games/.hidden.kvt"}) {
+            touch(root_ / file);
+        }
     }
     void TearDown() override { fs::remove_all(root_); }
 
@@ -38,23 +37,24 @@ class FileChooserTest : public ::testing::Test {
         return FileChooser(mode, "(Korvat  files)", "*.kvt", "kvt", root_.string());
     }
 
+    static ListBox& list(const FileChooser& chooser) {
+        return *dynamic_cast<ListBox*>(chooser.control(FileChooser::kFolderList));
+    }
+
     static std::vector<std::string> rowTexts(const FileChooser& chooser) {
         std::vector<std::string> texts;
-        const auto* list = dynamic_cast<ListBox*>(chooser.control(FileChooser::kFolderList));
-        for (const ListBox::Row& row : list->rows()) {
+        for (const ListBox::Row& row : list(chooser).rows()) {
             texts.push_back(row.folder ? "[" + row.text + "]" : row.text);
         }
         return texts;
     }
 
     static void clickRow(FileChooser& chooser, const std::string& text) {
-        const auto* list = dynamic_cast<ListBox*>(chooser.control(FileChooser::kFolderList));
-        const auto& rows = list->rows();
-        for (size_t i = 0; i < rows.size(); ++i) {
-            if (rows[i].text == text) {
-                const int row = static_cast<int>(i) - list->topRow();
-                chooser.onMouseDown(list->rect().x + 30,
-                                    list->rect().y + 1 + row * ListBox::kRowHeight + 5);
+        const ListBox& l = list(chooser);
+        for (size_t i = 0; i < l.rows().size(); ++i) {
+            if (l.rows()[i].text == text) {
+                const int row = static_cast<int>(i) - l.topRow();
+                chooser.onMouseDown(l.rect().x + 30, l.rect().y + 6 + row * ListBox::kRowHeight);
                 return;
             }
         }
@@ -68,7 +68,6 @@ TEST_F(FileChooserTest, ListsFoldersFirstThenMatchingFiles) {
     FileChooser chooser = makeChooser();
     chooser.create();
     EXPECT_EQ(chooser.caption(), std::string("Save As"));
-    EXPECT_EQ(chooser.folder(), root_.string());
     EXPECT_EQ(rowTexts(chooser),
               (std::vector<std::string>{"[..]", "[games]", "[Zeta]", "top.kvt"}));
     EXPECT_EQ(chooser.focusId(), FileChooser::kNameBox);
@@ -83,18 +82,28 @@ TEST_F(FileChooserTest, ListsFoldersFirstThenMatchingFiles) {
 }
 
 TEST_F(FileChooserTest, TypedNameGetsTheDefaultExtensionOnlyWhenItHasNone) {
+    const std::pair<const char*, fs::path> cases[] = {
+        {"my game", root_ / "my game.kvt"}, {"  games/keep.dat ", root_ / "games" / "keep.dat"}};
+    for (const auto& [typed, path] : cases) {
+        FileChooser chooser = makeChooser();
+        chooser.create();
+        chooser.onTextInput(typed);
+        chooser.onKeyDown(key(SDLK_RETURN));
+        EXPECT_EQ(chooser.modalResult(), kIdOK);
+        EXPECT_EQ(chooser.path(), path.string());
+    }
+    // An empty name or a folder's keeps it open; Cancel gives no path.
     FileChooser chooser = makeChooser();
     chooser.create();
-    chooser.onTextInput("my game");
     chooser.OnOK();
-    EXPECT_EQ(chooser.modalResult(), kIdOK);
-    EXPECT_EQ(chooser.path(), (root_ / "my game.kvt").string());
-
-    FileChooser other = makeChooser();
-    other.create();
-    other.onTextInput("  games/keep.dat ");
-    other.onKeyDown(key(SDLK_RETURN));
-    EXPECT_EQ(other.path(), (root_ / "games" / "keep.dat").string());
+    chooser.onTextInput("games");
+    chooser.OnOK();
+    EXPECT_FALSE(chooser.modalEnded());
+    EXPECT_EQ(chooser.folder(), (root_ / "games").string());
+    EXPECT_EQ(chooser.itemText(FileChooser::kNameBox), "");
+    chooser.onKeyDown(key(SDLK_ESCAPE));
+    EXPECT_EQ(chooser.modalResult(), kIdCancel);
+    EXPECT_TRUE(chooser.path().empty());
 }
 
 TEST_F(FileChooserTest, ClickingAFileFillsTheNameAndASecondClickChoosesIt) {
@@ -109,63 +118,34 @@ TEST_F(FileChooserTest, ClickingAFileFillsTheNameAndASecondClickChoosesIt) {
     EXPECT_EQ(chooser.path(), (root_ / "top.kvt").string());
 }
 
-TEST_F(FileChooserTest, CancelGivesAnEmptyPath) {
-    FileChooser chooser = makeChooser();
-    chooser.create();
-    chooser.onTextInput("abc");
-    chooser.onKeyDown(key(SDLK_ESCAPE));
-    EXPECT_EQ(chooser.modalResult(), kIdCancel);
-    EXPECT_TRUE(chooser.path().empty());
-}
-
-TEST_F(FileChooserTest, TypedFolderOrEmptyNameDoesNotEndTheChooser) {
-    FileChooser chooser = makeChooser();
-    chooser.create();
-    chooser.OnOK();
-    EXPECT_FALSE(chooser.modalEnded());
-    chooser.onTextInput("games");
-    chooser.OnOK();
-    EXPECT_FALSE(chooser.modalEnded());
-    EXPECT_EQ(chooser.folder(), (root_ / "games").string());
-    EXPECT_EQ(chooser.itemText(FileChooser::kNameBox), "");
-}
-
-TEST_F(FileChooserTest, KeysMoveThroughTheListAndEnterAFolder) {
-    FileChooser chooser = makeChooser();
-    chooser.create();
-    chooser.onKeyDown(key(SDLK_TAB, KMOD_LSHIFT));  // from the name box back to the list
-    ASSERT_EQ(chooser.focusId(), FileChooser::kFolderList);
-    chooser.onKeyDown(key(SDLK_DOWN));
-    chooser.onKeyDown(key(SDLK_DOWN));  // "games"
-    chooser.onKeyDown(key(SDLK_RETURN));
-    EXPECT_EQ(chooser.folder(), (root_ / "games").string());
-    EXPECT_FALSE(chooser.modalEnded());
-}
-
-TEST_F(FileChooserTest, LongListsScroll) {
+TEST_F(FileChooserTest, KeysWheelAndScrollBarMoveThroughALongList) {
     for (int i = 0; i < 40; ++i) {
         touch(root_ / ("save" + std::to_string(100 + i) + ".kvt"));
     }
     FileChooser chooser = makeChooser();
     chooser.create();
-    auto* list = dynamic_cast<ListBox*>(chooser.control(FileChooser::kFolderList));
-    ASSERT_EQ(list->rows().size(), 44u);
-    EXPECT_EQ(list->topRow(), 0);
+    ListBox& l = list(chooser);
+    ASSERT_EQ(l.rows().size(), 44u);
+    const int lastTop = 44 - l.visibleRows();
     chooser.onMouseWheel(3);
-    EXPECT_EQ(list->topRow(), 3);
+    EXPECT_EQ(l.topRow(), 3);
     chooser.onMouseWheel(100);
-    EXPECT_EQ(list->topRow(), 44 - list->visibleRows());
-    chooser.setFocus(FileChooser::kFolderList);
+    EXPECT_EQ(l.topRow(), lastTop);
+    chooser.onKeyDown(key(SDLK_TAB, KMOD_LSHIFT));  // from the name box back to the list
+    ASSERT_EQ(chooser.focusId(), FileChooser::kFolderList);
     chooser.onKeyDown(key(SDLK_HOME));
-    EXPECT_EQ(list->topRow(), 0);
+    EXPECT_EQ(l.topRow(), 0);
     chooser.onKeyDown(key(SDLK_END));
-    EXPECT_EQ(list->selection(), 43);
-    EXPECT_EQ(list->topRow(), 44 - list->visibleRows());
+    EXPECT_EQ(l.selection(), 43);
     EXPECT_EQ(chooser.itemText(FileChooser::kNameBox), "top.kvt");
     // The arrow at the top of the scroll bar goes back one row.
-    const SDL_Rect r = list->rect();
-    chooser.onMouseDown(r.x + r.w - 4, r.y + 4);
-    EXPECT_EQ(list->topRow(), 44 - list->visibleRows() - 1);
+    chooser.onMouseDown(l.rect().x + l.rect().w - 4, l.rect().y + 4);
+    EXPECT_EQ(l.topRow(), lastTop - 1);
+    chooser.onKeyDown(key(SDLK_HOME));
+    chooser.onKeyDown(key(SDLK_DOWN));  // "games"
+    chooser.onKeyDown(key(SDLK_RETURN));
+    EXPECT_EQ(chooser.folder(), (root_ / "games").string());
+    EXPECT_FALSE(chooser.modalEnded());
 }
 
 TEST_F(FileChooserTest, StartsInTheHomeFolder) {

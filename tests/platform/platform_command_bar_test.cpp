@@ -7,11 +7,10 @@
 namespace korvat::platform {
 namespace {
 
-using testing::DisplayTest;
 using testing::pushClick;
-using testing::pushEnd;
 using testing::pushKey;
 using testing::RecordingPage;
+using testing::runSteps;
 using testing::screenPixel;
 
 constexpr int kUndo = 32783;
@@ -29,16 +28,30 @@ void buildGameBar(CommandBar& bar) {
     ASSERT_TRUE(bar.addButtons(res::kToolbar));
 }
 
-// A point on the open pop-up item that carries `command`.
+// The commands along the menu bar, left to right: (command, first x).
+std::vector<std::pair<int, int>> buttonStarts(const CommandBar& bar) {
+    std::vector<std::pair<int, int>> starts;
+    int last = 0;
+    for (int x = 0; x < kScreenWidth; ++x) {
+        const int command = bar.commandAt(x, kMenuBarTop + 10);
+        if (command != last && command != 0) {
+            starts.emplace_back(command, x);
+        }
+        last = command;
+    }
+    return starts;
+}
+
+// A point on an open pop-up: the item that carries `command`, or the first item for 0.
 SDL_Point itemPoint(const CommandBar& bar, int command) {
     for (const SDL_Rect& r : bar.popupRects()) {
         for (int y = r.y; y < r.y + r.h; ++y) {
-            if (bar.commandAt(r.x + r.w / 2, y) == command) {
+            if (command == 0 || bar.commandAt(r.x + r.w / 2, y) == command) {
                 return SDL_Point{r.x + r.w / 2, y + 3};
             }
         }
     }
-    ADD_FAILURE() << "no item " << command;
+    ADD_FAILURE() << "no open item " << command;
     return SDL_Point{-1, -1};
 }
 
@@ -53,44 +66,26 @@ TEST(CommandBarLayout, DropDownsThenSeparatorThenButtonsWithTheToolbarGap) {
     EXPECT_EQ(game.y, kMenuBarTop);
     EXPECT_EQ(game.h, kMenuBarHeight);
 
-    // Walk the strip left to right and note where each button starts.
-    std::vector<std::pair<int, int>> starts;  // command, x
-    int last = 0;
-    for (int x = 0; x < kScreenWidth; ++x) {
-        const int command = bar.commandAt(x, kMenuBarTop + 10);
-        if (command != last && command != 0) {
-            starts.emplace_back(command, x);
-        }
-        last = command;
-    }
+    const std::vector<std::pair<int, int>> starts = buttonStarts(bar);
     ASSERT_EQ(starts.size(), 4u);
-    EXPECT_EQ(starts[0], std::make_pair(kUndo, info.x + info.w + 6));
     const int width = starts[2].second - starts[1].second;
-    EXPECT_EQ(starts[1].first, kLoad);
-    EXPECT_EQ(starts[1].second, starts[0].second + width + 6);  // the toolbar's own separator
-    EXPECT_EQ(starts[2].first, kSave);
-    EXPECT_EQ(starts[3], std::make_pair(kNewGame, starts[2].second + width));
-    EXPECT_LE(starts[3].second + width, kScreenWidth);
-}
+    const int first = info.x + info.w + 6;
+    EXPECT_EQ(starts, (std::vector<std::pair<int, int>>{{kUndo, first},
+                                                        {kLoad, first + width + 6},
+                                                        {kSave, first + 2 * width + 6},
+                                                        {kNewGame, first + 3 * width + 6}}));
+    EXPECT_LE(first + 4 * width + 6, kScreenWidth);
 
-TEST(CommandBarLayout, CheckMarksComeFromTheResourceAndFollowSetCheck) {
-    CommandBar bar;
-    buildGameBar(bar);
+    // Check marks come from the resource; unknown resources add nothing.
     EXPECT_TRUE(bar.isChecked(kLines));
-    EXPECT_FALSE(bar.isChecked(kBlock));
     bar.setCheck(kBlock, true);
     bar.setCheck(kLines, false);
     EXPECT_TRUE(bar.isChecked(kBlock));
     EXPECT_FALSE(bar.isChecked(kLines));
-    EXPECT_FALSE(bar.isChecked(12345));
-}
-
-TEST(CommandBarLayout, UnknownResourcesAddNothing) {
-    CommandBar bar;
-    EXPECT_FALSE(bar.addMenus(1));
-    EXPECT_FALSE(bar.addButtons(1));
-    EXPECT_EQ(bar.dropDownCount(), 0);
-    EXPECT_EQ(bar.commandAt(10, kMenuBarTop + 10), 0);
+    CommandBar empty;
+    EXPECT_FALSE(empty.addMenus(1));
+    EXPECT_FALSE(empty.addButtons(1));
+    EXPECT_EQ(empty.commandAt(10, kMenuBarTop + 10), 0);
 }
 
 TEST(CommandBarInput, KeyboardWalksThePopUpsAndSkipsSeparators) {
@@ -123,133 +118,69 @@ TEST(CommandBarInput, KeyboardWalksThePopUpsAndSkipsSeparators) {
     EXPECT_FALSE(bar.menuOpen());
 }
 
-class CommandBarOnScreen : public DisplayTest {};
+class CommandBarOnScreen : public testing::DisplayTest {
+  protected:
+    void SetUp() override {
+        DisplayTest::SetUp();
+        buildGameBar(bar);
+        main.bar = &bar;
+    }
+    void clickGameMenu() {
+        const SDL_Rect game = bar.dropDownRect(0);
+        pushClick(game.x + 5, game.y + 10);
+    }
+    void clickItem(int command) {
+        const SDL_Point p = itemPoint(bar, command);
+        pushClick(p.x, p.y);
+    }
 
-TEST_F(CommandBarOnScreen, ClickOnAMenuItemSendsItsCommandToTheOwner) {
     CommandBar bar;
-    buildGameBar(bar);
-    RecordingPage main("main", 60);
-    main.bar = &bar;
-    Display& display = Display::instance();
-    const SDL_Rect game = bar.dropDownRect(0);
-    pushClick(game.x + 5, game.y + 10);
-    main.timerScript = [&](int step) {
-        display.killTimer(main, step);
-        if (step == 1) {
-            if (!bar.menuOpen()) {
-                ADD_FAILURE() << "the drop-down did not open";
-                main.endModal(-1);
-                return;
-            }
-            const SDL_Point save = itemPoint(bar, kSaveGame);
-            pushClick(save.x, save.y);
-            display.setTimer(main, 2, 20);
-        } else {
-            EXPECT_FALSE(bar.menuOpen());
-            main.endModal(0);
-        }
-    };
-    display.setTimer(main, 1, 20);
-    display.runModal(main);
-    EXPECT_EQ(main.commands, std::vector<int>{kSaveGame});
+    RecordingPage main{"main", 60};
+};
+
+TEST_F(CommandBarOnScreen, ClicksOnItemsSubItemsAndButtonsSendTheirCommands) {
+    runSteps(main, {[&] { clickGameMenu(); }, [&] { clickItem(kSaveGame); },
+                    [&] {
+                        EXPECT_FALSE(bar.menuOpen());
+                        clickGameMenu();
+                    },
+                    [&] { clickItem(0); },  // "New game" opens the sub-pop-up
+                    [&] { clickItem(kBlock); },
+                    [&] { pushClick(buttonStarts(bar).at(0).second + 2, kMenuBarTop + 12); }});
+    EXPECT_EQ(main.commands, (std::vector<int>{kSaveGame, kBlock, kUndo}));
     EXPECT_EQ(main.log, std::vector<std::string>{"paint"});  // the page saw no tap
 }
 
-TEST_F(CommandBarOnScreen, SubPopUpItemAndImageButton) {
-    CommandBar bar;
-    buildGameBar(bar);
-    RecordingPage main("main", 60);
-    main.bar = &bar;
-    Display& display = Display::instance();
-    const SDL_Rect game = bar.dropDownRect(0);
-    pushClick(game.x + 5, game.y + 10);
-    int step = 0;
-    main.timerScript = [&](int id) {
-        ++step;
-        if (step == 1) {
-            // The first item, "New game", holds the sub-pop-up.
-            const SDL_Rect popup = bar.popupRects().at(0);
-            pushClick(popup.x + 10, popup.y + 5);
-        } else if (step == 2) {
-            if (bar.popupRects().size() != 2u) {
-                ADD_FAILURE() << "the sub-pop-up did not open";
-                display.killTimer(main, id);
-                main.endModal(-1);
-                return;
-            }
-            const SDL_Point block = itemPoint(bar, kBlock);
-            pushClick(block.x, block.y);
-        } else if (step == 3) {
-            for (int x = 0; x < kScreenWidth; ++x) {
-                if (bar.commandAt(x, kMenuBarTop + 12) == kUndo) {
-                    pushClick(x + 2, kMenuBarTop + 12);
-                    break;
-                }
-            }
-        } else {
-            display.killTimer(main, id);
-            main.endModal(0);
-        }
-    };
-    display.setTimer(main, 1, 20);
-    display.runModal(main);
-    EXPECT_EQ(main.commands, (std::vector<int>{kBlock, kUndo}));
-}
-
-TEST_F(CommandBarOnScreen, ClickElsewhereClosesThePopUpAndTheClientShowsAgain) {
-    CommandBar bar;
-    buildGameBar(bar);
-    RecordingPage main("main", 60);
-    main.bar = &bar;
-    Display& display = Display::instance();
+TEST_F(CommandBarOnScreen, AnOpenMenuTakesTheWheelAndAClickBesideClosesIt) {
     SDL_Rect popup{};
     SDL_Color onPopup{};
     pushKey(SDLK_g, KMOD_LALT);
-    int step = 0;
-    main.timerScript = [&](int id) {
-        ++step;
-        if (step == 1) {
-            if (!bar.menuOpen()) {
-                ADD_FAILURE() << "Alt+G did not open the menu";
-                display.killTimer(main, id);
-                main.endModal(-1);
-                return;
-            }
-            popup = bar.popupRects().at(0);
-            onPopup = screenPixel(popup.x + popup.w - 3, popup.y + 3);
-            pushClick(230, kClientTop + 5);  // beside the pop-up
-        } else if (!bar.menuOpen() || step > 100) {
-            // A loaded machine may tick again before the click is taken.
-            display.killTimer(main, id);
-            main.endModal(0);
-        }
-    };
-    display.setTimer(main, 1, 20);
-    display.runModal(main);
-    EXPECT_TRUE(main.commands.empty());
-    EXPECT_EQ(main.log, std::vector<std::string>{"paint"});
+    runSteps(main, {[&] {
+                 ASSERT_TRUE(bar.menuOpen());
+                 popup = bar.popupRects().at(0);
+                 onPopup = screenPixel(popup.x + popup.w - 3, popup.y + 3);
+                 SDL_Event wheel{};
+                 wheel.type = SDL_MOUSEWHEEL;
+                 wheel.wheel.windowID = SDL_GetWindowID(Display::instance().window());
+                 wheel.wheel.y = -1;
+                 SDL_PushEvent(&wheel);  // kept from the page while the menu is open
+                 pushClick(230, kClientTop + 5);
+                 SDL_PushEvent(&wheel);
+             }});
     EXPECT_FALSE(bar.menuOpen());
+    EXPECT_TRUE(main.commands.empty());
+    EXPECT_EQ(main.log, (std::vector<std::string>{"paint", "wheel 3"}));
     EXPECT_NE(onPopup.r, 60);
     EXPECT_EQ(screenPixel(popup.x + popup.w - 3, popup.y + 3).r, 60);
 }
 
 TEST_F(CommandBarOnScreen, BarOfAPageUnderAMessageBoxTakesNoInput) {
-    CommandBar bar;
-    buildGameBar(bar);
-    RecordingPage main("main", 60);
-    main.bar = &bar;
-    Display& display = Display::instance();
-    main.timerScript = [&](int id) {
-        display.killTimer(main, id);
-        const SDL_Rect game = bar.dropDownRect(0);
-        pushClick(game.x + 5, game.y + 10);
-        pushKey(SDLK_RETURN);
-        messageBox("Wait");
-        EXPECT_FALSE(bar.menuOpen());
-        main.endModal(0);
-    };
-    display.setTimer(main, 1, 1);
-    display.runModal(main);
+    runSteps(main, {[&] {
+                 clickGameMenu();
+                 pushKey(SDLK_RETURN);
+                 messageBox("Wait");
+                 EXPECT_FALSE(bar.menuOpen());
+             }});
     EXPECT_TRUE(main.commands.empty());
 }
 

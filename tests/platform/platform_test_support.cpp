@@ -15,68 +15,71 @@ void DisplayTest::TearDown() {
 }
 
 void RecordingPage::onPaint() {
-    ++paints;
     SDL_Surface* s = clientSurface();
     SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, shade_, shade_, shade_));
     log.push_back("paint");
 }
 
-bool RecordingPage::onKeyDown(const SDL_Keysym& key) {
-    if (key.sym == kEndKey) {
-        endModal(kEndResult);
-        return true;
-    }
-    log.push_back(std::string("key ") + SDL_GetKeyName(key.sym));
-    return takeKeys;
-}
-
-void RecordingPage::onOK() {
-    log.push_back("ok");
-    if (okScript) {
-        okScript();
-    } else {
-        Page::onOK();
-    }
-}
-
-void RecordingPage::onCancel() {
-    log.push_back("cancel");
-    Page::onCancel();
+void RecordingPage::onMouseDown(int x, int y) {
+    log.push_back("down " + std::to_string(x) + "," + std::to_string(y));
 }
 
 void RecordingPage::onTimer(int id) {
-    ticks.push_back(id);
     if (timerScript) {
         timerScript(id);
     }
 }
 
-std::string RecordingPage::fmt(const char* what, int x, int y) {
-    return std::string(what) + " " + std::to_string(x) + "," + std::to_string(y);
+int runSteps(RecordingPage& page, const std::vector<std::function<void()>>& steps) {
+    constexpr int kStepTimer = 99;
+    Display& display = Display::instance();
+    size_t next = 0;
+    const auto previous = page.timerScript;
+    page.timerScript = [&](int id) {
+        if (id != kStepTimer) {
+            if (previous) {
+                previous(id);
+            }
+        } else if (display.topPage() != &page) {
+            // A step's nested loop runs: the next step waits for it to end.
+        } else if (next < steps.size()) {
+            steps[next++]();
+        } else {
+            page.endModal(kEndResult);
+        }
+    };
+    display.setTimer(page, kStepTimer, 10);
+    const int result = display.runModal(page);
+    page.timerScript = previous;
+    EXPECT_EQ(next, steps.size()) << "the loop ended before all steps ran";
+    return result;
 }
 
-void pushMouse(Uint32 type, int deviceX, int deviceY) {
-    const SDL_Point p = Display::instance().windowPoint(deviceX, deviceY);
-    SDL_Event event{};
-    event.type = type;
-    event.button.windowID = SDL_GetWindowID(Display::instance().window());
-    event.button.button = SDL_BUTTON_LEFT;
-    event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.button.clicks = 1;
-    event.button.x = p.x;
-    event.button.y = p.y;
-    SDL_PushEvent(&event);
+namespace {
+Uint32 windowId() {
+    return SDL_GetWindowID(Display::instance().window());
 }
+}  // namespace
 
 void pushClick(int deviceX, int deviceY) {
-    pushMouse(SDL_MOUSEBUTTONDOWN, deviceX, deviceY);
-    pushMouse(SDL_MOUSEBUTTONUP, deviceX, deviceY);
+    const SDL_Point p = Display::instance().windowPoint(deviceX, deviceY);
+    for (const Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+        SDL_Event event{};
+        event.type = type;
+        event.button.windowID = windowId();
+        event.button.button = SDL_BUTTON_LEFT;
+        event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+        event.button.clicks = 1;
+        event.button.x = p.x;
+        event.button.y = p.y;
+        SDL_PushEvent(&event);
+    }
 }
 
 void pushKey(SDL_Keycode key, Uint16 mod) {
     SDL_Event event{};
     event.type = SDL_KEYDOWN;
-    event.key.windowID = SDL_GetWindowID(Display::instance().window());
+    event.key.windowID = windowId();
     event.key.state = SDL_PRESSED;
     event.key.keysym.sym = key;
     event.key.keysym.scancode = SDL_GetScancodeFromKey(key);
@@ -87,13 +90,18 @@ void pushKey(SDL_Keycode key, Uint16 mod) {
 void pushText(const char* utf8) {
     SDL_Event event{};
     event.type = SDL_TEXTINPUT;
-    event.text.windowID = SDL_GetWindowID(Display::instance().window());
+    event.text.windowID = windowId();
     SDL_strlcpy(event.text.text, utf8, sizeof(event.text.text));
     SDL_PushEvent(&event);
 }
 
-void pushEnd() {
-    pushKey(kEndKey);
+void pushWheel(int y, bool flipped) {
+    SDL_Event event{};
+    event.type = SDL_MOUSEWHEEL;
+    event.wheel.windowID = windowId();
+    event.wheel.y = y;
+    event.wheel.direction = flipped ? SDL_MOUSEWHEEL_FLIPPED : SDL_MOUSEWHEEL_NORMAL;
+    SDL_PushEvent(&event);
 }
 
 SDL_Color screenPixel(int x, int y) {

@@ -1,6 +1,6 @@
 #pragma once
 // Shared by the platform tests: the display on SDL's offscreen driver, a page that records
-// what reaches it, and injected input in device-screen coordinates.
+// what reaches it, scripted steps inside its modal loop, and injected input.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -18,7 +18,7 @@ class DisplayTest : public ::testing::Test {
     void TearDown() override;
 };
 
-// Records its calls; draws itself in one flat colour.
+// Records "paint", "down x,y", "wheel n" and commands; draws itself in one flat grey.
 class RecordingPage : public Page {
   public:
     explicit RecordingPage(std::string name = "page", Uint8 shade = 200)
@@ -26,40 +26,41 @@ class RecordingPage : public Page {
 
     const char* caption() const override { return name_.c_str(); }
     void onPaint() override;
-    void onMouseDown(int x, int y) override { log.push_back(fmt("down", x, y)); }
-    bool onKeyDown(const SDL_Keysym& key) override;
-    void onOK() override;
-    void onCancel() override;
+    void onMouseDown(int x, int y) override;
+    void onMouseWheel(int rows) override { log.push_back("wheel " + std::to_string(rows)); }
     void onCommand(int command) override { commands.push_back(command); }
     void onTimer(int id) override;
     CommandBar* commandBar() override { return bar; }
 
     std::vector<std::string> log;
     std::vector<int> commands;
-    std::vector<int> ticks;  // timer ids in order
-    int paints = 0;
-    bool takeKeys = false;  // onKeyDown reports keys as handled
     CommandBar* bar = nullptr;
-    // Called from onTimer after recording, to script a test.
-    std::function<void(int)> timerScript;
-    std::function<void()> okScript;
+    std::function<void(int)> timerScript;  // called from onTimer
 
   private:
-    static std::string fmt(const char* what, int x, int y);
     std::string name_;
     Uint8 shade_;
 };
 
+// Runs `page` modally and calls each step from a tick of the page's timer while the page is on
+// top, so the input a step queues is taken before the next step. The loop ends with
+// kEndResult on the tick after the last step unless a step ends it.
+constexpr int kEndResult = 7;
+int runSteps(RecordingPage& page, const std::vector<std::function<void()>>& steps);
+
 // Injected input, in device-screen pixels.
-void pushMouse(Uint32 type, int deviceX, int deviceY);
 void pushClick(int deviceX, int deviceY);
 void pushKey(SDL_Keycode key, Uint16 mod = KMOD_NONE);
 void pushText(const char* utf8);
+void pushWheel(int y, bool flipped = false);  // flipped: a natural-scrolling wheel
 
-// F12 ends a RecordingPage's loop with result 7 (queued behind the input under test).
-constexpr SDL_Keycode kEndKey = SDLK_F12;
-constexpr int kEndResult = 7;
-void pushEnd();
+// A key for a page's or a control's onKeyDown.
+inline SDL_Keysym key(SDL_Keycode sym, Uint16 mod = KMOD_NONE) {
+    SDL_Keysym k{};
+    k.sym = sym;
+    k.mod = mod;
+    return k;
+}
 
 // The colour of a device-screen pixel as shown.
 SDL_Color screenPixel(int x, int y);
