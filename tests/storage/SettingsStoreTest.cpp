@@ -10,9 +10,7 @@
 namespace korvat::storage {
 namespace {
 
-using testing::readText;
-using testing::TempFolder;
-using testing::writeText;
+using namespace korvat::testing;
 
 std::array<uint32_t, 6> fields(const Settings& s) {
     return {s.bestScore, s.soundOn, s.jumpDelay, s.moveDelay, s.explosionDelay, s.appearDelay};
@@ -20,48 +18,40 @@ std::array<uint32_t, 6> fields(const Settings& s) {
 
 class SettingsStoreTest : public ::testing::Test {
   protected:
-    void storeText(const std::string& text) {
-        std::filesystem::create_directories(folder.file("korvat"));
-        writeText(path, text);
-    }
-
     TempFolder folder;
-    std::string path = folder.file("korvat/registry");
+    std::string path = folder.file("registry");
     platform::KeyValueStore store{path};
 };
 
-TEST_F(SettingsStoreTest, FirstRunKeepsTheTableBestScoreAndTheDefaults) {
+TEST_F(SettingsStoreTest, FirstRunKeepsDefaultsThenAllSixAreSavedInOrderAndWin) {
     Settings settings{100, 0, 7, 7, 7, 7};  // the best score is the table's, taken before
     loadSettings(settings, store);
     EXPECT_EQ(fields(settings), fields(Settings{100, 1, 100, 100, 100, 100}));
     EXPECT_FALSE(std::filesystem::exists(path)) << "reading never creates the store";
-}
 
-TEST_F(SettingsStoreTest, SavesAllSixValuesInOrderAndAStoredBestScoreWins) {
     saveSettings(Settings{300, 0, 10, 20, 30, 0}, store);
-    const std::string text = readText(path);
-    EXPECT_NE(text.find("[Korvat]\n"
-                        "maxmark=dword:0000012c\n"
-                        "playsound=dword:00000000\n"
-                        "jump=dword:0000000a\n"
-                        "move=dword:00000014\n"
-                        "bum=dword:0000001e\n"
-                        "appear=dword:00000000\n"),
-              std::string::npos)
-        << text;
+    EXPECT_EQ(readText(path),
+              "; Korvat per-user settings\n"
+              "[Korvat]\n"
+              "maxmark=dword:0000012c\n"
+              "playsound=dword:00000000\n"
+              "jump=dword:0000000a\n"
+              "move=dword:00000014\n"
+              "bum=dword:0000001e\n"
+              "appear=dword:00000000\n");
     Settings loaded{900, 1, 1, 1, 1, 1};  // a stored best score wins even when lower
     loadSettings(loaded, store);
     EXPECT_EQ(fields(loaded), fields(Settings{300, 0, 10, 20, 30, 0}));
 }
 
 TEST_F(SettingsStoreTest, OnlyTheLengthCountsNotTheStoredType) {
-    storeText(
-        "[Korvat]\n"
-        "jump=hex(4):05,00\n"        // too short: missing
-        "move=hex:06,00,00,00,00\n"  // too long: missing
-        "bum=hex(1):07,00,00,00\n"   // four bytes of another type: read
-        "appear=dword:0000000g\n"    // damaged: missing
-        "playsound=dword:00000000\n");
+    writeText(path,
+              "[Korvat]\n"
+              "jump=hex(4):05,00\n"        // too short: missing
+              "move=hex:06,00,00,00,00\n"  // too long: missing
+              "bum=hex(1):07,00,00,00\n"   // four bytes of another type: read
+              "appear=dword:0000000g\n"    // damaged: missing
+              "playsound=dword:00000000\n");
     Settings settings{};
     loadSettings(settings, store);
     EXPECT_EQ(fields(settings), fields(Settings{0, 0, 100, 100, 7, 100}));
@@ -69,7 +59,7 @@ TEST_F(SettingsStoreTest, OnlyTheLengthCountsNotTheStoredType) {
 
 TEST_F(SettingsStoreTest, DamagedStoreGivesDefaultsAndIsRepairedWithoutLosingLines) {
     const std::string damaged = std::string("\xff\xfe\0garbage\n[Korvat\nmaxmark=", 23);
-    storeText(damaged);
+    writeText(path, damaged);
     Settings settings{};
     settings.bestScore = 123;
     loadSettings(settings, store);
@@ -87,13 +77,9 @@ TEST_F(SettingsStoreTest, DamagedStoreGivesDefaultsAndIsRepairedWithoutLosingLin
 
 TEST_F(SettingsStoreTest, AnUnwritableStoreIsReportedAndChangesNothing) {
     writeText(folder.file("korvat"), "a file where the folder should be");
-    saveSettings(Settings{1, 0, 1, 1, 1, 1}, store);
-    EXPECT_FALSE(writeSettingsValue(store, kMoveDelayValue, 5));
-    Settings settings{};
-    settings.bestScore = 42;
-    loadSettings(settings, store);
-    EXPECT_EQ(settings.bestScore, 42u);
-    EXPECT_EQ(settings.moveDelay, 100u);
+    platform::KeyValueStore blocked{folder.file("korvat/registry")};
+    saveSettings(Settings{1, 0, 1, 1, 1, 1}, blocked);
+    EXPECT_FALSE(writeSettingsValue(blocked, kMoveDelayValue, 5));
     EXPECT_EQ(readText(folder.file("korvat")), "a file where the folder should be");
 }
 
