@@ -1,6 +1,6 @@
 // The main window driven in-process, for what a player cannot see through the screen: the
 // command table and shortcuts, load failures, the settings on Options / Escape / closing, and
-// the keyboard cursor over the mouse.
+// the keyboard cursor.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -54,14 +54,12 @@ class GameDialogTest : public ShellTest {
     Game& game() { return dialog_->game(); }
     const GameState& state() { return dialog_->game().state; }
     bool checked(int command) { return dialog_->commandBar()->isChecked(command); }
-    void tap(CellPos cell) {
-        const SDL_Point p = BoardCursor::tapPoint(cell);
-        dialog_->onMouseDown(p.x, p.y);
-    }
     void play() {
         const Move m = findMove(game());
-        tap(m.from);
-        tap(m.to);
+        for (const CellPos cell : {m.from, m.to}) {
+            const SDL_Point p = BoardCursor::tapPoint(cell);
+            dialog_->onMouseDown(p.x, p.y);
+        }
         ASSERT_EQ(state().undoAvailable, 1);
     }
 
@@ -164,6 +162,38 @@ TEST_F(GameDialogTest, KeyboardCursorFramesAnArrivingBallAndAMouseTapLiftsIt) {
     const SDL_Rect inner{frame.x + 1, frame.y + 1, frame.w - 2, frame.h - 2};
     EXPECT_TRUE(samePixels(withCursor, dialog_->clientSurface(), inner));
     SDL_FreeSurface(withCursor);
+}
+
+TEST(BoardCursorTest, StaysOnTheBoard) {
+    BoardCursor cursor;
+    cursor.move(-20, 3);
+    EXPECT_EQ(cursor.cell(), (CellPos{0, 7}));
+    cursor.move(100, 100);
+    EXPECT_EQ(cursor.cell(), (CellPos{8, 8}));
+}
+
+TEST(BoardCursorTest, LiftingGivesBackWhatWasUnderTheFrame) {
+    SDL_Surface* surface =
+        SDL_CreateRGBSurfaceWithFormat(0, 240, 268, 32, SDL_PIXELFORMAT_XRGB8888);
+    ASSERT_NE(surface, nullptr);
+    for (int y = 0; y < 268; ++y) {
+        const SDL_Rect row{0, y, 240, 1};
+        SDL_FillRect(surface, &row, SDL_MapRGB(surface->format, y % 256, 7, 200));
+    }
+    SDL_Surface* original = SDL_DuplicateSurface(surface);
+    BoardCursor cursor;
+    SDL_Rect area;
+    EXPECT_FALSE(cursor.drop(surface, area));  // hidden: nothing drawn
+    cursor.show();
+    ASSERT_TRUE(cursor.drop(surface, area));
+    EXPECT_FALSE(cursor.drop(surface, area));  // already on
+    const SDL_Rect whole{0, 0, 240, 268};
+    EXPECT_FALSE(samePixels(original, surface, whole));
+    ASSERT_TRUE(cursor.lift(surface, area));
+    EXPECT_TRUE(samePixels(original, surface, whole));
+    EXPECT_FALSE(cursor.lift(surface, area));
+    SDL_FreeSurface(original);
+    SDL_FreeSurface(surface);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The single running copy with the real program: a second start of the same file hands over
-// and ends with 255 writing nothing; a copy of the program elsewhere runs on its own.
+// The single running copy: with the real program a second start of the same file hands over
+// and ends with 255 writing nothing, a copy of the program elsewhere runs on its own.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <stdlib.h>
@@ -14,9 +14,12 @@
 #include <thread>
 #include <vector>
 
+#include "platform/SingleInstance.h"
+
 namespace {
 
 namespace fs = std::filesystem;
+using korvat::platform::SingleInstance;
 
 bool waitFor(const std::function<bool()>& condition) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
@@ -32,7 +35,7 @@ bool waitFor(const std::function<bool()>& condition) {
 // The program's abstract socket, named after its path, is bound.
 bool listening(const std::string& program) {
     std::ifstream table("/proc/net/unix");
-    const std::string wanted = "@korvat:" + program;
+    const std::string wanted = "@" + SingleInstance::socketName(program);
     for (std::string line; std::getline(table, line);) {
         if (line.ends_with(wanted)) {
             return true;
@@ -104,6 +107,24 @@ TEST_F(SingleCopyTest, SecondStartOfTheSameFileEndsWith255AndAnotherFileRuns) {
     EXPECT_TRUE(waitFor([&] { return listening(programPath("b")); }));
     EXPECT_TRUE(running(elsewhere));
     EXPECT_TRUE(running(first));
+}
+
+// Two lock objects for the same path in this process, for what the real program cannot provoke.
+TEST(SingleInstanceTest, LongPathsAreHashedIntoTheSocketNameLimit) {
+    const std::string longA = "/" + std::string(200, 'a') + "/korvat";
+    const std::string longB = "/" + std::string(200, 'a') + "/korvaT";
+    EXPECT_LE(SingleInstance::socketName(longA).size(), 107u);
+    EXPECT_NE(SingleInstance::socketName(longA), SingleInstance::socketName(longB));
+}
+
+TEST(SingleInstanceTest, AHolderThatNeverAnswersIsAskedThreeTimesThenIgnored) {
+    const std::string path = "/tmp/korvat-test-" + std::to_string(getpid()) + "/korvat";
+    SingleInstance first(path);
+    ASSERT_EQ(first.start(), SingleInstance::Outcome::First);
+    SingleInstance second(path);
+    EXPECT_EQ(second.start(3, 20), SingleInstance::Outcome::Independent);
+    // The abandoned requests are not taken for a wish to be shown.
+    EXPECT_FALSE(first.takeRaiseRequests());
 }
 
 }  // namespace
