@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <utility>
 
 #include "TempFolder.h"
 
@@ -62,24 +63,16 @@ TEST_F(SavedGameFileTest, SavingIsByteExactAtomicAndLeavesNoTemporaryFile) {
 }
 
 TEST_F(SavedGameFileTest, RecordsThatWouldBreakTheGameAreRefusedAndChangeNothing) {
-    struct Case {
-        const char* what;
-        size_t offset;
-        uint32_t value;
-    };
-    const Case cases[] = {
-        {"both rule flags off", 8, 0},
-        {"Lines flag 2", 12, 2},
-        {"cell 0", 16, 0},
-        {"cell -2", 16 + 4 * 80, 0xfffffffeu},
-    };
-    for (const Case& c : cases) {
+    // Offset and value: both rule flags off, Lines flag 2, a cell of colour 0, a cell of -2.
+    const std::pair<size_t, uint32_t> damages[] = {
+        {8, 0}, {12, 2}, {16, 0}, {16 + 4 * 80, 0xfffffffeu}};
+    for (const auto& [offset, value] : damages) {
         std::string bytes = sampleBytes();
-        std::string value;
-        put32(value, c.value);
-        writeText(path, bytes.replace(c.offset, 4, value));
+        std::string word;
+        put32(word, value);
+        writeText(path, bytes.replace(offset, 4, word));
         SavedGame game = sampleGame();
-        EXPECT_FALSE(loadGameFromFile(path, game)) << c.what;
+        EXPECT_FALSE(loadGameFromFile(path, game)) << offset;
         expectSample(game);
     }
     SavedGame game = sampleGame();
