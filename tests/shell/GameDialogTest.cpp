@@ -3,8 +3,6 @@
 // the keyboard cursor.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "ShellTestSupport.h"
 #include "platform/CommandBar.h"
 #include "shell/BoardCursor.h"
@@ -43,50 +41,49 @@ class GameDialogTest : public ShellTest {
   protected:
     void SetUp() override {
         ShellTest::SetUp();
-        dialog_ = std::make_unique<GameDialog>(&dialogs_);
-        dialog_->setHighScoreFile(file("top.ten"));
-        dialog_->initialise();
+        dialog.setHighScoreFile(file("top.ten"));
+        dialog.initialise();
         Settings& s = game().state.settings;
         s.moveDelay = s.appearDelay = s.explosionDelay = 0;
-        dialog_->onPaint();  // the first paint starts the first game
+        dialog.onPaint();  // the first paint starts the first game
     }
 
-    Game& game() { return dialog_->game(); }
-    const GameState& state() { return dialog_->game().state; }
-    bool checked(int command) { return dialog_->commandBar()->isChecked(command); }
+    Game& game() { return dialog.game(); }
+    const GameState& state() { return dialog.game().state; }
+    bool checked(int command) { return dialog.commandBar()->isChecked(command); }
     void play() {
         const Move m = findMove(game());
         for (const CellPos cell : {m.from, m.to}) {
             const SDL_Point p = BoardCursor::tapPoint(cell);
-            dialog_->onMouseDown(p.x, p.y);
+            dialog.onMouseDown(p.x, p.y);
         }
         ASSERT_EQ(state().undoAvailable, 1);
     }
 
     ScriptedDialogs dialogs_;
-    std::unique_ptr<GameDialog> dialog_;
+    GameDialog dialog{&dialogs_};
 };
 
 TEST_F(GameDialogTest, CommandsAndShortcuts) {
-    EXPECT_TRUE(dialog_->onKeyDown(key(SDLK_s, KMOD_LCTRL)));
-    EXPECT_TRUE(dialog_->onKeyDown(key(SDLK_o, KMOD_RCTRL)));
-    dialog_->onCommand(command::kHighScores);
-    dialog_->onCommand(command::kAbout);
-    dialog_->onCommand(12345);  // no such command
+    EXPECT_TRUE(dialog.onKeyDown(key(SDLK_s, KMOD_LCTRL)));
+    EXPECT_TRUE(dialog.onKeyDown(key(SDLK_o, KMOD_RCTRL)));
+    dialog.onCommand(command::kHighScores);
+    dialog.onCommand(command::kAbout);
+    dialog.onCommand(12345);  // no such command
     // Enter and Escape are left to OK and Cancel, a letter without Ctrl to nobody.
-    EXPECT_FALSE(dialog_->onKeyDown(key(SDLK_RETURN)));
-    EXPECT_FALSE(dialog_->onKeyDown(key(SDLK_ESCAPE)));
-    EXPECT_FALSE(dialog_->onKeyDown(key(SDLK_s)));
+    EXPECT_FALSE(dialog.onKeyDown(key(SDLK_RETURN)));
+    EXPECT_FALSE(dialog.onKeyDown(key(SDLK_ESCAPE)));
+    EXPECT_FALSE(dialog.onKeyDown(key(SDLK_s)));
     EXPECT_EQ(dialogs_.calls, (std::vector<std::string>{"save", "load", "highscores", "about"}));
 
     for (const SDL_Keysym newGame : {key(SDLK_F2), key(SDLK_n, KMOD_LCTRL)}) {
         play();
-        EXPECT_TRUE(dialog_->onKeyDown(newGame));
+        EXPECT_TRUE(dialog.onKeyDown(newGame));
         EXPECT_EQ(state().undoAvailable, 0);
     }
     // The rule set in force, chosen again, still starts a new game.
     play();
-    dialog_->onCommand(command::kLinesMode);
+    dialog.onCommand(command::kLinesMode);
     EXPECT_EQ(state().undoAvailable, 0);
     EXPECT_TRUE(checked(command::kLinesMode));
 }
@@ -95,10 +92,10 @@ TEST_F(GameDialogTest, AFileThatCannotBeReadIsReportedAndCancelledChoosersDoNoth
     play();
     const Board before = state().board;
     dialogs_.fileAnswer = file("missing.kvt");
-    dialog_->onCommand(command::kLoadGame);
+    dialog.onCommand(command::kLoadGame);
     dialogs_.fileAnswer.clear();
-    dialog_->onCommand(command::kLoadGame);
-    dialog_->onCommand(command::kSaveGame);
+    dialog.onCommand(command::kLoadGame);
+    dialog.onCommand(command::kSaveGame);
     EXPECT_EQ(
         dialogs_.calls,
         (std::vector<std::string>{
@@ -109,13 +106,13 @@ TEST_F(GameDialogTest, AFileThatCannotBeReadIsReportedAndCancelledChoosersDoNoth
 }
 
 TEST_F(GameDialogTest, SettingsAreReadAfterOptionsAndWrittenOnEscapeAndClosing) {
-    platform::KeyValueStore& store = dialog_->settingsStore();
+    platform::KeyValueStore& store = dialog.settingsStore();
     dialogs_.onOptions = [&] {
         storage::writeSettingsValue(store, storage::kMoveDelayValue, 7);
         storage::writeSettingsValue(store, storage::kBestScoreValue, 5);
     };
     game().state.settings.bestScore = 900;
-    dialog_->onCommand(command::kOption);
+    dialog.onCommand(command::kOption);
     EXPECT_EQ(state().settings.moveDelay, 7u);
     EXPECT_EQ(state().settings.bestScore, 5u);
     EXPECT_EQ(state().settings.appearDelay, 100u);  // the defaults come back, too
@@ -126,41 +123,41 @@ TEST_F(GameDialogTest, SettingsAreReadAfterOptionsAndWrittenOnEscapeAndClosing) 
         return value;
     };
     game().state.settings.bestScore = 321;
-    dialog_->onCancel();  // Escape: play goes on
-    EXPECT_FALSE(dialog_->modalEnded());
+    dialog.onCancel();  // Escape: play goes on
+    EXPECT_FALSE(dialog.modalEnded());
     EXPECT_EQ(storedBest(), 321u);
     game().state.settings.bestScore = 654;
-    dialog_->onClose();
-    EXPECT_EQ(dialog_->modalResult(), 1);
+    dialog.onClose();
+    EXPECT_EQ(dialog.modalResult(), 1);
     EXPECT_EQ(storedBest(), 654u);
 }
 
 TEST_F(GameDialogTest, KeyboardCursorFramesAnArrivingBallAndAMouseTapLiftsIt) {
     const Move m = findMove(game());
-    EXPECT_TRUE(dialog_->onKeyDown(key(SDLK_RIGHT)));  // shows the cursor where it is
+    EXPECT_TRUE(dialog.onKeyDown(key(SDLK_RIGHT)));  // shows the cursor where it is
     auto walkTo = [&](CellPos target) {
-        while (dialog_->cursor().cell() != target) {
-            const CellPos at = dialog_->cursor().cell();
-            dialog_->onKeyDown(key(at.x < target.x   ? SDLK_RIGHT
-                                   : at.x > target.x ? SDLK_LEFT
-                                   : at.y < target.y ? SDLK_DOWN
-                                                     : SDLK_UP));
+        while (dialog.cursor().cell() != target) {
+            const CellPos at = dialog.cursor().cell();
+            dialog.onKeyDown(key(at.x < target.x   ? SDLK_RIGHT
+                                 : at.x > target.x ? SDLK_LEFT
+                                 : at.y < target.y ? SDLK_DOWN
+                                                   : SDLK_UP));
         }
     };
     walkTo(m.from);
-    dialog_->onKeyDown(key(SDLK_SPACE));
+    dialog.onKeyDown(key(SDLK_SPACE));
     walkTo(m.to);
-    dialog_->onKeyDown(key(SDLK_SPACE));
+    dialog.onKeyDown(key(SDLK_SPACE));
     ASSERT_NE(state().board.at(m.to.x, m.to.y), EMPTY);
 
     // The frame is drawn again over the ball that has just arrived under it.
     const SDL_Rect frame = BoardCursor::frameRect(m.to);
-    SDL_Surface* withCursor = SDL_DuplicateSurface(dialog_->clientSurface());
-    dialog_->onMouseDown(0, 0);  // the panel: no cell, but the cursor goes
-    EXPECT_FALSE(dialog_->cursor().shown());
-    EXPECT_FALSE(samePixels(withCursor, dialog_->clientSurface(), frame));
+    SDL_Surface* withCursor = SDL_DuplicateSurface(dialog.clientSurface());
+    dialog.onMouseDown(0, 0);  // the panel: no cell, but the cursor goes
+    EXPECT_FALSE(dialog.cursor().shown());
+    EXPECT_FALSE(samePixels(withCursor, dialog.clientSurface(), frame));
     const SDL_Rect inner{frame.x + 1, frame.y + 1, frame.w - 2, frame.h - 2};
-    EXPECT_TRUE(samePixels(withCursor, dialog_->clientSurface(), inner));
+    EXPECT_TRUE(samePixels(withCursor, dialog.clientSurface(), inner));
     SDL_FreeSurface(withCursor);
 }
 

@@ -11,19 +11,17 @@
 
 namespace korvat::shell::testing {
 
-void ShellTest::SetUp() {
-    DisplayTest::SetUp();
+ShellTest::ShellTest() {
     home_ = (std::filesystem::temp_directory_path() / "korvat-shell-XXXXXX").string();
-    ASSERT_NE(mkdtemp(home_.data()), nullptr);
+    EXPECT_NE(mkdtemp(home_.data()), nullptr);
     setenv("HOME", home_.c_str(), 1);
     setenv("XDG_CONFIG_HOME", file("config").c_str(), 1);
     setenv("XDG_DATA_HOME", file("data").c_str(), 1);
 }
 
-void ShellTest::TearDown() {
+ShellTest::~ShellTest() {
     std::error_code ignored;
     std::filesystem::remove_all(home_, ignored);
-    DisplayTest::TearDown();
 }
 
 constexpr int kStepTimer = 9001;

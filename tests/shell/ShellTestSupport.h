@@ -16,11 +16,12 @@
 
 namespace korvat::shell::testing {
 
-// The display opened, HOME and the XDG folders in a temporary folder removed afterwards.
+// The display opened; HOME and the XDG folders in a temporary folder, removed afterwards, set
+// before the fixture's members are made (a settings store takes its path when it is made).
 class ShellTest : public platform::testing::DisplayTest {
   protected:
-    void SetUp() override;
-    void TearDown() override;
+    ShellTest();
+    ~ShellTest() override;
     std::string file(const std::string& name) const { return home_ + "/" + name; }
 
     std::string home_;

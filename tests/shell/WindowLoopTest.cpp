@@ -25,7 +25,17 @@ namespace korvat::shell::testing {
 namespace {
 
 using platform::testing::pushKey;
-using WindowLoopTest = ShellTest;
+// The real dialogs: a message box would stop the script. The file chooser starts in the home
+// folder.
+class WindowLoopTest : public ShellTest {
+  protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        window.setHighScoreFile(file("top.ten"));
+        window.initialise();
+    }
+    ScriptedWindow window;
+};
 
 constexpr uint32_t kExpectedScreen = 0x06CD5B5D;
 
@@ -44,10 +54,6 @@ uint32_t screenChecksum(SDL_Surface* screen) {
 }
 
 TEST_F(WindowLoopTest, ScreenChecksumOfTheFirstGameAfterOneMove) {
-    ScriptedWindow window;  // the real dialogs: a message box would stop the script
-    window.setHighScoreFile(file("top.ten"));
-    window.initialise();
-
     Move move{};
     SDL_Surface* screen = nullptr;
     window.run({
@@ -84,9 +90,6 @@ TEST_F(WindowLoopTest, ScreenChecksumOfTheFirstGameAfterOneMove) {
 }
 
 TEST_F(WindowLoopTest, OptionsTypedMoveDelayIsStoredReloadedAndPacesTheNextMove) {
-    ScriptedWindow window;  // the real dialogs
-    window.setHighScoreFile(file("top.ten"));
-    window.initialise();
     platform::KeyValueStore& store = window.settingsStore();
     auto stored = [&](const char* name) {
         uint32_t value = 12345;
@@ -143,9 +146,6 @@ void queueChooserAnswer(const char* name) {
 }
 
 TEST_F(WindowLoopTest, SaveAndLoadThroughTheChooserGiveBackTheBoardAndRuleSet) {
-    ScriptedWindow window;  // the real dialogs; the chooser starts in the home folder
-    window.setHighScoreFile(file("top.ten"));
-    window.initialise();
     platform::Display& display = platform::Display::instance();
     const GameState& state = window.game().state;
     platform::CommandBar& bar = *window.commandBar();
