@@ -5,7 +5,6 @@
 #include <SDL.h>
 
 #include <cstdint>
-#include <cstring>
 #include <functional>
 #include <map>
 #include <set>
@@ -21,13 +20,9 @@ namespace korvat::ui::test {
 
 constexpr uint32_t kBackground = 0x123456;  // the target before drawing
 
-inline uint32_t pixel(SDL_Surface* s, int x, int y) {  // 0xRRGGBB
-    const int bytes = s->format->BytesPerPixel;
-    uint32_t raw = 0;  // little-endian: the pixel's bytes are the low ones
-    std::memcpy(&raw, static_cast<const uint8_t*>(s->pixels) + y * s->pitch + x * bytes, bytes);
-    uint8_t r = 0, g = 0, b = 0;
-    SDL_GetRGB(raw, s->format, &r, &g, &b);
-    return (uint32_t(r) << 16) | (uint32_t(g) << 8) | b;
+// 0xRRGGBB; every surface here is 32 bits, XRGB or ARGB.
+inline uint32_t pixel(SDL_Surface* s, int x, int y) {
+    return static_cast<const uint32_t*>(s->pixels)[y * s->pitch / 4 + x] & 0xFFFFFF;
 }
 
 inline bool sameArea(SDL_Surface* a, int ax, int ay, SDL_Surface* b, int bx, int by, int w, int h) {
