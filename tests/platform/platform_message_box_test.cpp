@@ -2,6 +2,8 @@
 
 #include <tuple>
 
+#include "assets/Resources.h"
+#include "platform/CommandBar.h"
 #include "platform/Font.h"
 #include "platform/MessageBox.h"
 #include "platform_test_support.h"
@@ -33,11 +35,8 @@ TEST(MessageBoxLayout, WrapsWithinTheWidthKeepingWordsNewlinesAndEveryCharacter)
 }
 
 TEST(MessageBoxLayout, BoxStaysInsideTheClientArea) {
-    std::string huge;
-    for (int i = 0; i < 200; ++i) {
-        huge += "word ";
-    }
-    for (const char* text : {"", "ERROR!", huge.c_str()}) {
+    const std::string huge(2000, 'w');
+    for (const char* text : {"", huge.c_str()}) {
         const MessageBoxLayout layout = layoutMessageBox(text);
         const SDL_Rect client{0, 0, kClientWidth, kClientHeight};
         SDL_Rect inside{};
@@ -52,6 +51,9 @@ class MessageBoxOnScreen : public testing::DisplayTest {};
 
 TEST_F(MessageBoxOnScreen, ShowsOverThePageAndClosesByItsButtonEnterOrEscapeOnly) {
     RecordingPage main("main", 60);
+    CommandBar bar;
+    ASSERT_TRUE(bar.addMenus(res::kMainMenu));
+    main.bar = &bar;
     Display& display = Display::instance();
     const MessageBoxLayout layout = layoutMessageBox("No more move!");
     const SDL_Point inText{layout.box.x + 4, layout.textTop + kClientTop + 2};
@@ -71,14 +73,18 @@ TEST_F(MessageBoxOnScreen, ShowsOverThePageAndClosesByItsButtonEnterOrEscapeOnly
                           display.setTimer(main, 2, 5);
                           messageBox("No more move!");
                           EXPECT_EQ(screenPixel(inText.x, inText.y).r, 60);
+                          const SDL_Rect menu = bar.dropDownRect(0);
+                          pushClick(menu.x + 5, menu.y + 10);  // the page's bar takes no input
                           pushKey(SDLK_RETURN);
                           messageBox("one");
+                          EXPECT_FALSE(bar.menuOpen());
                           pushKey(SDLK_ESCAPE);
                           messageBox("two");
                       }});
     EXPECT_EQ(beside.r, 60);
     EXPECT_EQ(inBox.r, 255);
     EXPECT_EQ(main.log, (std::vector<std::string>{"paint", "paint", "paint", "paint"}));
+    EXPECT_TRUE(main.commands.empty());
 }
 
 }  // namespace

@@ -35,34 +35,12 @@ TEST_F(PageStack, OnlyTheTopPageIsShownAndTheUncoveredPageRepaints) {
     EXPECT_EQ(display.topPage(), nullptr);
 }
 
-TEST_F(PageStack, ClientAreaSitsBelowTheTitleBarAndPresentShowsOnlyItsRectangle) {
-    RecordingPage main("main", 40);
-    runSteps(main, {[&] {
-                 SDL_Surface* s = main.clientSurface();
-                 SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 255, 0, 0));
-                 const SDL_Rect spot{0, 0, 3, 3};
-                 main.present(&spot);
-             }});
-    EXPECT_EQ(screenPixel(0, kClientTop).r, 255);
-    EXPECT_EQ(screenPixel(0, kClientTop).g, 0);
-    EXPECT_EQ(screenPixel(5, kClientTop + 5).r, 40);
-    EXPECT_EQ(screenPixel(100, 2).r, 0);  // the dark blue title bar
-    EXPECT_EQ(screenPixel(100, 2).b, 128);
-}
-
 TEST_F(PageStack, TapsAndWheelTurnsReachThePageInClientCoordinatesAndRows) {
     RecordingPage main;
     Display& display = Display::instance();
     pushClick(10, kClientTop + 20);
     pushClick(239, kClientTop + kClientHeight - 1);
-    pushClick(100, 5);    // title bar, not its OK button
-    SDL_Event outside{};  // one device pixel left of the screen
-    outside.type = SDL_MOUSEBUTTONDOWN;
-    outside.button.button = SDL_BUTTON_LEFT;
-    outside.button.windowID = SDL_GetWindowID(display.window());
-    outside.button.x = display.windowPoint(0, 0).x - display.scale();
-    outside.button.y = display.windowPoint(0, 100).y;
-    SDL_PushEvent(&outside);
+    pushClick(100, 5);   // title bar, not its OK button
     pushWheel(-1);       // turned towards the user: down the list
     pushWheel(2);        // away: up
     pushWheel(1, true);  // a flipped (natural) wheel reports the other sign

@@ -7,13 +7,6 @@ void DisplayTest::SetUp() {
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
 }
 
-void DisplayTest::TearDown() {
-    // A posted quit stays for the process; reopening clears it for the next test.
-    if (Display::instance().quitPosted()) {
-        Display::instance().close();
-    }
-}
-
 void RecordingPage::onPaint() {
     SDL_Surface* s = clientSurface();
     SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, shade_, shade_, shade_));
@@ -84,14 +77,6 @@ void pushKey(SDL_Keycode key, Uint16 mod) {
     event.key.keysym.sym = key;
     event.key.keysym.scancode = SDL_GetScancodeFromKey(key);
     event.key.keysym.mod = mod;
-    SDL_PushEvent(&event);
-}
-
-void pushText(const char* utf8) {
-    SDL_Event event{};
-    event.type = SDL_TEXTINPUT;
-    event.text.windowID = windowId();
-    SDL_strlcpy(event.text.text, utf8, sizeof(event.text.text));
     SDL_PushEvent(&event);
 }
 

@@ -15,7 +15,6 @@ namespace korvat::platform::testing {
 class DisplayTest : public ::testing::Test {
   protected:
     void SetUp() override;
-    void TearDown() override;
 };
 
 // Records "paint", "down x,y", "wheel n" and commands; draws itself in one flat grey.
@@ -51,7 +50,6 @@ int runSteps(RecordingPage& page, const std::vector<std::function<void()>>& step
 // Injected input, in device-screen pixels.
 void pushClick(int deviceX, int deviceY);
 void pushKey(SDL_Keycode key, Uint16 mod = KMOD_NONE);
-void pushText(const char* utf8);
 void pushWheel(int y, bool flipped = false);  // flipped: a natural-scrolling wheel
 
 // A key for a page's or a control's onKeyDown.
