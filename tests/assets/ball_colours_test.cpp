@@ -1,7 +1,8 @@
-// The seven colours can be told apart without colour vision: they differ in lightness, and every
-// ball big enough to carry one shows its own mark.
+// The seven colours stand in their columns in order, and can be told apart without colour
+// vision: they differ in lightness, and every resting ball shows its own mark.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -11,98 +12,80 @@
 namespace korvat::test {
 namespace {
 
-double meanLightness(const SDL_Surface* sheet, int left, int top) {
-    double sum = 0;
+// The mean colour of the disc of radius 8 in the middle of a resting ball.
+struct Mean {
+    double r = 0, g = 0, b = 0;
+};
+
+Mean meanColour(const SDL_Surface* sheet, int colour) {
+    Mean m;
     int n = 0;
-    for (int y = 0; y < 21; ++y) {
-        for (int x = 0; x < 21; ++x) {
-            const double dx = x - 10, dy = y - 10;
-            if (dx * dx + dy * dy <= 8.0 * 8.0) {
-                sum += luma(pixel(sheet, left + x, top + y));
+    for (int y = 2; y <= 18; ++y) {
+        for (int x = 2; x <= 18; ++x) {
+            if ((x - 10) * (x - 10) + (y - 10) * (y - 10) <= 64) {
+                const Colour c = pixel(sheet, 21 * colour + x, y);
+                m.r += c.r;
+                m.g += c.g;
+                m.b += c.b;
                 ++n;
             }
         }
     }
-    return sum / n;
+    return {m.r / n, m.g / n, m.b / n};
 }
 
-// Pixels next to a sharp step in lightness within a square around (cx, cy). Shading changes
-// smoothly from pixel to pixel; a mark drawn in a lighter or darker shade makes sharp steps.
-std::vector<bool> markEdges(const SDL_Surface* sheet, int cx, int cy, int half) {
+TEST(BallColours, RedDarkRedMagentaYellowGreenCyanBlueDifferingInLightness) {
+    const SurfacePtr sheet = loadEmbedded(res::kBallSheet);
+    // The strong channels of each colour: red, green, blue.
+    const char* strong[8] = {"", "r", "r", "rb", "rg", "g", "gb", "b"};
+    double lightness[8] = {};
+    for (int c = 1; c <= 7; ++c) {
+        const Mean m = meanColour(sheet.get(), c);
+        const double top = std::max({m.r, m.g, m.b});
+        std::string shown;
+        for (const auto& [name, value] : {std::pair{"r", m.r}, {"g", m.g}, {"b", m.b}}) {
+            shown += value > 0.6 * top ? name : "";
+        }
+        EXPECT_EQ(shown, strong[c]) << "colour " << c;
+        lightness[c] = 0.299 * m.r + 0.587 * m.g + 0.114 * m.b;
+    }
+    EXPECT_GT(lightness[1] - lightness[2], 40.0) << "the two reds above all";
+    for (int a = 1; a <= 7; ++a) {
+        for (int b = a + 1; b <= 7; ++b) {
+            EXPECT_GT(std::abs(lightness[a] - lightness[b]), 15.0) << "colours " << a << ", " << b;
+        }
+    }
+}
+
+// Pixels next to a sharp step in lightness around the ball's centre. Shading changes smoothly
+// from pixel to pixel; a mark drawn in a lighter or darker shade makes sharp steps.
+std::vector<bool> markEdges(const SDL_Surface* sheet, int colour) {
     std::vector<bool> edges;
-    for (int y = cy - half; y <= cy + half; ++y) {
-        for (int x = cx - half; x <= cx + half; ++x) {
+    for (int y = 6; y <= 14; ++y) {
+        for (int x = 21 * colour + 6; x <= 21 * colour + 14; ++x) {
             const double here = luma(pixel(sheet, x, y));
-            const bool step = std::abs(here - luma(pixel(sheet, x + 1, y))) > 35 ||
-                              std::abs(here - luma(pixel(sheet, x, y + 1))) > 35;
-            edges.push_back(step);
+            edges.push_back(std::abs(here - luma(pixel(sheet, x + 1, y))) > 35 ||
+                            std::abs(here - luma(pixel(sheet, x, y + 1))) > 35);
         }
     }
     return edges;
-}
-
-int count(const std::vector<bool>& v) {
-    int n = 0;
-    for (bool b : v) {
-        n += b;
-    }
-    return n;
-}
-
-int difference(const std::vector<bool>& a, const std::vector<bool>& b) {
-    int n = 0;
-    for (size_t i = 0; i < a.size(); ++i) {
-        n += a[i] != b[i];
-    }
-    return n;
-}
-
-TEST(BallColours, DifferClearlyInLightness) {
-    const SurfacePtr sheet = loadEmbedded(res::kBallSheet);
-    double lightness[8] = {};
-    for (int c = 1; c <= 7; ++c) {
-        lightness[c] = meanLightness(sheet.get(), 21 * c, 0);
-    }
-    for (int a = 1; a <= 7; ++a) {
-        for (int b = a + 1; b <= 7; ++b) {
-            EXPECT_GT(std::abs(lightness[a] - lightness[b]), 15.0)
-                << "colours " << a << " and " << b << ": " << lightness[a] << " vs "
-                << lightness[b];
-        }
-    }
-    // The two reds above all.
-    EXPECT_GT(lightness[1] - lightness[2], 40.0);
 }
 
 TEST(BallColours, RestingBallsCarryDifferentMarks) {
     const SurfacePtr sheet = loadEmbedded(res::kBallSheet);
     std::vector<bool> marks[8];
     for (int c = 1; c <= 7; ++c) {
-        marks[c] = markEdges(sheet.get(), 21 * c + 10, 10, 4);
-        EXPECT_GE(count(marks[c]), 8) << "colour " << c << " shows no mark";
+        marks[c] = markEdges(sheet.get(), c);
+        EXPECT_GE(std::count(marks[c].begin(), marks[c].end(), true), 8) << "colour " << c;
     }
     for (int a = 1; a <= 7; ++a) {
         for (int b = a + 1; b <= 7; ++b) {
-            EXPECT_GE(difference(marks[a], marks[b]), 6) << "colours " << a << " and " << b;
+            int differing = 0;
+            for (size_t i = 0; i < marks[a].size(); ++i) {
+                differing += marks[a][i] != marks[b][i];
+            }
+            EXPECT_GE(differing, 6) << "colours " << a << " and " << b;
         }
-    }
-}
-
-TEST(BallColours, EveryBallOfFifteenPixelsAndUpIsMarked) {
-    const SurfacePtr sheet = loadEmbedded(res::kBallSheet);
-    const SurfacePtr bounce = loadEmbedded(res::kBounceSheet);
-    const SurfacePtr icons = loadEmbedded(res::kNextBallIcons);
-    for (int c = 1; c <= 7; ++c) {
-        for (int row : {1, 2}) {  // 17 and 15 pixels
-            EXPECT_GE(count(markEdges(sheet.get(), 21 * c + 10, 21 * row + 10, 3)), 6)
-                << "colour " << c << " row " << row;
-        }
-        for (int phase = 0; phase < 9; ++phase) {
-            const int centreY = (phase >= 3 && phase <= 5) ? phase - 3 + 9 : 10;
-            EXPECT_GE(count(markEdges(bounce.get(), 21 * c + 10, 21 * phase + centreY, 3)), 6)
-                << "colour " << c << " phase " << phase;
-        }
-        EXPECT_GE(count(markEdges(icons.get(), 15 * c + 7, 7, 3)), 6) << "icon " << c;
     }
 }
 
