@@ -9,33 +9,21 @@ SurfacePtr loadEmbedded(int id) {
     if (blob.data == nullptr) {
         return nullptr;
     }
-    return SurfacePtr(SDL_LoadBMP_RW(SDL_RWFromConstMem(blob.data, int(blob.size)), 1));
+    SurfacePtr loaded(SDL_LoadBMP_RW(SDL_RWFromConstMem(blob.data, int(blob.size)), 1));
+    if (loaded == nullptr || loaded->format->format == SDL_PIXELFORMAT_RGB555) {
+        return loaded;
+    }
+    return SurfacePtr(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_XRGB8888, 0));
 }
 
 Colour pixel(const SDL_Surface* surface, int x, int y) {
-    const SDL_PixelFormat* f = surface->format;
     const auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
-    const Uint8* p = row + x * f->BytesPerPixel;
-    Uint32 value = 0;
-    switch (f->BytesPerPixel) {
-        case 1:
-            value = *p;
-            break;
-        case 2:
-            value = *reinterpret_cast<const Uint16*>(p);
-            break;
-        case 3:
-            value = Uint32(p[0]) | Uint32(p[1]) << 8 | Uint32(p[2]) << 16;
-            break;
-        default:
-            value = *reinterpret_cast<const Uint32*>(p);
-            break;
-    }
-    if (f->format == SDL_PIXELFORMAT_RGB555) {
-        return {int((value >> 10) & 31) << 3, int((value >> 5) & 31) << 3, int(value & 31) << 3};
+    if (surface->format->format == SDL_PIXELFORMAT_RGB555) {
+        const Uint16 v = reinterpret_cast<const Uint16*>(row)[x];
+        return {((v >> 10) & 31) << 3, ((v >> 5) & 31) << 3, (v & 31) << 3};
     }
     Uint8 r, g, b;
-    SDL_GetRGB(value, f, &r, &g, &b);
+    SDL_GetRGB(reinterpret_cast<const Uint32*>(row)[x], surface->format, &r, &g, &b);
     return {r, g, b};
 }
 

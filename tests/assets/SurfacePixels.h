@@ -18,7 +18,8 @@ struct SurfaceDeleter {
 };
 using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
 
-// The embedded bitmap `id` through SDL_LoadBMP_RW, unchanged; null when it does not load.
+// The embedded bitmap `id` through SDL_LoadBMP_RW: 5-5-5 sheets as they are, other depths as
+// 32-bit pixels; null when it does not load.
 SurfacePtr loadEmbedded(int id);
 
 Colour pixel(const SDL_Surface* surface, int x, int y);

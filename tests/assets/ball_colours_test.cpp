@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "SurfacePixels.h"
@@ -12,26 +14,20 @@
 namespace korvat::test {
 namespace {
 
-// The mean colour of the disc of radius 8 in the middle of a resting ball.
-struct Mean {
-    double r = 0, g = 0, b = 0;
-};
-
-Mean meanColour(const SDL_Surface* sheet, int colour) {
-    Mean m;
+// The mean red, green and blue of the disc of radius 8 in the middle of a resting ball.
+std::array<double, 3> meanColour(const SDL_Surface* sheet, int colour) {
+    std::array<double, 3> sum{};
     int n = 0;
     for (int y = 2; y <= 18; ++y) {
         for (int x = 2; x <= 18; ++x) {
             if ((x - 10) * (x - 10) + (y - 10) * (y - 10) <= 64) {
                 const Colour c = pixel(sheet, 21 * colour + x, y);
-                m.r += c.r;
-                m.g += c.g;
-                m.b += c.b;
+                sum = {sum[0] + c.r, sum[1] + c.g, sum[2] + c.b};
                 ++n;
             }
         }
     }
-    return {m.r / n, m.g / n, m.b / n};
+    return {sum[0] / n, sum[1] / n, sum[2] / n};
 }
 
 TEST(BallColours, RedDarkRedMagentaYellowGreenCyanBlueDifferingInLightness) {
@@ -40,14 +36,13 @@ TEST(BallColours, RedDarkRedMagentaYellowGreenCyanBlueDifferingInLightness) {
     const char* strong[8] = {"", "r", "r", "rb", "rg", "g", "gb", "b"};
     double lightness[8] = {};
     for (int c = 1; c <= 7; ++c) {
-        const Mean m = meanColour(sheet.get(), c);
-        const double top = std::max({m.r, m.g, m.b});
+        const std::array<double, 3> m = meanColour(sheet.get(), c);
         std::string shown;
-        for (const auto& [name, value] : {std::pair{"r", m.r}, {"g", m.g}, {"b", m.b}}) {
-            shown += value > 0.6 * top ? name : "";
+        for (int i = 0; i < 3; ++i) {
+            shown += m[i] > 0.6 * std::max({m[0], m[1], m[2]}) ? std::string(1, "rgb"[i]) : "";
         }
         EXPECT_EQ(shown, strong[c]) << "colour " << c;
-        lightness[c] = 0.299 * m.r + 0.587 * m.g + 0.114 * m.b;
+        lightness[c] = 0.299 * m[0] + 0.587 * m[1] + 0.114 * m[2];
     }
     EXPECT_GT(lightness[1] - lightness[2], 40.0) << "the two reds above all";
     for (int a = 1; a <= 7; ++a) {
