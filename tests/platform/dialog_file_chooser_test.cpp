@@ -69,9 +69,9 @@ class FileChooserTest : public ::testing::Test {
     std::unique_ptr<FileChooser> chooser_;
 };
 
-TEST_F(FileChooserTest, ListsFoldersFirstThenMatchingFiles) {
-    FileChooser& chooser = open();
-    EXPECT_EQ(chooser.caption(), std::string("Save As"));
+TEST_F(FileChooserTest, ListsFoldersFirstThenMatchingFilesAndAFileIsChosenByTwoClicks) {
+    FileChooser& chooser = open(FileChooser::Mode::Open);
+    EXPECT_EQ(chooser.caption(), std::string("Open"));
     EXPECT_EQ(rowTexts(chooser),
               (std::vector<std::string>{"[..]", "[games]", "[Zeta]", "top.kvt"}));
     EXPECT_EQ(chooser.focusId(), FileChooser::kNameBox);
@@ -82,11 +82,17 @@ TEST_F(FileChooserTest, ListsFoldersFirstThenMatchingFiles) {
     EXPECT_EQ(rowTexts(chooser), (std::vector<std::string>{"[..]", "[old]", "A.KVT", "b.kvt"}));
 
     clickRow(chooser, "..");
-    EXPECT_EQ(chooser.folder(), root_.string());
+    clickRow(chooser, "top.kvt");
+    EXPECT_EQ(chooser.itemText(FileChooser::kNameBox), "top.kvt");
+    EXPECT_FALSE(chooser.modalEnded());
+    clickRow(chooser, "top.kvt");
+    EXPECT_EQ(chooser.modalResult(), kIdOK);
+    EXPECT_EQ(chooser.path(), (root_ / "top.kvt").string());
 }
 
 TEST_F(FileChooserTest, TypedNameIsTakenAsItIsAndEmptyOrAFolderKeepsItOpen) {
     FileChooser& chooser = open();
+    EXPECT_EQ(chooser.caption(), std::string("Save As"));
     chooser.OnOK();
     chooser.onTextInput("games");
     chooser.OnOK();
@@ -103,17 +109,6 @@ TEST_F(FileChooserTest, TypedNameIsTakenAsItIsAndEmptyOrAFolderKeepsItOpen) {
     cancelled.onKeyDown(key(SDLK_ESCAPE));
     EXPECT_EQ(cancelled.modalResult(), kIdCancel);
     EXPECT_TRUE(cancelled.path().empty());
-}
-
-TEST_F(FileChooserTest, ClickingAFileFillsTheNameAndASecondClickChoosesIt) {
-    FileChooser& chooser = open(FileChooser::Mode::Open);
-    EXPECT_EQ(chooser.caption(), std::string("Open"));
-    clickRow(chooser, "top.kvt");
-    EXPECT_EQ(chooser.itemText(FileChooser::kNameBox), "top.kvt");
-    EXPECT_FALSE(chooser.modalEnded());
-    clickRow(chooser, "top.kvt");
-    EXPECT_EQ(chooser.modalResult(), kIdOK);
-    EXPECT_EQ(chooser.path(), (root_ / "top.kvt").string());
 }
 
 TEST_F(FileChooserTest, KeysWheelAndScrollBarMoveThroughALongList) {

@@ -34,23 +34,10 @@ TEST(MessageBoxLayout, WrapsWithinTheWidthKeepingWordsNewlinesAndEveryCharacter)
     }
 }
 
-TEST(MessageBoxLayout, BoxStaysInsideTheClientArea) {
-    const std::string huge(2000, 'w');
-    for (const char* text : {"", huge.c_str()}) {
-        const MessageBoxLayout layout = layoutMessageBox(text);
-        const SDL_Rect client{0, 0, kClientWidth, kClientHeight};
-        SDL_Rect inside{};
-        EXPECT_TRUE(SDL_IntersectRect(&layout.box, &client, &inside) &&
-                    SDL_RectEquals(&inside, &layout.box))
-            << text;
-        EXPECT_TRUE(SDL_HasIntersection(&layout.okButton, &layout.box));
-    }
-}
-
 class MessageBoxOnScreen : public testing::DisplayTest {};
 
 TEST_F(MessageBoxOnScreen, ShowsOverThePageAndClosesByItsButtonEnterOrEscapeOnly) {
-    RecordingPage main("main", 60);
+    RecordingPage main(60);
     CommandBar bar;
     ASSERT_TRUE(bar.addMenus(res::kMainMenu));
     main.bar = &bar;

@@ -17,8 +17,8 @@ using testing::screenPixel;
 class PageStack : public testing::DisplayTest {};
 
 TEST_F(PageStack, OnlyTheTopPageIsShownAndTheUncoveredPageRepaints) {
-    RecordingPage main("main", 50);
-    RecordingPage dialog("dialog", 150);
+    RecordingPage main(50);
+    RecordingPage dialog(150);
     Display& display = Display::instance();
     runSteps(main, {[&] {
                  runSteps(dialog, {[&] {

@@ -20,10 +20,9 @@ class DisplayTest : public ::testing::Test {
 // Records "paint", "down x,y", "wheel n" and commands; draws itself in one flat grey.
 class RecordingPage : public Page {
   public:
-    explicit RecordingPage(std::string name = "page", Uint8 shade = 200)
-        : name_(std::move(name)), shade_(shade) {}
+    explicit RecordingPage(Uint8 shade = 200) : shade_(shade) {}
 
-    const char* caption() const override { return name_.c_str(); }
+    const char* caption() const override { return "page"; }
     void onPaint() override;
     void onMouseDown(int x, int y) override;
     void onMouseWheel(int rows) override { log.push_back("wheel " + std::to_string(rows)); }
@@ -37,7 +36,6 @@ class RecordingPage : public Page {
     std::function<void(int)> timerScript;  // called from onTimer
 
   private:
-    std::string name_;
     Uint8 shade_;
 };
 

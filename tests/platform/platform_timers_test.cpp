@@ -74,8 +74,8 @@ TEST(WindowTimers, BelongToTheirPageAndMayBeKilledOrFiredFromAHandler) {
 class DisplayTimers : public testing::DisplayTest {};
 
 TEST_F(DisplayTimers, LowerPageTicksInsideANestedLoopAndAnEndedPageTicksNoMore) {
-    RecordingPage main("main");
-    RecordingPage dialog("dialog");
+    RecordingPage main;
+    RecordingPage dialog;
     Display& display = Display::instance();
     int ticksUnderDialog = 0;
     int dialogTicks = 0;
