@@ -1,24 +1,10 @@
 #include "platform/Resources.h"
 
-#include <array>
-
 #include "assets/Resources.h"
 
 namespace korvat::platform {
 
 namespace {
-
-constexpr size_t kMaxForcedFailures = 8;
-std::array<int, kMaxForcedFailures> forcedFailures = {-1, -1, -1, -1, -1, -1, -1, -1};
-
-bool forcedToFail(int id) {
-    for (int failing : forcedFailures) {
-        if (failing == id) {
-            return true;
-        }
-    }
-    return false;
-}
 
 SDL_RWops* openBlob(res::Blob blob) {
     if (blob.data == nullptr) {
@@ -50,23 +36,7 @@ SDL_Surface* widen555(SDL_Surface* source) {
 
 }  // namespace
 
-void failBitmapForTesting(int id) {
-    if (id == -1) {
-        forcedFailures.fill(-1);
-        return;
-    }
-    for (int& slot : forcedFailures) {
-        if (slot == -1 || slot == id) {
-            slot = id;
-            return;
-        }
-    }
-}
-
 SDL_Surface* loadBitmap(int id) {
-    if (forcedToFail(id)) {
-        return nullptr;
-    }
     SDL_RWops* rw = openBlob(res::findBitmap(id));
     if (rw == nullptr) {
         return nullptr;

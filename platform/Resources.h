@@ -11,9 +11,6 @@ namespace korvat::platform {
 // would round it to 197). All other depths come back as SDL loads them.
 SDL_Surface* loadBitmap(int id);
 
-// Test hook: loadBitmap(id) fails from now on (id -1 clears every forced failure).
-void failBitmapForTesting(int id);
-
 // A decoded wave: its format, and the samples to free with SDL_FreeWAV.
 struct Wave {
     SDL_AudioSpec spec{};
