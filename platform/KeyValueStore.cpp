@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -490,10 +491,18 @@ ReadResult readFileBounded(const std::string& path, size_t maxBytes, std::vector
     } else if (static_cast<uint64_t>(st.st_size) > maxBytes) {
         result = ReadResult::TooLarge;
     } else {
-        // One byte of room more than allowed tells a file that grew meanwhile.
-        out.resize(maxBytes + 1);
+        // Room for the file as it stands and one byte more, which tells a file that grew
+        // meanwhile; the room grows with such a file up to one byte over the limit. (Not the
+        // whole limit at once: the settings are read value by value at every start.)
+        out.resize(std::min(static_cast<size_t>(st.st_size), maxBytes) + 1);
         size_t got = 0;
-        while (got < out.size()) {
+        while (true) {
+            if (got == out.size()) {
+                if (out.size() > maxBytes) {
+                    break;
+                }
+                out.resize(std::min(out.size() * 2, maxBytes + 1));
+            }
             const ssize_t n = read(fd, out.data() + got, out.size() - got);
             if (n < 0 && errno == EINTR) {
                 continue;

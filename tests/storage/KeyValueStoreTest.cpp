@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <string>
+
 #include "TempFolder.h"
 
 namespace korvat::platform {
@@ -86,6 +88,14 @@ TEST(WholeFiles, AFullDiskIsReportedAndFifosAndOversizedFilesAreRefused) {
     EXPECT_EQ(readFileBounded(folder.file("eleven"), 10, out), ReadResult::TooLarge);
     EXPECT_EQ(readFileBounded(folder.file("eleven"), 11, out), ReadResult::Ok);
     EXPECT_EQ(out.size(), 11u);
+
+    // A file longer than its stated size (as one that grows while it is read): /proc reports
+    // size 0 for a status page of a kilobyte or more.
+    EXPECT_EQ(readFileBounded("/proc/self/status", 100, out), ReadResult::TooLarge);
+    EXPECT_TRUE(out.empty());
+    ASSERT_EQ(readFileBounded("/proc/self/status", 1 << 16, out), ReadResult::Ok);
+    EXPECT_GT(out.size(), 100u);
+    EXPECT_EQ(std::string(out.begin(), out.begin() + 5), "Name:");
 }
 
 }  // namespace
