@@ -8,8 +8,10 @@
 
 namespace korvat::platform {
 
-DialogUnits dialogBaseUnits() {
-    // The average width of the Latin letters, as the device measures its dialog font.
+namespace {
+
+// The average width of the Latin letters, as the device measures its dialog font.
+DialogUnits measureBaseUnits() {
     static const char* const kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
     DialogUnits units;
     const int width = textWidth(kLetters, FontFace::System, kDialogFontPixels);
@@ -17,6 +19,15 @@ DialogUnits dialogBaseUnits() {
         units.baseX = width / 52;
         units.baseY = draw::lineHeight();
     }
+    return units;
+}
+
+}  // namespace
+
+DialogUnits dialogBaseUnits() {
+    // Not in the dialogs' constructors: the main window makes its high-score dialog at start,
+    // and measuring the font then would delay the first frame.
+    static const DialogUnits units = measureBaseUnits();
     return units;
 }
 
@@ -61,7 +72,7 @@ Dialog::Dialog(const res::DialogTemplate& dialogTemplate) : Dialog(std::string{}
     }
 }
 
-Dialog::Dialog(std::string caption) : caption_(std::move(caption)), units_(dialogBaseUnits()) {}
+Dialog::Dialog(std::string caption) : caption_(std::move(caption)) {}
 
 Dialog::~Dialog() = default;
 
@@ -124,8 +135,9 @@ Control& Dialog::addControl(std::unique_ptr<Control> control) {
 }
 
 SDL_Rect Dialog::toPixels(int x, int y, int width, int height) const {
-    return {x * units_.baseX / 4, y * units_.baseY / 8, width * units_.baseX / 4,
-            height * units_.baseY / 8};
+    const DialogUnits units = dialogBaseUnits();
+    return {x * units.baseX / 4, y * units.baseY / 8, width * units.baseX / 4,
+            height * units.baseY / 8};
 }
 
 bool Dialog::OnInitDialog() {

@@ -20,6 +20,7 @@ struct DialogUnits {
     int baseX = 6;
     int baseY = 13;
 };
+// Measured on first use, when the first dialog is laid out, and the same for every dialog.
 DialogUnits dialogBaseUnits();
 
 // Result codes of DoModal for OK and Cancel.
@@ -104,7 +105,6 @@ class Dialog : public Page, public ControlOwner {
 
     const res::DialogTemplate* template_ = nullptr;
     std::string caption_;
-    DialogUnits units_;
     std::vector<std::unique_ptr<Control>> controls_;
     int focus_ = -1;  // index into controls_
     bool created_ = false;
