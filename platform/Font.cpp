@@ -2,6 +2,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <future>
 #include <string>
 #include <vector>
 
@@ -33,15 +34,23 @@ std::string matchFontFile(const char* pattern) {
     return path;
 }
 
-const char* patternFor(FontFace face) {
-    switch (face) {
-        case FontFace::SystemBold:
-            return "DejaVu Sans:bold";
-        case FontFace::System:
-        case FontFace::Verdana:
-            break;
-    }
-    return "DejaVu Sans";
+// Every face is one of two files, so they are looked up once for all sizes.
+struct FontFiles {
+    std::string regular;
+    std::string bold;
+};
+
+const std::shared_future<FontFiles>& fontFiles() {
+    static const std::shared_future<FontFiles> files =
+        std::async(std::launch::async, [] {
+            return FontFiles{matchFontFile("DejaVu Sans"), matchFontFile("DejaVu Sans:bold")};
+        }).share();
+    return files;
+}
+
+const std::string& fileFor(FontFace face) {
+    const FontFiles& files = fontFiles().get();
+    return face == FontFace::SystemBold ? files.bold : files.regular;
 }
 
 struct CachedFont {
@@ -64,6 +73,10 @@ bool ttfReady() {
 
 }  // namespace
 
+void prepareFonts() {
+    fontFiles();
+}
+
 TTF_Font* font(FontFace face, int pixelHeight) {
     if (pixelHeight <= 0) {
         return nullptr;
@@ -75,7 +88,7 @@ TTF_Font* font(FontFace face, int pixelHeight) {
     }
     TTF_Font* opened = nullptr;
     if (ttfReady()) {
-        const std::string path = matchFontFile(patternFor(face));
+        const std::string& path = fileFor(face);
         if (!path.empty()) {
             // SDL_ttf sizes at 72 dpi, so the point size is the em height in pixels.
             opened = TTF_OpenFont(path.c_str(), pixelHeight);

@@ -8,6 +8,11 @@ namespace korvat::platform {
 
 enum class FontFace { System, SystemBold, Verdana };
 
+// Starts looking the font files up in the background. Fontconfig reads its configuration and
+// caches on first use, milliseconds that would otherwise delay the first frame; started before
+// the window is made, the lookup runs while the display is being set up.
+void prepareFonts();
+
 // Cached for the life of the program; nullptr when no font can be opened (text is then skipped).
 TTF_Font* font(FontFace face, int pixelHeight);
 

@@ -2,6 +2,7 @@
 
 #include "assets/Resources.h"
 #include "platform/Display.h"
+#include "platform/Font.h"
 #include "platform/Resources.h"
 #include "platform/SingleInstance.h"
 #include "shell/GameDialog.h"
@@ -32,6 +33,7 @@ int GameApp::run() {
         return kHandedOverExitCode;
     }
 
+    platform::prepareFonts();
     platform::Display& display = platform::Display::instance();
     if (!display.open("Korvat 1.2")) {
         return kNoDisplayExitCode;
