@@ -555,7 +555,8 @@ bool Display::open(const char* title) {
     refit();
     s.quit = false;
     s.quitCode = 0;
-    showWindow();
+    // Nothing is shown yet: the first page presents the whole screen, and the window's first
+    // expose event shows it again.
     return true;
 }
 
