@@ -4,9 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "ShellTestSupport.h"
+#include "assets/Resources.h"
 #include "platform/CommandBar.h"
+#include "platform/Resources.h"
+#include "shell/AboutDialog.h"
 #include "shell/BoardCursor.h"
 #include "shell/Commands.h"
+#include "shell/HighScoresDialog.h"
 #include "storage/SettingsStore.h"
 
 namespace korvat::shell::testing {
@@ -159,6 +163,31 @@ TEST_F(GameDialogTest, KeyboardCursorFramesAnArrivingBallAndAMouseTapLiftsIt) {
     const SDL_Rect inner{frame.x + 1, frame.y + 1, frame.w - 2, frame.h - 2};
     EXPECT_TRUE(samePixels(withCursor, dialog.clientSurface(), inner));
     SDL_FreeSurface(withCursor);
+}
+
+TEST_F(GameDialogTest, HighScoresShowTheFileAndAboutShowsItsPictureAndIgnoresEscape) {
+    // Each opening reloads the table from its file (none here: the defaults).
+    game().highScores.entries[0].score = 123456;
+    HighScoresDialog scores;
+    scores.attach(game());
+    scores.create();
+    EXPECT_EQ(game().highScores.entries[0].score, 100u);
+
+    AboutDialog about;
+    about.create();
+    about.OnCancel();
+    EXPECT_FALSE(about.modalEnded());
+    SDL_Surface* client = SDL_CreateRGBSurfaceWithFormat(0, 240, 268, 32, SDL_PIXELFORMAT_XRGB8888);
+    SDL_Surface* picture = platform::loadBitmap(res::kAboutPicture);
+    ASSERT_NE(picture, nullptr);
+    about.onPaintExtra(client);
+    for (const SDL_Point p : {SDL_Point{0, 0}, SDL_Point{picture->w / 2, picture->h / 3}}) {
+        EXPECT_TRUE(sameColor(pixelAt(client, p.x, p.y), pixelAt(picture, p.x, p.y)));
+    }
+    SDL_FreeSurface(picture);
+    SDL_FreeSurface(client);
+    about.OnOK();
+    EXPECT_TRUE(about.modalEnded());
 }
 
 TEST(BoardCursorTest, StaysOnTheBoard) {
