@@ -80,6 +80,14 @@ void pushKey(SDL_Keycode key, Uint16 mod) {
     SDL_PushEvent(&event);
 }
 
+void pushText(const char* utf8) {
+    SDL_Event event{};
+    event.type = SDL_TEXTINPUT;
+    event.text.windowID = windowId();
+    SDL_strlcpy(event.text.text, utf8, sizeof event.text.text);
+    SDL_PushEvent(&event);
+}
+
 void pushWheel(int y, bool flipped) {
     SDL_Event event{};
     event.type = SDL_MOUSEWHEEL;

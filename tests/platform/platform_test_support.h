@@ -48,6 +48,7 @@ int runSteps(RecordingPage& page, const std::vector<std::function<void()>>& step
 // Injected input, in device-screen pixels.
 void pushClick(int deviceX, int deviceY);
 void pushKey(SDL_Keycode key, Uint16 mod = KMOD_NONE);
+void pushText(const char* utf8);              // typed text, as a text-input event
 void pushWheel(int y, bool flipped = false);  // flipped: a natural-scrolling wheel
 
 // A key for a page's or a control's onKeyDown.

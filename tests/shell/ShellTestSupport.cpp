@@ -93,13 +93,6 @@ void queueTap(CellPos cell) {
     platform::testing::pushClick(p.x, p.y + platform::kClientTop);
 }
 
-void queueText(const char* utf8) {
-    SDL_Event e{};
-    e.type = SDL_TEXTINPUT;
-    SDL_strlcpy(e.text.text, utf8, sizeof e.text.text);
-    SDL_PushEvent(&e);
-}
-
 SDL_Color pixelAt(SDL_Surface* surface, int x, int y) {
     const int bpp = surface->format->BytesPerPixel;
     Uint32 value = 0;  // little-endian: the pixel's bytes are the low ones

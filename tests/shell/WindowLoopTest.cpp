@@ -110,7 +110,7 @@ TEST_F(WindowLoopTest, OptionsTypedMoveDelayIsStoredReloadedAndPacesTheNextMove)
             pushKey(SDLK_TAB);
             pushKey(SDLK_TAB);
             pushKey(SDLK_TAB);
-            queueText("7");
+            platform::testing::pushText("7");
             pushKey(SDLK_RETURN);
             window.onCommand(command::kOption);
 
@@ -141,7 +141,7 @@ TEST_F(WindowLoopTest, OptionsTypedMoveDelayIsStoredReloadedAndPacesTheNextMove)
 
 // Types a name into the chooser's name box (it has the focus when it opens) and takes it.
 void queueChooserAnswer(const char* name) {
-    queueText(name);
+    platform::testing::pushText(name);
     pushKey(SDLK_RETURN);
 }
 
