@@ -6,14 +6,12 @@
 #include "Output.h"
 #include "SimHost.h"
 #include "game/Game.h"
+#include "ui/Layout.h"
 
 namespace korvat::sim {
 
 namespace {
 
-constexpr int32_t kBoardLeft = 2;
-constexpr int32_t kBoardTop = 32;
-constexpr int32_t kCellPitch = 26;
 constexpr int32_t kStepX[4] = {0, 1, 0, -1};
 constexpr int32_t kStepY[4] = {1, 0, -1, 0};
 
@@ -32,10 +30,6 @@ class SplitMix {
   private:
     uint64_t state_;
 };
-
-bool onBoard(int32_t x, int32_t y) {
-    return x >= 0 && x < kBoardSize && y >= 0 && y < kBoardSize;
-}
 
 int32_t countBalls(const Board& board) {
     int32_t balls = 0;
@@ -69,7 +63,8 @@ void measureReach(const Board& board, CellPos from, Reach& reach) {
         for (int i = 0; i < 4; ++i) {
             const int32_t x = cell.x + kStepX[i];
             const int32_t y = cell.y + kStepY[i];
-            if (onBoard(x, y) && board.at(x, y) == EMPTY && reach.distance[cellIndex(x, y)] < 0) {
+            if (ui::isCell(x, y) && board.at(x, y) == EMPTY &&
+                reach.distance[cellIndex(x, y)] < 0) {
                 reach.distance[cellIndex(x, y)] = d + 1;
                 queue[tail++] = CellPos{x, y};
                 reach.cells[reach.count++] = CellPos{x, y};
@@ -90,7 +85,7 @@ CellPos pickMovableBall(const Board& board, SplitMix& random) {
             for (int i = 0; i < 4; ++i) {
                 const int32_t nx = x + kStepX[i];
                 const int32_t ny = y + kStepY[i];
-                if (onBoard(nx, ny) && board.at(nx, ny) == EMPTY) {
+                if (ui::isCell(nx, ny) && board.at(nx, ny) == EMPTY) {
                     movable[count++] = CellPos{x, y};
                     break;
                 }
@@ -101,8 +96,8 @@ CellPos pickMovableBall(const Board& board, SplitMix& random) {
 }
 
 void tapCell(Game& game, CellPos cell) {
-    game.onBoardTap(kBoardLeft + kCellPitch * cell.x + kCellPitch / 2,
-                    kBoardTop + kCellPitch * cell.y + kCellPitch / 2);
+    const ui::Point origin = ui::cellOrigin(cell.x, cell.y);
+    game.onBoardTap(origin.x + ui::kBallWidth / 2, origin.y + ui::kBallHeight / 2);
 }
 
 struct MoveRecord {
@@ -138,7 +133,7 @@ bool checkAfterMove(const GameState& s, const MoveRecord& move, std::string& fai
         if (s.nextColors[i] < 1 || s.nextColors[i] > kColorCount) {
             return fail(failure, "an announced colour is not 1 to 7");
         }
-        if (!onBoard(c.x, c.y) || s.board.at(c.x, c.y) != EMPTY) {
+        if (!ui::isCell(c.x, c.y) || s.board.at(c.x, c.y) != EMPTY) {
             return fail(failure, "an announced cell is off the board or taken");
         }
         for (int j = 0; j < i; ++j) {
