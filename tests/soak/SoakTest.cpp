@@ -18,6 +18,7 @@
 #include "game/Game.h"
 #include "platform/Display.h"
 #include "platform/KeyValueStore.h"
+#include "shell/BoardCursor.h"
 #include "shell/DialogRunner.h"
 #include "shell/GameDialog.h"
 #include "storage/SettingsStore.h"
@@ -155,11 +156,6 @@ std::string brokenInvariant(const GameState& s) {
     return {};
 }
 
-ui::Point tapPoint(CellPos cell) {
-    const ui::Point p = ui::cellOrigin(cell.x, cell.y);
-    return {p.x + ui::kBallWidth / 2, p.y + ui::kBallHeight / 2};
-}
-
 TEST_F(Soak, GamesEndCleanlyAndNothingPilesUp) {
     const int games = gamesToPlay();
     AnsweringDialogs dialogs;
@@ -192,7 +188,7 @@ TEST_F(Soak, GamesEndCleanlyAndNothingPilesUp) {
         ASSERT_GE(cells.empty.size(), 3u);
 
         const CellPos ball = pick(cells.balls);
-        const ui::Point b = tapPoint(ball);
+        const SDL_Point b = shell::BoardCursor::tapPoint(ball);
         window.onMouseDown(b.x, b.y);
         ASSERT_EQ(brokenInvariant(state), "");
         ASSERT_EQ(state.selectedX, ball.x);
@@ -200,7 +196,7 @@ TEST_F(Soak, GamesEndCleanlyAndNothingPilesUp) {
         window.onTimer(static_cast<int>(TimerId::Bounce));
 
         const CellPos target = pick(cells.empty);
-        const ui::Point t = tapPoint(target);
+        const SDL_Point t = shell::BoardCursor::tapPoint(target);
         window.onMouseDown(t.x, t.y);
         ++movesTried;
         const std::string broken = brokenInvariant(state);
