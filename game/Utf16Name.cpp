@@ -125,4 +125,19 @@ size_t utf16ToUtf8(const char16_t* text, int units, char* out, size_t capacity) 
     return written;
 }
 
+size_t copyUtf8(const char* text, size_t length, char* out, size_t capacity) {
+    if (capacity == 0) {
+        return 0;
+    }
+    size_t kept = length < capacity - 1 ? length : capacity - 1;
+    while (kept > 0 && kept < length && isContinuation(static_cast<unsigned char>(text[kept]))) {
+        --kept;
+    }
+    for (size_t i = 0; i < kept; ++i) {
+        out[i] = text[i];
+    }
+    out[kept] = '\0';
+    return kept;
+}
+
 }  // namespace korvat

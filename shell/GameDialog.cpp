@@ -4,6 +4,7 @@
 #include <ctime>
 #include <string>
 
+#include "game/Utf16Name.h"
 #include "platform/CommandBar.h"
 #include "platform/Display.h"
 #include "platform/SingleInstance.h"
@@ -40,20 +41,6 @@ constexpr CommandEntry kCommandTable[] = {
     {command::kBlockMode, &GameDialog::onBlockMode},
     {command::kHighScores, &GameDialog::onHighScores},
 };
-
-// Cuts UTF-8 text to fit `capacity` bytes with the final zero, never inside a character.
-void copyUtf8(const std::string& text, char* out, size_t capacity) {
-    if (capacity == 0) {
-        return;
-    }
-    size_t length = text.size() < capacity - 1 ? text.size() : capacity - 1;
-    while (length > 0 && length < text.size() &&
-           (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) {
-        --length;
-    }
-    text.copy(out, length);
-    out[length] = '\0';
-}
 
 }  // namespace
 
@@ -374,7 +361,8 @@ void GameDialog::showMessage(const char* text) {
 }
 
 void GameDialog::askPlayerName(char* name, size_t capacity) {
-    copyUtf8(dialogs_->askPlayerName(), name, capacity);
+    const std::string typed = dialogs_->askPlayerName();
+    copyUtf8(typed.data(), typed.size(), name, capacity);
 }
 
 void GameDialog::showHighScores() {

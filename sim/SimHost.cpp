@@ -58,17 +58,8 @@ void SimHost::showMessage(const char* text) {
 
 void SimHost::askPlayerName(char* name, size_t capacity) {
     out_.line("namedialog");
-    if (capacity == 0) {
-        return;
-    }
     // playerName already fits a stored name; a smaller buffer still gets whole characters.
-    size_t length = std::min(playerName.size(), capacity - 1);
-    while (length > 0 && length < playerName.size() &&
-           (static_cast<unsigned char>(playerName[length]) & 0xC0) == 0x80) {
-        --length;
-    }
-    std::memcpy(name, playerName.data(), length);
-    name[length] = '\0';
+    copyUtf8(playerName.data(), playerName.size(), name, capacity);
 }
 
 void SimHost::showHighScores() {

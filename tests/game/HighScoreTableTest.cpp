@@ -47,6 +47,13 @@ TEST(Utf16NameTest, Utf8OutputHoldsOnlyWholeCharactersAndStopsAtTheUnitLimit) {
     const char16_t unbounded[] = {u'a', u'b', u'c', u'd'};
     EXPECT_EQ(utf16ToUtf8(unbounded, 3, utf8, sizeof utf8), 3u);
     EXPECT_EQ(std::string(utf8), "abc");
+    // A typed name copied into a host's buffer: whole characters only, always ended.
+    const std::string typed = "Zo\xC3\xAB!";
+    EXPECT_EQ(copyUtf8(typed.data(), typed.size(), utf8, 4), 2u);
+    EXPECT_EQ(std::string(utf8), "Zo");
+    EXPECT_EQ(copyUtf8(typed.data(), typed.size(), utf8, sizeof utf8), 5u);
+    EXPECT_EQ(std::string(utf8), typed);
+    EXPECT_EQ(copyUtf8(typed.data(), typed.size(), utf8, 0), 0u);
 }
 
 }  // namespace
