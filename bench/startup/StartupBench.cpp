@@ -52,10 +52,6 @@ int cellProbeY(int y) {
     return 26 + 26 * y + 36 + 10;
 }
 
-uint32_t bigEndian32(const unsigned char* p) {
-    return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
-}
-
 // The server's screen as a live view of its frame-buffer file: reading a pixel costs nothing,
 // so polling does not take processor time from the program being measured.
 class LiveScreen {
@@ -68,17 +64,11 @@ class LiveScreen {
         }
         size_ = static_cast<size_t>(info.st_size);
         void* map = mmap(nullptr, size_, PROT_READ, MAP_SHARED, fd_, 0);
-        if (map == MAP_FAILED || size_ < 100) {
+        if (map == MAP_FAILED) {
             return false;
         }
         data_ = static_cast<const unsigned char*>(map);
-        const uint32_t header = bigEndian32(data_);
-        width_ = static_cast<int>(bigEndian32(data_ + 16));
-        height_ = static_cast<int>(bigEndian32(data_ + 20));
-        bytesPerLine_ = bigEndian32(data_ + 48);
-        offset_ = header + bigEndian32(data_ + 76) * 12;
-        return bigEndian32(data_ + 44) == 32 &&
-               offset_ + size_t{bytesPerLine_} * static_cast<size_t>(height_) <= size_;
+        return e2e::readXwdLayout(data_, size_, layout_);
     }
     ~LiveScreen() {
         if (data_ != nullptr) {
@@ -90,9 +80,10 @@ class LiveScreen {
     }
     // The device screen is centred on the X screen (no window manager moves it).
     Rgb device(int x, int y) const {
-        const int sx = (width_ - kDeviceWidth * kScale) / 2 + x * kScale;
-        const int sy = (height_ - kDeviceHeight * kScale) / 2 + y * kScale;
-        const unsigned char* p = data_ + offset_ + size_t{bytesPerLine_} * sy + 4 * size_t(sx);
+        const int sx = (layout_.width - kDeviceWidth * kScale) / 2 + x * kScale;
+        const int sy = (layout_.height - kDeviceHeight * kScale) / 2 + y * kScale;
+        const unsigned char* p =
+            data_ + layout_.offset + size_t{layout_.bytesPerLine} * sy + 4 * size_t(sx);
         return Rgb{p[2], p[1], p[0]};
     }
 
@@ -100,9 +91,7 @@ class LiveScreen {
     int fd_ = -1;
     size_t size_ = 0;
     const unsigned char* data_ = nullptr;
-    int width_ = 0, height_ = 0;
-    uint32_t bytesPerLine_ = 0;
-    size_t offset_ = 0;
+    e2e::XwdLayout layout_;
 };
 
 // The bare program's frame: the middle of its window is white.

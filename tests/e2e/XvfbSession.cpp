@@ -88,6 +88,18 @@ void stop(pid_t& pid) {
 
 }  // namespace
 
+bool readXwdLayout(const unsigned char* data, size_t size, XwdLayout& layout) {
+    if (size < 100) {
+        return false;
+    }
+    layout.width = static_cast<int>(bigEndian32(data + 16));
+    layout.height = static_cast<int>(bigEndian32(data + 20));
+    layout.bytesPerLine = bigEndian32(data + 48);
+    layout.offset = bigEndian32(data) + size_t{bigEndian32(data + 76)} * 12;  // header, colours
+    return bigEndian32(data + 44) == 32 &&
+           layout.offset + size_t{layout.bytesPerLine} * static_cast<size_t>(layout.height) <= size;
+}
+
 void pause(int ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
@@ -239,24 +251,17 @@ Screenshot XvfbSession::screenshot() const {
     std::ifstream file(fbDir_ + "/Xvfb_screen0", std::ios::binary);
     const std::vector<unsigned char> data((std::istreambuf_iterator<char>(file)),
                                           std::istreambuf_iterator<char>());
-    if (data.size() < 100)
+    XwdLayout layout;
+    if (!readXwdLayout(data.data(), data.size(), layout))
         return shot;
-    const unsigned char* h = data.data();
-    const uint32_t headerSize = bigEndian32(h);
-    const uint32_t width = bigEndian32(h + 16), height = bigEndian32(h + 20);
-    const uint32_t bitsPerPixel = bigEndian32(h + 44), bytesPerLine = bigEndian32(h + 48);
-    const uint32_t colours = bigEndian32(h + 76);
-    const size_t offset = headerSize + colours * 12;
-    if (bitsPerPixel != 32 || data.size() < offset + size_t{bytesPerLine} * height)
-        return shot;
-    shot.width = static_cast<int>(width);
-    shot.height = static_cast<int>(height);
-    shot.pixels.resize(size_t{width} * height);
-    for (uint32_t y = 0; y < height; ++y) {
-        const unsigned char* row = h + offset + size_t{y} * bytesPerLine;
-        for (uint32_t x = 0; x < width; ++x) {
+    shot.width = layout.width;
+    shot.height = layout.height;
+    shot.pixels.resize(static_cast<size_t>(layout.width) * layout.height);
+    for (int y = 0; y < layout.height; ++y) {
+        const unsigned char* row = data.data() + layout.offset + size_t{layout.bytesPerLine} * y;
+        for (int x = 0; x < layout.width; ++x) {
             const unsigned char* p = row + 4 * x;  // little-endian 0x00RRGGBB
-            shot.pixels[size_t{y} * width + x] = Rgb{p[2], p[1], p[0]};
+            shot.pixels[static_cast<size_t>(y) * layout.width + x] = Rgb{p[2], p[1], p[0]};
         }
     }
     return shot;

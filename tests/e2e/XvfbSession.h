@@ -22,6 +22,17 @@ struct Screenshot {
     Rgb at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
 
+// Where the pixels of a 32-bit XWD image (the server's frame-buffer file) lie: rows of
+// little-endian 0x00RRGGBB words.
+struct XwdLayout {
+    int width = 0;
+    int height = 0;
+    uint32_t bytesPerLine = 0;
+    size_t offset = 0;  // of the first row
+};
+// False unless `data` holds a whole 32-bit image.
+bool readXwdLayout(const unsigned char* data, size_t size, XwdLayout& layout);
+
 class XvfbSession {
   public:
     XvfbSession(int screenWidth, int screenHeight);
