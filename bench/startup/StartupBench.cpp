@@ -4,13 +4,10 @@
 // nothing in the programs is instrumented.
 //
 // Usage: korvat-startup-bench GAME BARE [RUNS] [IDLE_SECONDS]
-#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -27,8 +24,6 @@
 #include <vector>
 
 #include "XvfbSession.h"
-
-extern char** environ;
 
 namespace korvat::bench {
 namespace {
@@ -111,71 +106,6 @@ bool gameFrameShown(const LiveScreen& screen) {
     return grey >= 50;
 }
 
-// The frame-buffer file of the Xvfb server this process started.
-std::string serverFrameBuffer() {
-    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
-        std::ifstream stat(entry.path() / "stat");
-        std::string line;
-        if (!std::getline(stat, line)) {
-            continue;
-        }
-        const size_t close = line.rfind(')');
-        const size_t open = line.find('(');
-        if (close == std::string::npos || open == std::string::npos) {
-            continue;
-        }
-        std::istringstream rest(line.substr(close + 2));
-        char state = 0;
-        pid_t parent = 0;
-        rest >> state >> parent;
-        if (parent != getpid() || line.substr(open + 1, close - open - 1) != "Xvfb") {
-            continue;
-        }
-        std::ifstream cmdline(entry.path() / "cmdline", std::ios::binary);
-        std::vector<std::string> args;
-        for (std::string arg; std::getline(cmdline, arg, '\0');) {
-            args.push_back(arg);
-        }
-        for (size_t i = 0; i + 1 < args.size(); ++i) {
-            if (args[i] == "-fbdir") {
-                return args[i + 1] + "/Xvfb_screen0";
-            }
-        }
-    }
-    return {};
-}
-
-pid_t spawn(const std::string& program, const std::vector<std::string>& extraEnv) {
-    std::vector<std::string> envStrings;
-    for (char** e = environ; *e != nullptr; ++e) {
-        envStrings.emplace_back(*e);
-    }
-    envStrings.insert(envStrings.end(), extraEnv.begin(), extraEnv.end());
-    std::vector<char*> env;
-    for (std::string& e : envStrings) {
-        env.push_back(e.data());
-    }
-    env.push_back(nullptr);
-    char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
-    pid_t pid = -1;
-    if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, env.data()) != 0) {
-        return -1;
-    }
-    return pid;
-}
-
-void stop(pid_t pid) {
-    kill(pid, SIGTERM);
-    for (int i = 0; i < 200; ++i) {
-        if (waitpid(pid, nullptr, WNOHANG) == pid) {
-            return;
-        }
-        e2e::pause(10);
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
-}
-
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
     const auto end = Clock::now() + std::chrono::milliseconds(timeoutMs);
     while (Clock::now() < end) {
@@ -216,7 +146,7 @@ StartUp startUp(const std::string& program, const std::vector<std::string>& env,
         return result;
     }
     const Clock::time_point start = Clock::now();
-    const pid_t pid = spawn(program, env);
+    pid_t pid = e2e::spawnProcess({program}, env);
     if (pid <= 0) {
         return result;
     }
@@ -224,7 +154,7 @@ StartUp startUp(const std::string& program, const std::vector<std::string>& env,
         result.wallMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
         result.cpuMs = processorMs(pid);
     }
-    stop(pid);
+    e2e::stopProcess(pid);
     return result;
 }
 
@@ -329,8 +259,7 @@ int run(const std::string& game, const std::string& bare, int runs, int idleSeco
         return 1;
     }
     LiveScreen screen;
-    const std::string frameBuffer = serverFrameBuffer();
-    if (frameBuffer.empty() || !screen.open(frameBuffer)) {
+    if (!screen.open(xvfb.frameBufferPath())) {
         std::fprintf(stderr, "cannot read the server's frame buffer\n");
         return 1;
     }

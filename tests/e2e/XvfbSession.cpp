@@ -29,7 +29,21 @@ uint32_t bigEndian32(const unsigned char* p) {
     return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
 }
 
-pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv) {
+}  // namespace
+
+bool readXwdLayout(const unsigned char* data, size_t size, XwdLayout& layout) {
+    if (size < 100) {
+        return false;
+    }
+    layout.width = static_cast<int>(bigEndian32(data + 16));
+    layout.height = static_cast<int>(bigEndian32(data + 20));
+    layout.bytesPerLine = bigEndian32(data + 48);
+    layout.offset = bigEndian32(data) + size_t{bigEndian32(data + 76)} * 12;  // header, colours
+    return bigEndian32(data + 44) == 32 &&
+           layout.offset + size_t{layout.bytesPerLine} * static_cast<size_t>(layout.height) <= size;
+}
+
+pid_t spawnProcess(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv) {
     std::vector<char*> args;
     for (const std::string& a : argv)
         args.push_back(const_cast<char*>(a.c_str()));
@@ -70,7 +84,7 @@ pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>
     return pid;
 }
 
-void stop(pid_t& pid) {
+void stopProcess(pid_t& pid) {
     if (pid <= 0)
         return;
     kill(pid, SIGTERM);
@@ -84,20 +98,6 @@ void stop(pid_t& pid) {
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
     pid = -1;
-}
-
-}  // namespace
-
-bool readXwdLayout(const unsigned char* data, size_t size, XwdLayout& layout) {
-    if (size < 100) {
-        return false;
-    }
-    layout.width = static_cast<int>(bigEndian32(data + 16));
-    layout.height = static_cast<int>(bigEndian32(data + 20));
-    layout.bytesPerLine = bigEndian32(data + 48);
-    layout.offset = bigEndian32(data) + size_t{bigEndian32(data + 76)} * 12;  // header, colours
-    return bigEndian32(data + 44) == 32 &&
-           layout.offset + size_t{layout.bytesPerLine} * static_cast<size_t>(layout.height) <= size;
 }
 
 void pause(int ms) {
@@ -115,9 +115,9 @@ XvfbSession::XvfbSession(int screenWidth, int screenHeight) {
     // -displayfd lets the server pick a free display and tell us its number.
     const std::string screen =
         std::to_string(screenWidth) + "x" + std::to_string(screenHeight) + "x24";
-    server_ = spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen, "-fbdir",
-                     fbDir_, "-nolisten", "tcp", "-noreset"},
-                    {});
+    server_ = spawnProcess({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen,
+                            "-fbdir", fbDir_, "-nolisten", "tcp", "-noreset"},
+                           {});
     close(fds[1]);
     std::string number;
     pollfd waitFor{fds[0], POLLIN, 0};
@@ -133,10 +133,10 @@ XvfbSession::XvfbSession(int screenWidth, int screenHeight) {
 }
 
 XvfbSession::~XvfbSession() {
-    stop(program_);
-    stop(server_);
+    stopProcess(program_);
+    stopProcess(server_);
     if (!fbDir_.empty()) {
-        std::remove((fbDir_ + "/Xvfb_screen0").c_str());
+        std::remove(frameBufferPath().c_str());
         rmdir(fbDir_.c_str());
     }
 }
@@ -163,7 +163,7 @@ bool XvfbSession::startProgram(const std::string& program,
                                const std::string& windowName) {
     std::vector<std::string> env = environment;
     env.push_back("DISPLAY=" + displayName());
-    program_ = spawn({program}, env);
+    program_ = spawnProcess({program}, env);
     if (program_ <= 0)
         return false;
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -248,7 +248,7 @@ void XvfbSession::type(const std::string& text) {
 
 Screenshot XvfbSession::screenshot() const {
     Screenshot shot;
-    std::ifstream file(fbDir_ + "/Xvfb_screen0", std::ios::binary);
+    std::ifstream file(frameBufferPath(), std::ios::binary);
     const std::vector<unsigned char> data((std::istreambuf_iterator<char>(file)),
                                           std::istreambuf_iterator<char>());
     XwdLayout layout;
@@ -268,7 +268,7 @@ Screenshot XvfbSession::screenshot() const {
 }
 
 void XvfbSession::keepScreenshot(const std::string& path) const {
-    std::ifstream in(fbDir_ + "/Xvfb_screen0", std::ios::binary);
+    std::ifstream in(frameBufferPath(), std::ios::binary);
     std::ofstream out(path, std::ios::binary);
     out << in.rdbuf();
 }

@@ -42,6 +42,8 @@ class XvfbSession {
 
     bool ready() const { return display_ >= 0; }
     std::string displayName() const { return ":" + std::to_string(display_); }
+    // The server's screen as an XWD file, rewritten as the screen changes.
+    std::string frameBufferPath() const { return fbDir_ + "/Xvfb_screen0"; }
 
     // Starts `program` with the given extra environment (NAME=value) and waits for its window.
     bool startProgram(const std::string& program, const std::vector<std::string>& environment,
@@ -85,6 +87,12 @@ class XvfbSession {
     std::string windowId_;
     int originX_ = 0, originY_ = 0, scale_ = 1;
 };
+
+// Starts argv[0] (looked up in PATH) with the extra environment (NAME=value, replacing inherited
+// variables of the same name), its output sent to /dev/null; -1 when it cannot be started.
+pid_t spawnProcess(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv);
+// SIGTERM, then SIGKILL when the process has not ended within a second; pid becomes -1.
+void stopProcess(pid_t& pid);
 
 // Sleeps, in milliseconds.
 void pause(int ms);
