@@ -1,5 +1,6 @@
 // Dialog templates: sizes and places in dialog units, as the dialogs lay out their controls.
 #include "Resources.h"
+#include "dist/Version.h"
 
 namespace korvat::res {
 
@@ -38,7 +39,7 @@ constexpr int countOf(const ControlTemplate (&)[N]) {
 }
 
 constexpr DialogTemplate kDialogs[] = {
-    {kMainDialog, "Korvat 1.2", 140, 103, "System", 8, nullptr, 0},
+    {kMainDialog, kGameTitle, 140, 103, "System", 8, nullptr, 0},
     {kOptionsDialog, "Korvat [ Option ]", 140, 140, "System", 8, kOptionsControls,
      countOf(kOptionsControls)},
     {kAboutDialog, "Korvat [ About ]", 193, 130, "System", 8, nullptr, 0},

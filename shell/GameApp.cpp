@@ -35,7 +35,7 @@ int GameApp::run() {
 
     platform::prepareFonts();
     platform::Display& display = platform::Display::instance();
-    if (!display.open("Korvat 1.2")) {
+    if (!display.open(kGameTitle)) {
         return kNoDisplayExitCode;
     }
     setWindowIcon(display.window());

@@ -10,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "dist/Version.h"
 #include "game/Game.h"
 #include "game/GameHost.h"
 #include "platform/KeyValueStore.h"
@@ -48,7 +49,7 @@ class GameDialog : public platform::Page, public GameHost {
     void setHighScoreFile(std::string path) { highScoreFile_ = std::move(path); }
 
     // ---- Page ----
-    const char* caption() const override { return "Korvat 1.2"; }
+    const char* caption() const override { return kGameTitle; }
     void onPaint() override;
     void onMouseDown(int x, int y) override;
     bool onKeyDown(const SDL_Keysym& key) override;

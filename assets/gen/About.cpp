@@ -4,6 +4,7 @@
 
 #include "Art.h"
 #include "PixelFont.h"
+#include "dist/Version.h"
 
 namespace korvat::assetgen {
 
@@ -15,7 +16,7 @@ struct AboutLine {
 };
 
 constexpr AboutLine kLines[] = {
-    {18, "Korvat 1.2"},
+    {18, kGameTitle},
     {31, "Korvat for Linux desktops"},
     {57, "How to play:"},
     {83, "The game has two modes:"},

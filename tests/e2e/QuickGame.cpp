@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "dist/Version.h"
 #include "platform/KeyValueStore.h"
 #include "storage/SettingsStore.h"
 
@@ -79,7 +80,7 @@ void QuickGameTest::SetUp() {
         session.startProgram(program,
                              {"HOME=" + home.path, "XDG_CONFIG_HOME=" + home.path + "/config",
                               "XDG_DATA_HOME=" + home.path + "/data", "SDL_AUDIODRIVER=dummy"},
-                             "Korvat 1.2"));
+                             kGameTitle));
 }
 
 BoardLook QuickGameTest::settledBoard() {
