@@ -12,16 +12,43 @@
 #include "RandomGames.h"
 #include "ScriptDriver.h"
 #include "ScriptNumber.h"
+#include "dist/Version.h"
 
 namespace {
 
 constexpr int kUsageExit = 2;
+constexpr char kUsage[] =
+    "usage: korvat-sim --script FILE [--home DIR] | korvat-sim --random-games N --seed S\n";
 
 int usage() {
-    std::fputs(
-        "usage: korvat-sim --script FILE [--home DIR] | korvat-sim --random-games N --seed S\n",
-        stderr);
+    std::fputs(kUsage, stderr);
     return kUsageExit;
+}
+
+// Asked alone, --help and --version answer on stdout; every other command line goes to the
+// parser as before.
+std::optional<int> answerInformation(int argc, char** argv) {
+    if (argc != 2) {
+        return std::nullopt;
+    }
+    const std::string_view option = argv[1];
+    if (option == "--help") {
+        std::printf(
+            "%s"
+            "The game's rules and files without a window.\n"
+            "  --script FILE     play the taps and commands of FILE (- for stdin)\n"
+            "  --home DIR        the folder standing for the program's own\n"
+            "  --random-games N  play N random games from the seed S\n"
+            "  --help            this text\n"
+            "  --version         the version\n"
+            "See man 6 korvat.\n",
+            kUsage);
+    } else if (option == "--version") {
+        std::printf("korvat-sim %s\n", korvat::kVersion);
+    } else {
+        return std::nullopt;
+    }
+    return std::fflush(stdout) == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
 }
 
 struct CommandLine {
@@ -168,6 +195,9 @@ int runScript(const CommandLine& line) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> answered = answerInformation(argc, argv)) {
+        return *answered;
+    }
     const std::optional<CommandLine> line = parseCommandLine(argc, argv);
     if (!line) {
         return usage();
