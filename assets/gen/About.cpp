@@ -26,8 +26,8 @@ constexpr AboutLine kLines[] = {
     {135, "- \"Block\" mode: Arrange the colored"},
     {148, "balls into square (2x2 balls) of the"},
     {161, "same color and gain the score!"},
-    {187, "Web: korvat.example.org"},
-    {200, "Support: support@korvat.example.org"},
+    {187, "Help: man 6 korvat"},
+    {200, "Settings: ~/.config/korvat/"},
 };
 
 constexpr int kLeftMargin = 6;
