@@ -2,10 +2,11 @@
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES = cmake g++ make libsdl2-dev libsdl2-ttf-dev libfontconfig-dev fonts-dejavu-core \
-           googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool clang
+           googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool clang \
+           desktop-file-utils appstream lintian dpkg-dev
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test build deps bench clean install install-files uninstall
+.PHONY: run test build deps bench clean install install-files uninstall deb
 
 run: build
 	./$(BUILD)/korvat
@@ -40,32 +41,26 @@ clean:
 	rm -rf $(BUILD)
 
 # Installs for one user by default; PREFIX=/usr/local for everybody (then the high scores live in
-# $XDG_DATA_HOME/korvat/top.ten, since the program's folder cannot be written).
+# $XDG_DATA_HOME/korvat/top.ten, since the program's folder cannot be written). The files are the
+# package's (dist/CMakeLists.txt), with the programs in bin/ instead of games/.
 PREFIX ?= $(HOME)/.local
 DEST = $(DESTDIR)$(PREFIX)
-ICON_SIZES = 16:1128-icon16:1 32:128-icon32:1 48:1128-icon16:3 64:128-icon32:2 128:128-icon32:4
-INSTALLED_FILES = bin/korvat bin/korvat-sim share/applications/korvat.desktop \
-                  share/man/man6/korvat.6 \
-                  $(foreach i,$(ICON_SIZES),share/icons/hicolor/$(word 1,$(subst :, ,$(i)))x$(word 1,$(subst :, ,$(i)))/apps/korvat.png)
 
 install: build install-files
 
 # The copying alone, for a tree that is already built (the install test uses it).
 install-files:
-	install -D -m 755 $(BUILD)/korvat $(DEST)/bin/korvat
-	install -D -m 755 $(BUILD)/korvat-sim $(DEST)/bin/korvat-sim
-	install -D -m 644 dist/korvat.desktop $(DEST)/share/applications/korvat.desktop
-	install -D -m 644 dist/korvat.6 $(DEST)/share/man/man6/korvat.6
-	@set -e; for entry in $(ICON_SIZES); do \
-	    size=$${entry%%:*}; rest=$${entry#*:}; bmp=$${rest%%:*}; factor=$${rest#*:}; \
-	    dir=$(DEST)/share/icons/hicolor/$${size}x$${size}/apps; mkdir -p $$dir; \
-	    $(BUILD)/dist/korvat-icon-png $(BUILD)/assets/generated/$$bmp.bmp $$dir/korvat.png $$factor; \
-	done
+	DESTDIR= cmake --install $(BUILD) --prefix $(DEST) --component prefix
+	DESTDIR= cmake --install $(BUILD) --prefix $(DEST) --component data
 
 # Removes exactly what install put there, and the folders it made that are left empty.
 uninstall:
-	rm -f $(addprefix $(DEST)/,$(INSTALLED_FILES))
-	@for f in $(INSTALLED_FILES); do \
-	    d=$$(dirname $(DEST)/$$f); \
+	@test -f $(BUILD)/dist/installed-files || { echo "no $(BUILD)/dist/installed-files: configure first"; exit 1; }
+	@set -e; for f in $$(cat $(BUILD)/dist/installed-files); do \
+	    rm -f "$(DEST)/$$f"; d=$$(dirname "$(DEST)/$$f"); \
 	    while [ "$$d" != "$(DEST)" ] && [ "$$d" != "/" ] && rmdir "$$d" 2>/dev/null; do d=$$(dirname "$$d"); done; \
 	done
+
+# build/korvat_<version>_<arch>.deb; install it with `sudo apt install ./build/korvat_*.deb`.
+deb: build
+	cd $(BUILD) && cpack -G DEB
