@@ -20,8 +20,11 @@ class Game {
     HighScoreTable highScores{};
 
     // Start-up: Lines rules, the high-score table (or its defaults), the best score from it,
-    // resetState, then the settings (a stored best score wins).
+    // resetState, then the settings.
     void initialise();
+    // Reads the settings store, at start-up and after the Options dialog. A stored best score
+    // below the table's highest gives way to it.
+    void readSettings();
 
     // Events and commands, as the main window receives them.
     void onPaint();                         // first paint starts the first game; then redraw

@@ -52,7 +52,15 @@ void Game::initialise() {
     reloadHighScores();
     state.settings.bestScore = highScores.highest;
     resetState();
+    readSettings();
+}
+
+void Game::readSettings() {
     host_.loadSettings(state.settings);
+    // A record left with Exit is in the table but not in the store.
+    if (state.settings.bestScore < highScores.highest) {
+        state.settings.bestScore = highScores.highest;
+    }
 }
 
 void Game::reloadHighScores() {

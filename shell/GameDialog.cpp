@@ -229,7 +229,7 @@ void GameDialog::onLoadGame() {
 void GameDialog::onOption() {
     dialogs_->runOptions();
     // Whatever the dialog's result: the new delays and sound switch take effect at once.
-    storage::loadSettings(game_.state.settings, store_);
+    game_.readSettings();
 }
 
 void GameDialog::onHighScores() {

@@ -41,11 +41,14 @@ class TurnFlowTest : public GameTest {
     }
 };
 
-TEST_F(TurnFlowTest, StartUpTakesTheTableThenTheSettings) {
+TEST_F(TurnFlowTest, StartUpTakesTheStoredBestUnlessTheTableHoldsMore) {
     host.settingsStored = true;
-    host.storedSettings.bestScore = 12;  // a stored best score wins over the table's 100
+    host.storedSettings.bestScore = 12;  // written before a record that was left with Exit
     game.initialise();
-    EXPECT_EQ(game.state.settings.bestScore, 12u);
+    EXPECT_EQ(game.state.settings.bestScore, 100u);
+    host.storedSettings.bestScore = 300;
+    game.initialise();
+    EXPECT_EQ(game.state.settings.bestScore, 300u);
 }
 
 TEST_F(TurnFlowTest, FirstPaintStartsTheGameThenRedraws) {
