@@ -23,7 +23,7 @@ class Game {
     // resetState, then the settings.
     void initialise();
     // Reads the settings store, at start-up and after the Options dialog. A stored best score
-    // below the table's highest gives way to it.
+    // below the table's highest gives way to it; a bouncing ball takes a new jump delay at once.
     void readSettings();
 
     // Events and commands, as the main window receives them.

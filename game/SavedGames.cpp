@@ -49,7 +49,7 @@ void Game::resumeLoadedGame(const char* path) {
     state.bounceStep = -1;
     state.bounceFrame = 9;
     state.undoAvailable = 0;
-    host_.startTimer(TimerId::Bounce, kBouncePeriodMs);
+    host_.startTimer(TimerId::Bounce, bouncePeriodMs(state.settings));
     pickNextColors();
     planNextCells();  // a full loaded board ends its game at once
     host_.redrawAll();

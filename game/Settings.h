@@ -24,4 +24,14 @@ constexpr void resetSettingsDefaults(Settings& settings) {
     settings.appearDelay = defaults.appearDelay;
 }
 
+// The bounce timer steps at the jump delay. A delay that the other animations would not wait
+// for (0, or negative as a signed number) or a very short one would flood the window with
+// ticks, so the period never falls below 10 ms.
+constexpr uint32_t kShortestBouncePeriodMs = 10;
+constexpr uint32_t bouncePeriodMs(const Settings& settings) {
+    const int32_t delay = static_cast<int32_t>(settings.jumpDelay);
+    return delay < static_cast<int32_t>(kShortestBouncePeriodMs) ? kShortestBouncePeriodMs
+                                                                 : settings.jumpDelay;
+}
+
 }  // namespace korvat

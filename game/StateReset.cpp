@@ -61,6 +61,9 @@ void Game::readSettings() {
     if (state.settings.bestScore < highScores.highest) {
         state.settings.bestScore = highScores.highest;
     }
+    if (state.newGamePending == 0) {
+        host_.startTimer(TimerId::Bounce, bouncePeriodMs(state.settings));
+    }
 }
 
 void Game::reloadHighScores() {

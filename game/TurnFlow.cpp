@@ -88,7 +88,7 @@ void Game::startNewGame() {
     host_.drawHints();
     host_.drawNumber(13, 6, state.settings.bestScore);
     host_.drawNumber(168, 6, state.score);
-    host_.startTimer(TimerId::Bounce, kBouncePeriodMs);
+    host_.startTimer(TimerId::Bounce, bouncePeriodMs(state.settings));
     host_.startTimer(TimerId::Clock, kClockPeriodMs);
     state.clockStartTick = host_.tickCount();
 }

@@ -48,7 +48,6 @@ enum class SoundId : int32_t { BounceTick = 135, Refusal = 136, Appearance = 137
 
 enum class TimerId : int32_t { Bounce = 1234, Clock = 1235 };
 
-constexpr uint32_t kBouncePeriodMs = 100;
 constexpr uint32_t kClockPeriodMs = 1000;
 
 }  // namespace korvat

@@ -24,6 +24,9 @@ class FakeHost : public GameHost {
     bool settingsStored = false;
     Settings storedSettings{};
     SavedGame toRead{};
+    // The bounce timer as last started: its period and the tick it started at.
+    uint32_t bouncePeriod = 0;
+    uint32_t bounceStartedAt = 0;
 
     uint32_t tickCount() override { return tick; }
     void seedRandom() override { state_ = now; }
@@ -39,6 +42,10 @@ class FakeHost : public GameHost {
     void sleepMs(uint32_t ms) override { log("sleep", ms); }
     void startTimer(TimerId id, uint32_t periodMs) override {
         log("startTimer", static_cast<int>(id), periodMs);
+        if (id == TimerId::Bounce) {
+            bouncePeriod = periodMs;
+            bounceStartedAt = tick;
+        }
     }
     void stopTimer(TimerId id) override { log("stopTimer", static_cast<int>(id)); }
     void playSound(SoundId id) override { log("sound", static_cast<int>(id)); }

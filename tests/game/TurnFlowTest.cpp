@@ -151,6 +151,43 @@ TEST_F(TurnFlowTest, BounceRunsDownAndUpWithTheTickOnFrameFive) {
     EXPECT_EQ(bounce(2).back(), "5");
 }
 
+TEST_F(TurnFlowTest, BounceStepsAtTheJumpDelayAndTakesANewOneAtOnce) {
+    game.state.settings.jumpDelay = 40;
+    game.startNewGame();
+    int32_t ball = 0;
+    while (game.state.board.cells[ball] == EMPTY) {
+        ++ball;
+    }
+    tap(ball / kBoardSize, ball % kBoardSize);
+    // The times on a fake clock at which frames are drawn, the timer ticking every period
+    // from its last start; Options is confirmed with a jump delay of 250 at 100 ms.
+    host.settingsStored = true;
+    host.storedSettings = game.state.settings;
+    host.storedSettings.jumpDelay = 250;
+    std::vector<uint32_t> frameTimes;
+    for (host.tick = 1; host.tick <= 700; ++host.tick) {
+        if (host.tick == 100) {
+            game.readSettings();
+        }
+        const uint32_t sinceStart = host.tick - host.bounceStartedAt;
+        if (sinceStart > 0 && sinceStart % host.bouncePeriod == 0) {
+            const int drawn = host.count("drawBounceFrame");
+            game.onTimer(TimerId::Bounce);
+            if (host.count("drawBounceFrame") > drawn) {
+                frameTimes.push_back(host.tick);
+            }
+        }
+    }
+    EXPECT_EQ(frameTimes, (std::vector<uint32_t>{40, 80, 350, 600}));
+
+    // Delays that would flood the window with ticks, or that mean no wait elsewhere: 10 ms.
+    for (const uint32_t jump : {9u, 0u, 0x80000000u}) {
+        host.storedSettings.jumpDelay = jump;
+        game.readSettings();
+        EXPECT_EQ(host.bouncePeriod, 10u) << jump;
+    }
+}
+
 TEST_F(TurnFlowTest, EmptiedSelectionStillTicksButDrawsNothing) {
     game.state.selectedX = 4;
     game.state.selectedY = 4;
