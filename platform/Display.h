@@ -68,5 +68,7 @@ void sleepMs(uint32_t ms);
 
 // A modal message box over the current page: caption, text, one OK button.
 void messageBox(const char* text, const char* caption = "korvat");
+// The same box with Yes (also Enter) and No (also Escape); true for Yes.
+bool askYesNo(const char* text, const char* caption);
 
 }  // namespace korvat::platform

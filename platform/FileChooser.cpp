@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/ControlsDrawing.h"
+#include "platform/Display.h"
 #include "platform/Font.h"
 
 namespace korvat::platform {
@@ -68,6 +69,7 @@ std::string homeFolder() {
 FileChooser::FileChooser(Mode mode, std::string filterDescription, std::string pattern,
                          std::string defaultExt, std::string startFolder)
     : Dialog(std::string(mode == Mode::Save ? "Save As" : "Open")),
+      mode_(mode),
       filterDescription_(std::move(filterDescription)),
       pattern_(std::move(pattern)),
       defaultExt_(std::move(defaultExt)),
@@ -188,6 +190,13 @@ void FileChooser::OnOK() {
     const bool hasExtension = stem.find('.', 1) != std::string::npos;
     if (!hasExtension && !defaultExt_.empty()) {
         full += "." + defaultExt_;
+    }
+    std::error_code error;
+    if (mode_ == Mode::Save && fs::exists(full, error)) {
+        const std::string question = "Replace " + full.filename().string() + "?";
+        if (!askYesNo(question.c_str(), caption())) {
+            return;  // back to the chooser, the name still typed
+        }
     }
     path_ = full.string();
     EndDialog(kIdOK);

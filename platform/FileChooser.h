@@ -1,6 +1,7 @@
 #pragma once
 // Choosing a file to save to or load from, in a full-screen page: the current folder, its
-// sub-folders and the files matching one filter, a name box, OK and Cancel.
+// sub-folders and the files matching one filter, a name box, OK and Cancel. Saving over a file
+// that exists asks first.
 #include <string>
 
 #include "platform/Dialog.h"
@@ -39,6 +40,7 @@ class FileChooser : public Dialog {
     const ListBox::Row* selectedRow() const;
     std::string resolve(const std::string& name) const;
 
+    Mode mode_;
     std::string filterDescription_;
     std::string pattern_;
     std::string defaultExt_;

@@ -16,7 +16,10 @@ constexpr int kCaptionHeight = 20;
 constexpr int kMargin = 10;
 constexpr int kButtonWidth = 64;
 constexpr int kButtonHeight = 22;
+constexpr int kButtonGap = 12;
 constexpr int kMaxLines = 10;  // longer texts are cut rather than spilling off the screen
+constexpr int kYes = 1;
+constexpr int kNo = 2;
 
 bool isContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
@@ -43,9 +46,10 @@ size_t fittingPrefix(const std::string& word, int width) {
 
 class MessageBoxPage : public Page {
   public:
-    MessageBoxPage(const char* text, const char* caption)
+    MessageBoxPage(const char* text, const char* caption, bool question)
         : caption_(caption != nullptr ? caption : ""),
-          layout_(layoutMessageBox(text != nullptr ? text : "")) {}
+          question_(question),
+          layout_(layoutMessageBox(text != nullptr ? text : "", question)) {}
 
     const char* caption() const override { return caption_.c_str(); }
 
@@ -70,30 +74,35 @@ class MessageBoxPage : public Page {
                      FontFace::System, kTextPixels);
             y += layout_.lineHeight;
         }
-        drawButton(s);
+        drawButton(s, layout_.okButton, question_ ? "Yes" : "OK");
+        if (question_) {
+            drawButton(s, layout_.noButton, "No");
+        }
     }
 
     void onMouseDown(int x, int y) override {
         const SDL_Point p{x, y};
         if (SDL_PointInRect(&p, &layout_.okButton)) {
-            endModal(1);
+            endModal(kYes);
+        } else if (question_ && SDL_PointInRect(&p, &layout_.noButton)) {
+            endModal(kNo);
         }
     }
-    void onOK() override { endModal(1); }
-    void onCancel() override { endModal(1); }
+    void onOK() override { endModal(kYes); }
+    void onCancel() override { endModal(question_ ? kNo : kYes); }
 
   private:
-    void drawButton(SDL_Surface* s) {
-        const SDL_Rect& b = layout_.okButton;
+    static void drawButton(SDL_Surface* s, const SDL_Rect& b, const char* label) {
         SDL_FillRect(s, &b, SDL_MapRGB(s->format, 0, 0, 0));
         const SDL_Rect face{b.x + 1, b.y + 1, b.w - 2, b.h - 2};
         SDL_FillRect(s, &face, SDL_MapRGB(s->format, 230, 230, 230));
-        const int w = textWidth("OK", FontFace::SystemBold, kTextPixels);
-        drawText(s, b.x + (b.w - w) / 2, b.y + (b.h - kTextPixels) / 2 - 2, "OK",
+        const int w = textWidth(label, FontFace::SystemBold, kTextPixels);
+        drawText(s, b.x + (b.w - w) / 2, b.y + (b.h - kTextPixels) / 2 - 2, label,
                  SDL_Color{0, 0, 0, 255}, FontFace::SystemBold, kTextPixels);
     }
 
     std::string caption_;
+    bool question_;
     MessageBoxLayout layout_;
 };
 
@@ -146,7 +155,7 @@ std::vector<std::string> wrapText(const char* text, int width) {
     return lines;
 }
 
-MessageBoxLayout layoutMessageBox(const char* text) {
+MessageBoxLayout layoutMessageBox(const char* text, bool question) {
     MessageBoxLayout layout;
     layout.lines = wrapText(text, kBoxWidth - 2 * kMargin);
     if (layout.lines.size() > kMaxLines) {
@@ -162,15 +171,32 @@ MessageBoxLayout layoutMessageBox(const char* text) {
         SDL_Rect{layout.box.x + 1, layout.box.y + 1, kBoxWidth - 2, kCaptionHeight - 1};
     layout.textLeft = layout.box.x + kMargin;
     layout.textTop = layout.box.y + kCaptionHeight + kMargin;
-    layout.okButton =
-        SDL_Rect{layout.box.x + (kBoxWidth - kButtonWidth) / 2,
-                 layout.textTop + lines * kLineHeight + kMargin, kButtonWidth, kButtonHeight};
+    const int buttonsTop = layout.textTop + lines * kLineHeight + kMargin;
+    const int buttonsWidth = question ? 2 * kButtonWidth + kButtonGap : kButtonWidth;
+    const int buttonsLeft = layout.box.x + (kBoxWidth - buttonsWidth) / 2;
+    layout.okButton = SDL_Rect{buttonsLeft, buttonsTop, kButtonWidth, kButtonHeight};
+    layout.noButton = question ? SDL_Rect{buttonsLeft + kButtonWidth + kButtonGap, buttonsTop,
+                                          kButtonWidth, kButtonHeight}
+                               : SDL_Rect{};
     return layout;
 }
 
+namespace {
+
+int runMessageBox(const char* text, const char* caption, bool question) {
+    MessageBoxPage page(text, caption, question);
+    return Display::instance().runModalOver(
+        page, layoutMessageBox(text != nullptr ? text : "", question).box);
+}
+
+}  // namespace
+
 void messageBox(const char* text, const char* caption) {
-    MessageBoxPage page(text, caption);
-    Display::instance().runModalOver(page, layoutMessageBox(text != nullptr ? text : "").box);
+    runMessageBox(text, caption, false);
+}
+
+bool askYesNo(const char* text, const char* caption) {
+    return runMessageBox(text, caption, true) == kYes;
 }
 
 }  // namespace korvat::platform

@@ -1,6 +1,7 @@
 #pragma once
 // The message box: a framed box over the current page with a caption, the wrapped text and
-// one OK button. messageBox() (Display.h) shows it; the layout is here for tests.
+// one OK button, or Yes and No for a question. messageBox() and askYesNo() (Display.h) show
+// it; the layout is here for tests.
 #include <SDL.h>
 
 #include <string>
@@ -11,14 +12,15 @@ namespace korvat::platform {
 struct MessageBoxLayout {
     SDL_Rect box;  // client coordinates
     SDL_Rect captionBar;
-    SDL_Rect okButton;
+    SDL_Rect okButton;  // OK, or Yes in a question
+    SDL_Rect noButton;  // empty unless the box asks a question
     int textLeft = 0;
     int textTop = 0;
     int lineHeight = 0;
     std::vector<std::string> lines;
 };
 
-MessageBoxLayout layoutMessageBox(const char* text);
+MessageBoxLayout layoutMessageBox(const char* text, bool question = false);
 
 // Breaks UTF-8 text into lines no wider than `width` pixels at the message font: at "\n",
 // between words, and inside words longer than a line.

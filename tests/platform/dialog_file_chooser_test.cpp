@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/FileChooser.h"
+#include "platform/MessageBox.h"
 #include "platform_test_support.h"
 
 namespace korvat::platform {
@@ -109,6 +110,28 @@ TEST_F(FileChooserTest, TypedNameIsTakenAsItIsAndEmptyOrAFolderKeepsItOpen) {
     cancelled.onKeyDown(key(SDLK_ESCAPE));
     EXPECT_EQ(cancelled.modalResult(), kIdCancel);
     EXPECT_TRUE(cancelled.path().empty());
+}
+
+TEST_F(FileChooserTest, SavingOverAFileAsksAndNoGoesBackWithTheNameTyped) {
+    ASSERT_TRUE(Display::instance().open("Korvat 1.2")) << SDL_GetError();
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    FileChooser& chooser = open();
+    chooser.onTextInput("top");
+    const MessageBoxLayout box = layoutMessageBox("Replace top.kvt?", true);
+    const SDL_Rect& no = box.noButton;
+    testing::pushClick(no.x + no.w / 2, no.y + no.h / 2 + kClientTop);
+    chooser.OnOK();
+    EXPECT_FALSE(chooser.modalEnded());
+    EXPECT_EQ(chooser.itemText(FileChooser::kNameBox), "top");
+    testing::pushKey(SDLK_ESCAPE);  // also No
+    chooser.OnOK();
+    EXPECT_FALSE(chooser.modalEnded());
+
+    const SDL_Rect& yes = box.okButton;
+    testing::pushClick(yes.x + yes.w / 2, yes.y + yes.h / 2 + kClientTop);
+    chooser.OnOK();
+    EXPECT_EQ(chooser.modalResult(), kIdOK);
+    EXPECT_EQ(chooser.path(), (root_ / "top.kvt").string());
 }
 
 TEST_F(FileChooserTest, KeysWheelAndScrollBarMoveThroughALongList) {
