@@ -71,6 +71,7 @@ class Game {
 
   private:
     bool onBoard(int32_t x, int32_t y) const;
+    bool boardIsEmpty() const;
     void drawRandomEmptyCell(int32_t& x, int32_t& y);
     // Lines then Block test of one cell, with sounds and removal; true when a figure burst.
     bool testFigures(int32_t x, int32_t y);

@@ -94,4 +94,13 @@ bool Game::onBoard(int32_t x, int32_t y) const {
            y < kBoardSize;
 }
 
+bool Game::boardIsEmpty() const {
+    for (const int32_t cell : state.board.cells) {
+        if (cell != EMPTY) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace korvat

@@ -49,6 +49,11 @@ void Game::onBoardTap(int32_t x, int32_t y) {
     if (!testFigures(tapX, tapY)) {
         spawnBalls();
     }
+    // A board emptied by the move's burst or by the wave's leaves nothing to move: the
+    // announced wave comes at once. Three balls on an empty board form no figure.
+    if (boardIsEmpty()) {
+        spawnBalls();
+    }
     state.selectedX = -1;
     state.selectedY = -1;
 }
