@@ -99,7 +99,10 @@ bool GameDialog::onKeyDown(const SDL_Keysym& key) {
             dy = 1;
             break;
         case SDLK_SPACE:
-            // The first key press only shows where the cursor is.
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            // The first key press only shows where the cursor is. Enter taps as Space does:
+            // ending the program on it lost the game of a player choosing a cell.
             if (wasShown) {
                 tapCursorCell();
             } else {
@@ -107,7 +110,7 @@ bool GameDialog::onKeyDown(const SDL_Keysym& key) {
             }
             return true;
         default:
-            return false;  // Enter and Escape go on to OK and Cancel
+            return false;  // Escape goes on to Cancel
     }
     draw([&](const ui::DrawContext&) {
         if (wasShown) {

@@ -1,5 +1,6 @@
 // A move played with the keyboard alone through the real program: the arrows show and move
-// the board cursor, Space takes a ball and puts it down, Ctrl+Z takes the move back.
+// the board cursor, Space takes a ball, Enter puts it down (the program goes on), Ctrl+Z takes
+// the move back.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -73,7 +74,7 @@ class KeyboardTest : public QuickGameTest {
     }
 };
 
-TEST_F(KeyboardTest, ArrowsSpaceAndCtrlZPlayAMoveAndTakeItBack) {
+TEST_F(KeyboardTest, ArrowsSpaceEnterAndCtrlZPlayAMoveAndTakeItBack) {
     const BoardLook start = settledBoard();
     ASSERT_EQ(start.count(CellLook::Ball), 3);
     const Screenshot startShot = session.screenshot();
@@ -101,12 +102,13 @@ TEST_F(KeyboardTest, ArrowsSpaceAndCtrlZPlayAMoveAndTakeItBack) {
     session.key("space");
     EXPECT_TRUE(spriteChanges(startShot, ball.x, ball.y));
 
-    // To the free neighbour, Space: the ball goes there and the announced wave lands.
+    // To the free neighbour, Enter: the ball goes there and the announced wave lands.
     walk(ball, target);
     ASSERT_TRUE(waitForCursor(target));
-    session.key("space");
+    session.key("Return");
     const BoardLook moved = waitForBoard([&](const BoardLook& b) { return ballMoved(b, move); });
     keepShot("keyboard-moved");
+    ASSERT_EQ(session.waitForExit(0), -1) << "Enter ended the program";
     EXPECT_TRUE(ballMoved(moved, move));
     EXPECT_EQ(moved.signature[target.x][target.y], start.signature[ball.x][ball.y]);
     EXPECT_EQ(moved.count(CellLook::Ball), 6);

@@ -1,12 +1,14 @@
-// How the real program ends: OK (Enter) writes the settings, Exit (Ctrl+Q) does not.
+// How the real program ends: the title bar's OK writes the settings, Exit (Ctrl+Q) does not.
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 
 #include "QuickGame.h"
 #include "platform/KeyValueStore.h"
+#include "platform/TitleBar.h"
 #include "storage/SettingsStore.h"
 
 namespace korvat::e2e {
@@ -20,10 +22,10 @@ class ShutdownTest : public QuickGameTest {
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     // A key can be lost while the window is still taking the focus: press until it ends.
-    int pressUntilExit(const std::string& keys) {
+    int pressUntilExit(const std::function<void()>& press) {
         settledBoard();
         for (int attempt = 0; attempt < 3; ++attempt) {
-            session.key(keys);
+            press();
             const int code = session.waitForExit(4000);
             if (code != -1)
                 return code;
@@ -34,12 +36,13 @@ class ShutdownTest : public QuickGameTest {
 
 TEST_F(ShutdownTest, ExitEndsWith18WithoutWritingTheSettings) {
     const std::string before = registryText();
-    EXPECT_EQ(pressUntilExit("ctrl+q"), 18);
+    EXPECT_EQ(pressUntilExit([&] { session.key("ctrl+q"); }), 18);
     EXPECT_EQ(registryText(), before);
 }
 
-TEST_F(ShutdownTest, EnterWritesTheSettingsAndEndsWith0) {
-    EXPECT_EQ(pressUntilExit("Return"), 0);
+TEST_F(ShutdownTest, TitleBarOkWritesTheSettingsAndEndsWith0) {
+    const SDL_Rect ok = platform::titleBarOkButton();
+    EXPECT_EQ(pressUntilExit([&] { session.clickDevice(ok.x + ok.w / 2, ok.y + ok.h / 2); }), 0);
     platform::KeyValueStore store(registryPath());
     uint32_t best = 0, move = 1;
     EXPECT_TRUE(storage::readSettingsValue(store, "maxmark", best));
