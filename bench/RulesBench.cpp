@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "game/Game.h"
+#include "ui/Layout.h"
 
 namespace korvat {
 namespace {
@@ -117,8 +118,10 @@ void BM_RandomMoves(benchmark::State& bench) {
             free = CellPos{static_cast<int32_t>(host.next() % 9),
                            static_cast<int32_t>(host.next() % 9)};
         } while (game.state.board.at(free.x, free.y) != EMPTY);
-        game.onBoardTap(26 * ball.x + 16, 26 * ball.y + 46);
-        game.onBoardTap(26 * free.x + 16, 26 * free.y + 46);
+        const ui::Point from = ui::cellOrigin(ball.x, ball.y);
+        const ui::Point to = ui::cellOrigin(free.x, free.y);
+        game.onBoardTap(from.x + ui::kBallWidth / 2, from.y + ui::kBallHeight / 2);
+        game.onBoardTap(to.x + ui::kBallWidth / 2, to.y + ui::kBallHeight / 2);
         moved += game.state.selectedX < 0 ? 1 : 0;
     }
     bench.counters["moves"] =

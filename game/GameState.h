@@ -3,6 +3,7 @@
 // holds them: first-paint flag, layout constants, game state, settings and clock.
 #include <cstdint>
 
+#include "Geometry.h"
 #include "Settings.h"
 #include "Types.h"
 
@@ -12,16 +13,16 @@ struct GameState {
     int32_t newGamePending = 1;  // the first paint starts the first game
 
     // Layout constants, set by resetState.
-    Rect panelRect{};
-    int32_t boardColumns = 9;
-    int32_t boardRows = 9;
-    int32_t ballWidth = 21;
-    int32_t ballHeight = 21;
-    int32_t cellInset = 4;
-    int32_t gridLine = 1;
-    Rect boardRect{};
-    int32_t digitWidth = 10;
-    int32_t digitHeight = 20;
+    Rect panelRect = kPanelRect;
+    int32_t boardColumns = kBoardSize;
+    int32_t boardRows = kBoardSize;
+    int32_t ballWidth = kBallWidth;
+    int32_t ballHeight = kBallHeight;
+    int32_t cellInset = kCellInset;
+    int32_t gridLine = kGridLine;
+    Rect boardRect = kBoardRect;
+    int32_t digitWidth = kDigitWidth;
+    int32_t digitHeight = kDigitHeight;
 
     // Rules.
     Board board{};
@@ -30,8 +31,8 @@ struct GameState {
     int32_t appearColors[kWaveSize]{-1, -1, -1};
     Board undoBoard{};
     int32_t undoNextColors[kWaveSize]{-1, -1, -1};
-    CellPos route[kCellCount]{};  // start, cells passed, destination, then (-1, -1)
-    int32_t stepX[4]{0, 1, 0, -1};   // down, right, up, left
+    CellPos route[kCellCount]{};    // start, cells passed, destination, then (-1, -1)
+    int32_t stepX[4]{0, 1, 0, -1};  // down, right, up, left
     int32_t stepY[4]{1, 0, -1, 0};
     CellPos nextCells[kWaveSize]{};
     CellPos appearCells[kWaveSize]{};

@@ -5,8 +5,6 @@ namespace korvat {
 
 namespace {
 
-constexpr Rect kPanelRect{2, 2, 237, 31};
-constexpr Rect kBoardRect{2, 32, 237, 267};
 constexpr int32_t kStepX[4]{0, 1, 0, -1};  // down, right, up, left: decides the route chosen
 constexpr int32_t kStepY[4]{1, 0, -1, 0};
 constexpr int32_t kLineSteps[8][2]{{-1, 0}, {-1, -1}, {0, -1}, {1, -1},
@@ -19,13 +17,13 @@ void Game::resetState() {
     s.panelRect = kPanelRect;
     s.boardColumns = kBoardSize;
     s.boardRows = kBoardSize;
-    s.ballWidth = 21;
-    s.ballHeight = 21;
-    s.cellInset = 4;
-    s.gridLine = 1;
+    s.ballWidth = kBallWidth;
+    s.ballHeight = kBallHeight;
+    s.cellInset = kCellInset;
+    s.gridLine = kGridLine;
     s.boardRect = kBoardRect;
-    s.digitWidth = 10;
-    s.digitHeight = 20;
+    s.digitWidth = kDigitWidth;
+    s.digitHeight = kDigitHeight;
 
     for (int32_t& cell : s.board.cells) {
         cell = EMPTY;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ScriptNumber.h"
+#include "game/Geometry.h"
 #include "game/Utf16Name.h"
 
 namespace korvat::sim {
@@ -11,9 +12,8 @@ namespace korvat::sim {
 namespace {
 
 // Where a tap lands on a cell: the board's top-left pixel plus half a cell pitch.
-constexpr int64_t kCellTapX = 15;
-constexpr int64_t kCellTapY = 45;
-constexpr int64_t kCellPitch = 26;
+constexpr int64_t kCellTapX = kBoardRect.left + kCellPitch / 2;
+constexpr int64_t kCellTapY = kBoardRect.top + kRowPitch / 2;
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -164,8 +164,8 @@ bool ScriptDriver::runCommand(std::string_view word, std::string_view rest) {
             game_.onBoardTap(*a, *b);
             return true;
         }
-        const int64_t x = kCellTapX + kCellPitch * *a;
-        const int64_t y = kCellTapY + kCellPitch * *b;
+        const int64_t x = kCellTapX + int64_t{kCellPitch} * *a;
+        const int64_t y = kCellTapY + int64_t{kRowPitch} * *b;
         // A pixel beyond the 32-bit range lies far off the board: nothing to tap.
         if (x >= INT32_MIN && x <= INT32_MAX && y >= INT32_MIN && y <= INT32_MAX) {
             game_.onBoardTap(static_cast<int32_t>(x), static_cast<int32_t>(y));

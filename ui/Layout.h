@@ -3,6 +3,7 @@
 // nothing is scaled, so all of it can be computed at compile time.
 #include <cstdint>
 
+#include "game/Geometry.h"
 #include "game/Types.h"
 
 namespace korvat::ui {
@@ -22,18 +23,18 @@ struct Area {
     friend constexpr bool operator==(const Area&, const Area&) = default;
 };
 
-constexpr Rect kPanelRect{2, 2, 237, 31};
-constexpr Rect kBoardRect{2, 32, 237, 267};
+using korvat::kBallHeight;
+using korvat::kBallWidth;
+using korvat::kBoardRect;
+using korvat::kCellInset;
+using korvat::kCellPitch;
+using korvat::kGridLine;
+using korvat::kPanelRect;
+
 constexpr int32_t kPanelWidth = kPanelRect.right - kPanelRect.left;   // 235
 constexpr int32_t kPanelHeight = kPanelRect.bottom - kPanelRect.top;  // 29
 constexpr int32_t kBoardWidth = kBoardRect.right - kBoardRect.left;   // 235
 constexpr int32_t kBoardHeight = kBoardRect.bottom - kBoardRect.top;  // 235
-
-constexpr int32_t kBallWidth = 21;
-constexpr int32_t kBallHeight = 21;
-constexpr int32_t kCellInset = 4;
-constexpr int32_t kGridLine = 1;
-constexpr int32_t kCellPitch = kGridLine + kBallWidth + kCellInset;  // 26
 
 constexpr bool isBallColor(int32_t c) {
     return c >= 1 && c <= kColorCount;
@@ -71,7 +72,7 @@ constexpr Area nextIcon(int32_t c) {
     return {15 * c, 0, 15, 15};
 }
 constexpr Area scoreDigit(int32_t d) {
-    return {10 * d, 0, 10, 20};
+    return {kDigitWidth * d, 0, kDigitWidth, kDigitHeight};
 }
 constexpr Area clockDigit(int32_t d) {
     return {7 * d, 0, 7, 8};
@@ -83,7 +84,7 @@ constexpr Point kScorePos{168, 6};
 constexpr Point kClockPos{103, 20};
 constexpr int32_t kNumberDigits = 5;
 constexpr uint32_t kLargestNumber = 99999;  // anything larger shows as zeros
-constexpr int32_t kScoreDigitPitch = 10 + 2;
+constexpr int32_t kScoreDigitPitch = kDigitWidth + 2;
 constexpr int32_t kClockDigitPitch = 7 + 2;
 constexpr Point nextIconPos(int32_t k) {
     return {100 + 17 * k, 4};

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/Game.h"
+#include "ui/Layout.h"
 
 namespace korvat::test {
 
@@ -155,10 +156,10 @@ class GameTest : public ::testing::Test {
 
 // The window pixel at the middle of a cell's sprite.
 inline int32_t pixelX(int32_t x) {
-    return 26 * x + 16;
+    return ui::cellOrigin(x, 0).x + ui::kBallWidth / 2;
 }
 inline int32_t pixelY(int32_t y) {
-    return 26 * y + 46;
+    return ui::cellOrigin(0, y).y + ui::kBallHeight / 2;
 }
 
 }  // namespace korvat::test
