@@ -1,4 +1,5 @@
 // Menu 139 and toolbar 141 of the menu bar.
+#include "Commands.h"
 #include "Resources.h"
 
 namespace korvat::res {
@@ -6,20 +7,24 @@ namespace korvat::res {
 namespace {
 
 constexpr MenuItem kNewGameItems[] = {
-    {"Lines [5 balls]", 32796, true, nullptr, 0},
-    {"Block [2x2 balls]", 32797, false, nullptr, 0},
+    {"Lines [5 balls]", command::kLinesMode, true, nullptr, 0},
+    {"Block [2x2 balls]", command::kBlockMode, false, nullptr, 0},
 };
 
 constexpr MenuItem kGameItems[] = {
-    {"New game", 0, false, kNewGameItems, 2},  {nullptr, 0, false, nullptr, 0},
-    {"&Save game", 32778, false, nullptr, 0},  {"&Load game", 32780, false, nullptr, 0},
-    {nullptr, 0, false, nullptr, 0},           {"&Option", 32781, false, nullptr, 0},
-    {"High scores", 32798, false, nullptr, 0}, {nullptr, 0, false, nullptr, 0},
-    {"E&xit", 32782, false, nullptr, 0},
+    {"New game", 0, false, kNewGameItems, 2},
+    {nullptr, 0, false, nullptr, 0},
+    {"&Save game", command::kSaveGame, false, nullptr, 0},
+    {"&Load game", command::kLoadGame, false, nullptr, 0},
+    {nullptr, 0, false, nullptr, 0},
+    {"&Option", command::kOption, false, nullptr, 0},
+    {"High scores", command::kHighScores, false, nullptr, 0},
+    {nullptr, 0, false, nullptr, 0},
+    {"E&xit", command::kExit, false, nullptr, 0},
 };
 
 constexpr MenuItem kInfoItems[] = {
-    {"&About", 32777, false, nullptr, 0},
+    {"&About", command::kAbout, false, nullptr, 0},
 };
 
 constexpr MenuItem kPopups[] = {
@@ -29,7 +34,8 @@ constexpr MenuItem kPopups[] = {
 
 constexpr Menu kMainMenuResource = {kPopups, 2};
 
-constexpr int kToolbarCommands[] = {32783, 0, 32790, 32793, 32789};
+constexpr int kToolbarCommands[] = {command::kUndo, 0, command::kToolLoad, command::kToolSave,
+                                    command::kNewGame};
 
 constexpr Toolbar kToolbarResource = {16, 15, kToolbarCommands, 5};
 

@@ -8,7 +8,7 @@
 #include "platform/CommandBar.h"
 #include "platform/Display.h"
 #include "platform/SingleInstance.h"
-#include "shell/Commands.h"
+#include "assets/Commands.h"
 #include "shell/MenuBar.h"
 #include "shell/PlatformDialogs.h"
 #include "storage/HighScoreFile.h"

@@ -1,7 +1,7 @@
 #include "MenuBar.h"
 
 #include "assets/Resources.h"
-#include "shell/Commands.h"
+#include "assets/Commands.h"
 
 namespace korvat::shell {
 

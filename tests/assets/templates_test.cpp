@@ -32,26 +32,5 @@ TEST(Dialogs, ControlIdsInTemplateOrder) {
     EXPECT_EQ(res::findDialog(101), nullptr);
 }
 
-TEST(MainMenu, CommandsOfTheItemsAndButtons) {
-    const res::Menu* menu = res::findMenu(res::kMainMenu);
-    ASSERT_NE(menu, nullptr);
-    std::vector<int> commands;  // every item in order, sub-pop-up items after their pop-up
-    for (int p = 0; p < menu->popupCount; ++p) {
-        for (int i = 0; i < menu->popups[p].itemCount; ++i) {
-            const res::MenuItem& item = menu->popups[p].items[i];
-            commands.push_back(item.command);
-            for (int k = 0; k < item.itemCount; ++k) {
-                commands.push_back(item.items[k].command);
-            }
-        }
-    }
-    EXPECT_EQ(commands, (std::vector<int>{0, 32796, 32797, 0, 32778, 32780, 0, 32781, 32798, 0,
-                                          32782, 32777}));
-    const res::Toolbar* bar = res::findToolbar(res::kToolbar);
-    ASSERT_NE(bar, nullptr);
-    EXPECT_EQ(std::vector<int>(bar->commands, bar->commands + bar->commandCount),
-              (std::vector<int>{32783, 0, 32790, 32793, 32789}));
-}
-
 }  // namespace
 }  // namespace korvat::test

@@ -6,7 +6,7 @@
 #include "platform/CommandBar.h"
 #include "platform/Display.h"
 #include "platform/Resources.h"
-#include "shell/Commands.h"
+#include "assets/Commands.h"
 #include "shell/MenuBar.h"
 
 namespace korvat::e2e {
@@ -114,16 +114,16 @@ MenuPoints findMenuPoints() {
     bool found = true;
     for (int x = 0; x < platform::kScreenWidth; ++x) {
         const int command = bar->commandAt(x, platform::kMenuBarTop + 13);
-        if (command == shell::command::kUndo && points.undoButton.x == 0)
+        if (command == command::kUndo && points.undoButton.x == 0)
             points.undoButton = {x + 4, platform::kMenuBarTop + 13};
-        if (command == shell::command::kNewGame && points.newGameButton.x == 0)
+        if (command == command::kNewGame && points.newGameButton.x == 0)
             points.newGameButton = {x + 4, platform::kMenuBarTop + 13};
     }
     // The Game pop-up and its items.
     bar->mouseDown(points.gameMenu.x, points.gameMenu.y);
     bar->mouseUp(points.gameMenu.x, points.gameMenu.y);
-    found = found && itemPoint(shell::command::kSaveGame, points.saveItem) &&
-            itemPoint(shell::command::kLoadGame, points.loadItem);
+    found = found && itemPoint(command::kSaveGame, points.saveItem) &&
+            itemPoint(command::kLoadGame, points.loadItem);
     // "New game" is the first row of the pop-up: the row that opens a second level.
     const std::vector<SDL_Rect> levels = bar->popupRects();
     if (levels.empty())
@@ -141,8 +141,8 @@ MenuPoints findMenuPoints() {
         }
     }
     found = found && points.newGameItem.x != 0 &&
-            itemPoint(shell::command::kBlockMode, points.blockItem) &&
-            itemPoint(shell::command::kLinesMode, points.linesItem);
+            itemPoint(command::kBlockMode, points.blockItem) &&
+            itemPoint(command::kLinesMode, points.linesItem);
     points.complete = found && points.undoButton.x != 0 && points.newGameButton.x != 0;
     return points;
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "assets/Commands.h"
 #include "assets/Resources.h"
 #include "platform/CommandBar.h"
 #include "platform_test_support.h"
@@ -12,10 +13,6 @@ using testing::pushKey;
 using testing::RecordingPage;
 using testing::runSteps;
 using testing::screenPixel;
-
-constexpr int kBlock = 32797;
-constexpr int kSaveGame = 32778;
-constexpr int kAbout = 32777;
 
 void buildGameBar(CommandBar& bar) {
     ASSERT_TRUE(bar.addMenus(res::kMainMenu));
@@ -35,15 +32,15 @@ TEST(CommandBarInput, KeyboardWalksThePopUpsAndSkipsSeparators) {
     EXPECT_EQ(key(SDLK_RIGHT).command, 0);  // "New game" opens its sub-pop-up
     EXPECT_EQ(bar.popupRects().size(), 2u);
     key(SDLK_DOWN);
-    EXPECT_EQ(key(SDLK_RETURN).command, kBlock);
+    EXPECT_EQ(key(SDLK_RETURN).command, command::kBlockMode);
     EXPECT_FALSE(bar.menuOpen());
 
     key(SDLK_g, KMOD_LALT);
     key(SDLK_DOWN);  // over the separator to "Save game"
-    EXPECT_EQ(key(SDLK_RETURN).command, kSaveGame);
+    EXPECT_EQ(key(SDLK_RETURN).command, command::kSaveGame);
 
     key(SDLK_i, KMOD_LALT);
-    EXPECT_EQ(key(SDLK_a).command, kAbout);  // the underlined letter
+    EXPECT_EQ(key(SDLK_a).command, command::kAbout);  // the underlined letter
 
     key(SDLK_g, KMOD_LALT);
     key(SDLK_ESCAPE);

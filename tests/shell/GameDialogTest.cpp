@@ -9,7 +9,7 @@
 #include "platform/Resources.h"
 #include "shell/AboutDialog.h"
 #include "shell/BoardCursor.h"
-#include "shell/Commands.h"
+#include "assets/Commands.h"
 #include "shell/HighScoresDialog.h"
 #include "storage/SettingsStore.h"
 

@@ -17,7 +17,7 @@
 
 #include "ShellTestSupport.h"
 #include "platform/CommandBar.h"
-#include "shell/Commands.h"
+#include "assets/Commands.h"
 #include "storage/SettingsStore.h"
 #include "ui/Layout.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // Command identifiers of the menu items and the menu-bar buttons.
-namespace korvat::shell::command {
+namespace korvat::command {
 
 constexpr int kAbout = 32777;
 constexpr int kSaveGame = 32778;
@@ -18,4 +18,4 @@ constexpr int kHighScores = 32798;
 // The process exit code after "E&xit".
 constexpr int kExitQuitCode = 18;
 
-}  // namespace korvat::shell::command
+}  // namespace korvat::command
