@@ -6,13 +6,13 @@
 #include "game/Utf16Name.h"
 #include "storage/HighScoreFile.h"
 #include "storage/SavedGameFile.h"
+#include "ui/Layout.h"
 
 namespace korvat::sim {
 
 namespace {
 
 constexpr char kEndOfGame[] = "No more move!";
-constexpr uint32_t kClockMaxValue = 99999;
 
 }  // namespace
 
@@ -42,7 +42,7 @@ void SimHost::drawClockDigits(int32_t, int32_t, uint32_t value) {
     }
     // The digit drawing shows zeros for values it has no room for.
     char text[16];
-    std::snprintf(text, sizeof text, "clock %05u", value > kClockMaxValue ? 0u : value);
+    std::snprintf(text, sizeof text, "clock %05u", value > ui::kLargestNumber ? 0u : value);
     out_.line(text);
 }
 
