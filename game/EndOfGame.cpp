@@ -12,12 +12,14 @@ constexpr size_t kNameBytes = 64;
 }  // namespace
 
 void Game::endGame() {
-    host_.showMessage("No more move!");
     const uint32_t finalScore = state.score;
+    const bool entersTable = finalScore >= highScores.lowest;
+    host_.gameEnded(finalScore, entersTable);
+    host_.showMessage("No more move!");
     if (finalScore > state.settings.bestScore) {
         state.settings.bestScore = finalScore;
     }
-    if (finalScore >= highScores.lowest) {
+    if (entersTable) {
         char typed[kNameBytes] = {};
         host_.askPlayerName(typed, sizeof typed);
         typed[kNameBytes - 1] = '\0';

@@ -26,8 +26,10 @@ class GameHost {
     virtual void startTimer(TimerId id, uint32_t periodMs) = 0;
     virtual void stopTimer(TimerId id) = 0;
 
-    // A new game is about to start (for hosts that report it; the window has no use for it).
+    // A new game is about to start, and a game has ended with its final score, which may enter
+    // the high-score table (for hosts that report them; the window has no use for them).
     virtual void newGameStarting() {}
+    virtual void gameEnded(uint32_t /*finalScore*/, bool /*entersTable*/) {}
 
     // The rules have already checked the sound switch.
     virtual void playSound(SoundId id) = 0;

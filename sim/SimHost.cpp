@@ -1,7 +1,7 @@
 #include "SimHost.h"
 
+#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "game/Utf16Name.h"
 #include "storage/HighScoreFile.h"
@@ -9,12 +9,6 @@
 #include "ui/Layout.h"
 
 namespace korvat::sim {
-
-namespace {
-
-constexpr char kEndOfGame[] = "No more move!";
-
-}  // namespace
 
 void SimHost::seedRandom() {
     std::srand(calendarSeconds);
@@ -46,11 +40,12 @@ void SimHost::drawClockDigits(int32_t, int32_t, uint32_t value) {
     out_.line(text);
 }
 
+void SimHost::gameEnded(uint32_t finalScore, bool) {
+    ++endedGames;
+    endedScoreSum += finalScore;
+}
+
 void SimHost::showMessage(const char* text) {
-    if (std::strcmp(text, kEndOfGame) == 0 && game_ != nullptr) {
-        ++endedGames;
-        endedScoreSum += game_->state.score;
-    }
     if (out_.enabled()) {
         out_.line(std::string("message ") + text);
     }

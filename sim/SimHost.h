@@ -25,7 +25,7 @@ class SimHost final : public GameHost {
     // What every name dialog returns, UTF-8, already cut to fit a stored name.
     std::string playerName;
 
-    // Games that reached "No more move!", and the sum of their final scores.
+    // Games that ended, and the sum of their final scores.
     uint64_t endedGames = 0;
     uint64_t endedScoreSum = 0;
 
@@ -37,6 +37,7 @@ class SimHost final : public GameHost {
     void startTimer(TimerId, uint32_t) override {}
     void stopTimer(TimerId) override;
     void newGameStarting() override;
+    void gameEnded(uint32_t finalScore, bool entersTable) override;
 
     void playSound(SoundId id) override;
 

@@ -50,6 +50,9 @@ class FakeHost : public GameHost {
     }
     void stopTimer(TimerId id) override { log("stopTimer", static_cast<int>(id)); }
     void playSound(SoundId id) override { log("sound", static_cast<int>(id)); }
+    void gameEnded(uint32_t finalScore, bool entersTable) override {
+        log("gameEnded", finalScore, entersTable);
+    }
 
     void redrawAll() override { log("redrawAll"); }
     void drawPanel() override { log("drawPanel"); }

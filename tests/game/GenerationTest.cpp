@@ -41,6 +41,7 @@ TEST_F(GenerationTest, EndOfGameCountsTheTimeSpentTypingTheName) {
     host.tickAfterNameDialog = 1000 + 725 * 1000 + 999;
     game.planNextCells();
 
+    EXPECT_EQ(host.calls.front(), "gameEnded 200 1");  // 200 enters the default table
     ASSERT_EQ(host.count("askPlayerName"), 1);
     const HighScoreEntry& top = game.highScores.entries[0];
     EXPECT_EQ(top.score, 200u);

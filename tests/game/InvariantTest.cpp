@@ -50,7 +50,7 @@ TEST_P(InvariantTest, RandomGamesKeepTheBoardValid) {
             y = pick(9);
         }
         game.onBoardTap(pixelX(x), pixelY(y));
-        gamesEnded += host.count("message No more move!");
+        gamesEnded += host.count("gameEnded");
         if (pick(40) == 0) {
             game.onUndo();
         }
