@@ -25,8 +25,8 @@ class SilentHost : public GameHost {
     void drawPanel() override {}
     void drawBoardImage() override {}
     void drawNextColors() override {}
-    void drawNumber(int32_t, int32_t, uint32_t) override {}
-    void drawClockDigits(int32_t, int32_t, uint32_t) override {}
+    void drawScores() override {}
+    void drawClock(uint32_t) override {}
     void drawHints() override {}
     void drawRestingBall(CellPos, int32_t) override {}
     void drawBounceFrame(CellPos, int32_t, int32_t) override {}

@@ -62,8 +62,7 @@ void Game::clearBlock() {
     state.score += n <= 4 ? n : 2 * (n - 1);
 
     host_.drawHints();
-    host_.drawNumber(13, 6, state.settings.bestScore);
-    host_.drawNumber(168, 6, state.score);
+    host_.drawScores();
 }
 
 }  // namespace korvat

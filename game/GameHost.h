@@ -39,8 +39,10 @@ class GameHost {
     virtual void drawPanel() = 0;
     virtual void drawBoardImage() = 0;
     virtual void drawNextColors() = 0;
-    virtual void drawNumber(int32_t x, int32_t y, uint32_t value) = 0;
-    virtual void drawClockDigits(int32_t x, int32_t y, uint32_t value) = 0;
+    // The best score and the score, at their places on the panel.
+    virtual void drawScores() = 0;
+    // The clock's hours, minutes and seconds as one number, hhmmss.
+    virtual void drawClock(uint32_t value) = 0;
     virtual void drawHints() = 0;
     // A previously selected ball comes to rest (ball sheet row 0).
     virtual void drawRestingBall(CellPos cell, int32_t color) = 0;

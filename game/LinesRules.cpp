@@ -79,8 +79,7 @@ void Game::clearLines() {
     state.score += (total % 5 + 1) * total;
 
     host_.drawHints();
-    host_.drawNumber(13, 6, state.settings.bestScore);
-    host_.drawNumber(168, 6, state.score);
+    host_.drawScores();
 }
 
 }  // namespace korvat

@@ -91,8 +91,7 @@ void Game::startNewGame() {
 
     host_.drawNextColors();
     host_.drawHints();
-    host_.drawNumber(13, 6, state.settings.bestScore);
-    host_.drawNumber(168, 6, state.score);
+    host_.drawScores();
     host_.startTimer(TimerId::Bounce, bouncePeriodMs(state.settings));
     host_.startTimer(TimerId::Clock, kClockPeriodMs);
     state.clockStartTick = host_.tickCount();

@@ -35,7 +35,7 @@ void Game::onTimer(TimerId id) {
         const uint32_t hours = seconds / 3600;
         const uint32_t withinHour = seconds % 3600;
         const uint32_t value = hours * 10000 + (withinHour / 60) * 100 + withinHour % 60;
-        host_.drawClockDigits(103, 20, value);
+        host_.drawClock(value);
     }
 }
 

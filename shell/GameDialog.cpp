@@ -4,11 +4,11 @@
 #include <ctime>
 #include <string>
 
+#include "assets/Commands.h"
 #include "game/Utf16Name.h"
 #include "platform/CommandBar.h"
 #include "platform/Display.h"
 #include "platform/SingleInstance.h"
-#include "assets/Commands.h"
 #include "shell/MenuBar.h"
 #include "shell/PlatformDialogs.h"
 #include "storage/HighScoreFile.h"
@@ -16,6 +16,7 @@
 #include "storage/SettingsStore.h"
 #include "ui/Animations.h"
 #include "ui/Drawing.h"
+#include "ui/Layout.h"
 #include "ui/Sound.h"
 
 namespace korvat::shell {
@@ -332,11 +333,13 @@ void GameDialog::drawBoardImage() {
 void GameDialog::drawNextColors() {
     draw([&](const ui::DrawContext& ctx) { ui::drawNextColors(ctx, game_.state); });
 }
-void GameDialog::drawNumber(int32_t x, int32_t y, uint32_t value) {
-    draw([&](const ui::DrawContext& ctx) { ui::drawNumber(ctx, x, y, value); });
+void GameDialog::drawScores() {
+    draw([&](const ui::DrawContext& ctx) { ui::drawScores(ctx, game_.state); });
 }
-void GameDialog::drawClockDigits(int32_t x, int32_t y, uint32_t value) {
-    draw([&](const ui::DrawContext& ctx) { ui::drawClockDigits(ctx, x, y, value); });
+void GameDialog::drawClock(uint32_t value) {
+    draw([&](const ui::DrawContext& ctx) {
+        ui::drawClockDigits(ctx, ui::kClockPos.x, ui::kClockPos.y, value);
+    });
 }
 void GameDialog::drawHints() {
     draw([&](const ui::DrawContext& ctx) { ui::drawHints(ctx, game_.state); });

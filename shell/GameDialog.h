@@ -87,8 +87,8 @@ class GameDialog : public platform::Page, public GameHost {
     void drawPanel() override;
     void drawBoardImage() override;
     void drawNextColors() override;
-    void drawNumber(int32_t x, int32_t y, uint32_t value) override;
-    void drawClockDigits(int32_t x, int32_t y, uint32_t value) override;
+    void drawScores() override;
+    void drawClock(uint32_t value) override;
     void drawHints() override;
     void drawRestingBall(CellPos cell, int32_t color) override;
     void drawBounceFrame(CellPos cell, int32_t color, int32_t frame) override;

@@ -30,7 +30,7 @@ void SimHost::playSound(SoundId id) {
     }
 }
 
-void SimHost::drawClockDigits(int32_t, int32_t, uint32_t value) {
+void SimHost::drawClock(uint32_t value) {
     if (!out_.enabled()) {
         return;
     }

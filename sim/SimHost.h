@@ -45,8 +45,8 @@ class SimHost final : public GameHost {
     void drawPanel() override {}
     void drawBoardImage() override {}
     void drawNextColors() override {}
-    void drawNumber(int32_t, int32_t, uint32_t) override {}
-    void drawClockDigits(int32_t x, int32_t y, uint32_t value) override;
+    void drawScores() override {}
+    void drawClock(uint32_t value) override;
     void drawHints() override {}
     void drawRestingBall(CellPos, int32_t) override {}
     void drawBounceFrame(CellPos, int32_t, int32_t) override {}

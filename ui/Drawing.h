@@ -18,6 +18,8 @@ void drawNextColors(const DrawContext& ctx, const GameState& state);
 void drawNumber(const DrawContext& ctx, int32_t x, int32_t y, uint32_t value);
 // Five small clock digits at (x, y), same rules.
 void drawClockDigits(const DrawContext& ctx, int32_t x, int32_t y, uint32_t value);
+// The best score and the score at their places.
+void drawScores(const DrawContext& ctx, const GameState& state);
 void drawBoard(const DrawContext& ctx, const GameState& state);
 void drawHints(const DrawContext& ctx, const GameState& state);
 

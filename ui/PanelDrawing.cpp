@@ -97,11 +97,15 @@ void drawClockDigits(const DrawContext& ctx, int32_t x, int32_t y, uint32_t valu
     drawDigits(ctx, {res::kClockDigits, clockDigit, kClockDigitPitch}, x, y, value);
 }
 
+void drawScores(const DrawContext& ctx, const GameState& state) {
+    drawNumber(ctx, kBestScorePos.x, kBestScorePos.y, state.settings.bestScore);
+    drawNumber(ctx, kScorePos.x, kScorePos.y, state.score);
+}
+
 void redrawAll(const DrawContext& ctx, const GameState& state) {
     drawPanel(ctx);
     drawNextColors(ctx, state);
-    drawNumber(ctx, kBestScorePos.x, kBestScorePos.y, state.settings.bestScore);
-    drawNumber(ctx, kScorePos.x, kScorePos.y, state.score);
+    drawScores(ctx, state);
     drawBoard(ctx, state);
     drawHints(ctx, state);
 }

@@ -58,12 +58,8 @@ class FakeHost : public GameHost {
     void drawPanel() override { log("drawPanel"); }
     void drawBoardImage() override { log("drawBoardImage"); }
     void drawNextColors() override { log("drawNextColors"); }
-    void drawNumber(int32_t x, int32_t y, uint32_t value) override {
-        log("drawNumber", x, y, value);
-    }
-    void drawClockDigits(int32_t x, int32_t y, uint32_t value) override {
-        log("drawClockDigits", x, y, value);
-    }
+    void drawScores() override { log("drawScores"); }
+    void drawClock(uint32_t value) override { log("drawClock", value); }
     void drawHints() override { log("drawHints"); }
     void drawRestingBall(CellPos cell, int32_t color) override {
         log("drawRestingBall", cell.x, cell.y, color);

@@ -55,11 +55,10 @@ TEST_F(TurnFlowTest, FirstPaintStartsTheGameThenRedraws) {
     game.state.newGamePending = 1;
     host.tick = 5000;
     game.onPaint();
-    const std::vector<std::string> tail(host.calls.end() - 7, host.calls.end());
-    const std::vector<std::string> expected = {
-        "drawNextColors",     "drawHints",           "drawNumber 13 6 100",
-        "drawNumber 168 6 0", "startTimer 1234 100", "startTimer 1235 1000",
-        "redrawAll"};
+    const std::vector<std::string> tail(host.calls.end() - 6, host.calls.end());
+    const std::vector<std::string> expected = {"drawNextColors",       "drawHints",
+                                               "drawScores",           "startTimer 1234 100",
+                                               "startTimer 1235 1000", "redrawAll"};
     EXPECT_EQ(tail, expected);
     EXPECT_EQ(game.state.clockStartTick, 5000u);
 }
@@ -194,12 +193,12 @@ TEST_F(TurnFlowTest, EmptiedSelectionStillTicksButDrawsNothing) {
     EXPECT_EQ(bounce(4), (std::vector<std::string>{"-", "-", "-", "-+s"}));
 }
 
-TEST_F(TurnFlowTest, ClockDigitsShowHoursMinutesSecondsAtTheirPlace) {
+TEST_F(TurnFlowTest, ClockShowsHoursMinutesSeconds) {
     host.tick = 123456;
     game.state.carriedSeconds = 3725;
     game.state.clockStartTick = host.tick - 999;
     game.onTimer(TimerId::Clock);
-    EXPECT_EQ(host.calls, std::vector<std::string>{"drawClockDigits 103 20 10205"});
+    EXPECT_EQ(host.calls, std::vector<std::string>{"drawClock 10205"});
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "assets/Resources.h"
 #include "ui/Animations.h"
 #include "ui/Drawing.h"
+#include "ui/Layout.h"
 
 namespace korvat::ui::test {
 namespace {
@@ -22,8 +23,10 @@ const Case kCases[] = {
     {[](auto& c, auto&) { drawPanel(c); }, res::kPanelImage, 0},
     {[](auto& c, auto&) { drawBoardImage(c); }, res::kBoardImage, 0},
     {[](auto& c, auto& s) { drawNextColors(c, s); }, res::kPanelImage, res::kNextBallIcons},
-    {[](auto& c, auto&) { drawNumber(c, 168, 6, 42); }, res::kPanelImage, res::kScoreDigits},
-    {[](auto& c, auto&) { drawClockDigits(c, 103, 20, 42); }, res::kPanelImage, res::kClockDigits},
+    {[](auto& c, auto&) { drawNumber(c, kScorePos.x, kScorePos.y, 42); }, res::kPanelImage,
+     res::kScoreDigits},
+    {[](auto& c, auto&) { drawClockDigits(c, kClockPos.x, kClockPos.y, 42); }, res::kPanelImage,
+     res::kClockDigits},
     {[](auto& c, auto& s) { drawBoard(c, s); }, res::kBoardImage, res::kBallSheet},
     {[](auto& c, auto& s) { drawHints(c, s); }, res::kBallSheet, 0},
     {[](auto& c, auto& s) { animateAppearance(c, s); }, res::kBallSheet, 0},
