@@ -51,7 +51,7 @@ void Game::clearBlock() {
     state.selectedX = -1;
     state.selectedY = -1;
     for (int32_t frame = 5; frame <= 9; ++frame) {
-        host_.drawExplosionFrame(0, frame);  // the Block burst does not wait
+        host_.screen.drawExplosionFrame(0, frame);  // the Block burst does not wait
     }
 
     const FigureRecord& block = state.figures[0];
@@ -61,8 +61,8 @@ void Game::clearBlock() {
     const uint32_t n = block.count;
     state.score += n <= 4 ? n : 2 * (n - 1);
 
-    host_.drawHints();
-    host_.drawScores();
+    host_.screen.drawHints();
+    host_.screen.drawScores();
 }
 
 }  // namespace korvat

@@ -14,14 +14,14 @@ constexpr size_t kNameBytes = 64;
 void Game::endGame() {
     const uint32_t finalScore = state.score;
     const bool entersTable = finalScore >= highScores.lowest;
-    host_.gameEnded(finalScore, entersTable);
-    host_.showMessage("No more move!");
+    host_.progress.gameEnded(finalScore, entersTable);
+    host_.dialogs.showMessage("No more move!");
     if (finalScore > state.settings.bestScore) {
         state.settings.bestScore = finalScore;
     }
     if (entersTable) {
         char typed[kNameBytes] = {};
-        host_.askPlayerName(typed, sizeof typed);
+        host_.dialogs.askPlayerName(typed, sizeof typed);
         typed[kNameBytes - 1] = '\0';
         char16_t name[kNameMaxChars + 1] = {};
         utf8ToUtf16Name(typed, name, kNameMaxChars);
@@ -29,8 +29,8 @@ void Game::endGame() {
         const uint32_t seconds = playSeconds();
         insertHighScore(highScores, name, finalScore, seconds / 3600, (seconds % 3600) / 60,
                         seconds % 60);
-        host_.saveHighScores(highScores);
-        host_.showHighScores();
+        host_.files.saveHighScores(highScores);
+        host_.dialogs.showHighScores();
     }
     startNewGame();
 }

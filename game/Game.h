@@ -1,7 +1,7 @@
 #pragma once
 // The rules of the game: the state, the generation of balls, the route search, the figures of
 // both rule sets and the flow of a turn. The game is a callee: hosts feed it taps, paints,
-// timer ticks and commands, and it calls out through GameHost for all the rest.
+// timer ticks and commands, and it calls out through the roles of its host for all the rest.
 #include <cstdint>
 
 #include "GameHost.h"
@@ -12,7 +12,7 @@ namespace korvat {
 
 class Game {
   public:
-    explicit Game(GameHost& host) : host_(host) {}
+    explicit Game(const GameHost& host) : host_(host) {}
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -76,7 +76,7 @@ class Game {
     // Lines then Block test of one cell, with sounds and removal; true when a figure burst.
     bool testFigures(int32_t x, int32_t y);
 
-    GameHost& host_;
+    GameHost host_;
 };
 
 }  // namespace korvat

@@ -1,7 +1,8 @@
 #pragma once
-// Everything the rules cannot do themselves: the clock and the generator, timers, sounds,
-// drawing and animations, dialogs, and the files. The main window and the replay driver are
-// the two hosts; tests bring their own.
+// Everything the rules cannot do themselves, by role: the clock and the generator, what the
+// player sees and hears, the dialogs, the files. A host implements the roles it uses and lends
+// the silent ones (SilentHost.h) for the rest. The main window and the replay driver are the
+// two hosts; the tests and the benchmark use the silent one.
 #include <cstddef>
 #include <cstdint>
 
@@ -12,29 +13,29 @@
 
 namespace korvat {
 
-class GameHost {
+// The clock, the generator and the window timers.
+class Clock {
   public:
-    virtual ~GameHost() = default;
-
-    // Clock and generator. seedRandom seeds with the calendar time in whole seconds.
+    // seedRandom seeds with the calendar time in whole seconds.
     virtual uint32_t tickCount() = 0;
     virtual void seedRandom() = 0;
     virtual int nextRandom() = 0;  // 0 .. RAND_MAX, as rand()
-    virtual void sleepMs(uint32_t ms) = 0;
-
-    // Window timers: ticks come back through Game::onTimer.
+    // Ticks come back through Game::onTimer.
     virtual void startTimer(TimerId id, uint32_t periodMs) = 0;
     virtual void stopTimer(TimerId id) = 0;
 
-    // A new game is about to start, and a game has ended with its final score, which may enter
-    // the high-score table (for hosts that report them; the window has no use for them).
-    virtual void newGameStarting() {}
-    virtual void gameEnded(uint32_t /*finalScore*/, bool /*entersTable*/) {}
+  protected:
+    ~Clock() = default;
+};
 
+// Drawing, animations and their pauses, and sounds. Each drawing operation reads the game
+// state and draws at once.
+class Screen {
+  public:
     // The rules have already checked the sound switch.
     virtual void playSound(SoundId id) = 0;
+    virtual void sleepMs(uint32_t ms) = 0;
 
-    // Drawing: each operation reads the game state and draws at once.
     virtual void redrawAll() = 0;
     virtual void drawPanel() = 0;
     virtual void drawBoardImage() = 0;
@@ -55,7 +56,13 @@ class GameHost {
     // Grows appearColors on appearCells with the appear delay; the rules then write the board.
     virtual void animateAppearance() = 0;
 
-    // Modal dialogs and the menu.
+  protected:
+    ~Screen() = default;
+};
+
+// Modal dialogs and the menu's check marks.
+class Dialogs {
+  public:
     virtual void showMessage(const char* text) = 0;
     // The player-name dialog: UTF-8 into name (capacity bytes with the final zero).
     virtual void askPlayerName(char* name, size_t capacity) = 0;
@@ -63,7 +70,13 @@ class GameHost {
     virtual void showHighScores() = 0;
     virtual void setRuleCheckMarks(bool blockChecked) = 0;
 
-    // Files and the settings store.
+  protected:
+    ~Dialogs() = default;
+};
+
+// The high-score file, the settings store and saved games.
+class Files {
+  public:
     virtual bool loadHighScores(HighScoreTable& table) = 0;
     virtual void saveHighScores(const HighScoreTable& table) = 0;
     virtual void loadSettings(Settings& settings) = 0;
@@ -71,6 +84,29 @@ class GameHost {
     // False for a file that cannot be opened or is not a valid 340-byte record; `game` is then
     // left as it was.
     virtual bool readSavedGame(const char* path, SavedGame& game) = 0;
+
+  protected:
+    ~Files() = default;
+};
+
+// The course of play, for hosts that count or report games; the window has no use for it.
+class Progress {
+  public:
+    virtual void newGameStarting() = 0;
+    // A game has ended with its final score, which may enter the high-score table.
+    virtual void gameEnded(uint32_t finalScore, bool entersTable) = 0;
+
+  protected:
+    ~Progress() = default;
+};
+
+// The roles a game is played with.
+struct GameHost {
+    Clock& clock;
+    Screen& screen;
+    Dialogs& dialogs;
+    Files& files;
+    Progress& progress;
 };
 
 }  // namespace korvat

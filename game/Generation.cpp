@@ -6,8 +6,8 @@ namespace korvat {
 namespace {
 
 // rand() mod n; the value is taken as unsigned so that no generator can push it out of range.
-int32_t randomBelow(GameHost& host, int32_t n) {
-    return static_cast<int32_t>(static_cast<uint32_t>(host.nextRandom()) %
+int32_t randomBelow(Clock& clock, int32_t n) {
+    return static_cast<int32_t>(static_cast<uint32_t>(clock.nextRandom()) %
                                 static_cast<uint32_t>(n));
 }
 
@@ -23,11 +23,11 @@ bool hasEmptyCell(const GameState& s) {
 }  // namespace
 
 void Game::pickNextColors() {
-    host_.seedRandom();
+    host_.clock.seedRandom();
     for (int32_t& color : state.nextColors) {
         int32_t c = 0;
         while (c == 0) {
-            c = randomBelow(host_, 8);
+            c = randomBelow(host_.clock, 8);
         }
         color = c;
     }
@@ -47,7 +47,7 @@ void Game::planNextCells() {
         return;
     }
 
-    host_.seedRandom();
+    host_.clock.seedRandom();
     int32_t chosen = 0;
     while (chosen < kWaveSize) {
         CellPos cell;
@@ -83,20 +83,20 @@ void Game::settleAppearCells() {
             cell = CellPos{};  // cannot happen in play: the moved ball left a cell free
             continue;
         }
-        host_.seedRandom();
+        host_.clock.seedRandom();
         drawRandomEmptyCell(cell.x, cell.y);
     }
 }
 
 void Game::drawRandomEmptyCell(int32_t& x, int32_t& y) {
     do {
-        x = randomBelow(host_, state.boardColumns);
-        y = randomBelow(host_, state.boardRows);
+        x = randomBelow(host_.clock, state.boardColumns);
+        y = randomBelow(host_.clock, state.boardRows);
     } while (state.board.at(x, y) != EMPTY);
 }
 
 void Game::placeWave() {
-    host_.animateAppearance();
+    host_.screen.animateAppearance();
     for (int32_t k = 0; k < kWaveSize; ++k) {
         const CellPos cell = state.appearCells[k];
         if (state.appearColors[k] > 0 && state.appearColors[k] <= kColorCount &&
@@ -116,14 +116,14 @@ bool Game::testFigures(int32_t x, int32_t y) {
     bool found = false;
     if (state.linesMode == 1 && scanLines(x, y) == 1) {
         if (state.settings.soundOn != 0) {
-            host_.playSound(SoundId::Explosion);
+            host_.screen.playSound(SoundId::Explosion);
         }
         clearLines();
         found = true;
     }
     if (state.blockMode == 1 && scanBlocks(x, y) == 1) {
         if (state.settings.soundOn != 0) {
-            host_.playSound(SoundId::Explosion);
+            host_.screen.playSound(SoundId::Explosion);
         }
         clearBlock();
         found = true;

@@ -58,9 +58,9 @@ void Game::clearLines() {
             if (state.figures[f].count < kShortestLine) {
                 continue;
             }
-            host_.drawExplosionFrame(f, frame);
+            host_.screen.drawExplosionFrame(f, frame);
             if (delay > 0) {
-                host_.sleepMs(static_cast<uint32_t>(delay));
+                host_.screen.sleepMs(static_cast<uint32_t>(delay));
             }
         }
     }
@@ -78,8 +78,8 @@ void Game::clearLines() {
     }
     state.score += (total % 5 + 1) * total;
 
-    host_.drawHints();
-    host_.drawScores();
+    host_.screen.drawHints();
+    host_.screen.drawScores();
 }
 
 }  // namespace korvat

@@ -23,36 +23,36 @@ bool isPlayable(const SavedGame& game) {
 }  // namespace
 
 void Game::onSaveGame(const char* path) {
-    if (!host_.writeSavedGame(path, savedGame())) {
-        host_.showMessage("An error has occured when writing file to disk.");
+    if (!host_.files.writeSavedGame(path, savedGame())) {
+        host_.dialogs.showMessage("An error has occured when writing file to disk.");
     }
 }
 
 void Game::resumeLoadedGame(const char* path) {
-    host_.stopTimer(TimerId::Bounce);
+    host_.clock.stopTimer(TimerId::Bounce);
     SavedGame game;
-    if (host_.readSavedGame(path, game) && isPlayable(game)) {
+    if (host_.files.readSavedGame(path, game) && isPlayable(game)) {
         state.carriedSeconds = game.seconds;
         state.score = game.score;
         state.blockMode = game.blockMode;
         state.linesMode = game.linesMode;
         state.board = game.board;
-        state.clockStartTick = host_.tickCount();
+        state.clockStartTick = host_.clock.tickCount();
     } else {
-        host_.showMessage("An error has occured when reading file from disk.");
+        host_.dialogs.showMessage("An error has occured when reading file from disk.");
     }
 
     // Whatever the read achieved, play goes on with a fresh wave and no undo.
-    host_.setRuleCheckMarks(state.blockMode == 1);
+    host_.dialogs.setRuleCheckMarks(state.blockMode == 1);
     state.selectedX = -1;
     state.selectedY = -1;
     state.bounceStep = -1;
     state.bounceFrame = 9;
     state.undoAvailable = 0;
-    host_.startTimer(TimerId::Bounce, bouncePeriodMs(state.settings));
+    host_.clock.startTimer(TimerId::Bounce, bouncePeriodMs(state.settings));
     pickNextColors();
     planNextCells();  // a full loaded board ends its game at once
-    host_.redrawAll();
+    host_.screen.redrawAll();
 }
 
 }  // namespace korvat

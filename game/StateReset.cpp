@@ -54,18 +54,18 @@ void Game::initialise() {
 }
 
 void Game::readSettings() {
-    host_.loadSettings(state.settings);
+    host_.files.loadSettings(state.settings);
     // A record left with Exit is in the table but not in the store.
     if (state.settings.bestScore < highScores.highest) {
         state.settings.bestScore = highScores.highest;
     }
     if (state.newGamePending == 0) {
-        host_.startTimer(TimerId::Bounce, bouncePeriodMs(state.settings));
+        host_.clock.startTimer(TimerId::Bounce, bouncePeriodMs(state.settings));
     }
 }
 
 void Game::reloadHighScores() {
-    if (host_.loadHighScores(highScores)) {
+    if (host_.files.loadHighScores(highScores)) {
         // Keeps highest and the entry threshold true to the rows, whoever read them.
         noteLoadedScores(highScores);
     } else {
@@ -74,7 +74,7 @@ void Game::reloadHighScores() {
 }
 
 uint32_t Game::playSeconds() {
-    return state.carriedSeconds + (host_.tickCount() - state.clockStartTick) / 1000u;
+    return state.carriedSeconds + (host_.clock.tickCount() - state.clockStartTick) / 1000u;
 }
 
 SavedGame Game::savedGame() {

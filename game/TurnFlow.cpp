@@ -23,7 +23,7 @@ void Game::onBoardTap(int32_t x, int32_t y) {
 
     if (state.board.at(tapX, tapY) != EMPTY) {
         if (ballSelected && (selX != tapX || selY != tapY)) {
-            host_.drawRestingBall(CellPos{selX, selY}, state.board.at(selX, selY));
+            host_.screen.drawRestingBall(CellPos{selX, selY}, state.board.at(selX, selY));
             state.bounceStep = -1;
             state.bounceFrame = 9;
         }
@@ -37,13 +37,13 @@ void Game::onBoardTap(int32_t x, int32_t y) {
 
     if (findRoute(selX, selY, tapX, tapY) == 0) {
         if (state.settings.soundOn != 0) {
-            host_.playSound(SoundId::Refusal);
+            host_.screen.playSound(SoundId::Refusal);
         }
         return;
     }
     saveUndo();
     state.undoAvailable = 1;
-    host_.animateMove();
+    host_.screen.animateMove();
     state.board.at(tapX, tapY) = state.board.at(selX, selY);
     state.board.at(selX, selY) = EMPTY;
     if (!testFigures(tapX, tapY)) {
@@ -63,22 +63,22 @@ void Game::spawnBalls() {
     settleAppearCells();
     placeWave();
     if (state.settings.soundOn != 0) {
-        host_.playSound(SoundId::Appearance);
+        host_.screen.playSound(SoundId::Appearance);
     }
     pickNextColors();
     planNextCells();  // may end this game and start the next
-    host_.drawNextColors();
-    host_.drawHints();
+    host_.screen.drawNextColors();
+    host_.screen.drawHints();
 }
 
 void Game::startNewGame() {
-    host_.newGameStarting();
-    host_.stopTimer(TimerId::Bounce);
-    host_.stopTimer(TimerId::Clock);
+    host_.progress.newGameStarting();
+    host_.clock.stopTimer(TimerId::Bounce);
+    host_.clock.stopTimer(TimerId::Clock);
     state.carriedSeconds = 0;
     resetState();
-    host_.drawPanel();
-    host_.drawBoardImage();
+    host_.screen.drawPanel();
+    host_.screen.drawBoardImage();
 
     // The first wave lands at once, without the appearance sound; the second is announced.
     pickNextColors();
@@ -89,12 +89,12 @@ void Game::startNewGame() {
     pickNextColors();
     planNextCells();
 
-    host_.drawNextColors();
-    host_.drawHints();
-    host_.drawScores();
-    host_.startTimer(TimerId::Bounce, bouncePeriodMs(state.settings));
-    host_.startTimer(TimerId::Clock, kClockPeriodMs);
-    state.clockStartTick = host_.tickCount();
+    host_.screen.drawNextColors();
+    host_.screen.drawHints();
+    host_.screen.drawScores();
+    host_.clock.startTimer(TimerId::Bounce, bouncePeriodMs(state.settings));
+    host_.clock.startTimer(TimerId::Clock, kClockPeriodMs);
+    state.clockStartTick = host_.clock.tickCount();
 }
 
 void Game::onNewGame() {
@@ -104,14 +104,14 @@ void Game::onNewGame() {
 void Game::onLinesMode() {
     state.blockMode = 0;
     state.linesMode = 1;
-    host_.setRuleCheckMarks(false);
+    host_.dialogs.setRuleCheckMarks(false);
     onNewGame();
 }
 
 void Game::onBlockMode() {
     state.blockMode = 1;
     state.linesMode = 0;
-    host_.setRuleCheckMarks(true);
+    host_.dialogs.setRuleCheckMarks(true);
     onNewGame();
 }
 

@@ -30,8 +30,8 @@ void Game::restoreUndo() {
         state.nextCells[i] = state.undoNextCells[i];
         state.nextColors[i] = state.undoNextColors[i];
     }
-    host_.drawNextColors();
-    host_.redrawAll();
+    host_.screen.drawNextColors();
+    host_.screen.redrawAll();
 }
 
 }  // namespace korvat

@@ -8,7 +8,7 @@ void Game::onPaint() {
         state.newGamePending = 0;
         startNewGame();
     }
-    host_.redrawAll();
+    host_.screen.redrawAll();
 }
 
 void Game::onTimer(TimerId id) {
@@ -25,17 +25,17 @@ void Game::onTimer(TimerId id) {
         // Frame 9 lies beyond the sheet and shows nothing; an emptied selection neither.
         const int32_t frame = state.bounceFrame;
         if (onBoard(x, y) && state.board.at(x, y) != EMPTY && frame >= 0 && frame <= 8) {
-            host_.drawBounceFrame(CellPos{x, y}, state.board.at(x, y), frame);
+            host_.screen.drawBounceFrame(CellPos{x, y}, state.board.at(x, y), frame);
         }
         if (frame == 5 && state.settings.soundOn == 1) {
-            host_.playSound(SoundId::BounceTick);
+            host_.screen.playSound(SoundId::BounceTick);
         }
     } else if (id == TimerId::Clock) {
         const uint32_t seconds = playSeconds();
         const uint32_t hours = seconds / 3600;
         const uint32_t withinHour = seconds % 3600;
         const uint32_t value = hours * 10000 + (withinHour / 60) * 100 + withinHour % 60;
-        host_.drawClock(value);
+        host_.screen.drawClock(value);
     }
 }
 

@@ -46,7 +46,7 @@ constexpr CommandEntry kCommandTable[] = {
 }  // namespace
 
 GameDialog::GameDialog(DialogRunner* dialogs, platform::SingleInstance* instance)
-    : game_(*this),
+    : game_(GameHost{*this, *this, *this, *this, progress_}),
       dialogs_(dialogs),
       instance_(instance),
       highScoreFile_(storage::highScoreFileFor(storage::programDirectory())) {

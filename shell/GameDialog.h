@@ -13,6 +13,7 @@
 #include "dist/Version.h"
 #include "game/Game.h"
 #include "game/GameHost.h"
+#include "game/SilentHost.h"
 #include "platform/KeyValueStore.h"
 #include "platform/Page.h"
 #include "shell/BoardCursor.h"
@@ -30,7 +31,11 @@ class PlatformDialogs;
 
 // Not final: tests derive from it to give the game a fixed clock and generator and to count the
 // animation pauses (tickCount, seedRandom, nextRandom, sleepMs).
-class GameDialog : public platform::Page, public GameHost {
+class GameDialog : public platform::Page,
+                   public Clock,
+                   public Screen,
+                   public Dialogs,
+                   public Files {
   public:
     // `dialogs` answers the modal windows (the real ones when null); `instance`, when given,
     // is polled for later starts of the program that ask this window to come to the front.
@@ -75,14 +80,15 @@ class GameDialog : public platform::Page, public GameHost {
     void onToolSave();
     void onNewGame();
 
-    // ---- GameHost ----
+    // ---- Clock ----
     uint32_t tickCount() override;
     void seedRandom() override;
     int nextRandom() override;
-    void sleepMs(uint32_t ms) override;
     void startTimer(TimerId id, uint32_t periodMs) override;
     void stopTimer(TimerId id) override;
+    // ---- Screen ----
     void playSound(SoundId id) override;
+    void sleepMs(uint32_t ms) override;
     void redrawAll() override;
     void drawPanel() override;
     void drawBoardImage() override;
@@ -95,10 +101,12 @@ class GameDialog : public platform::Page, public GameHost {
     void drawExplosionFrame(int32_t f, int32_t r) override;
     void animateMove() override;
     void animateAppearance() override;
+    // ---- Dialogs ----
     void showMessage(const char* text) override;
     void askPlayerName(char* name, size_t capacity) override;
     void showHighScores() override;
     void setRuleCheckMarks(bool blockChecked) override;
+    // ---- Files ----
     bool loadHighScores(HighScoreTable& table) override;
     void saveHighScores(const HighScoreTable& table) override;
     void loadSettings(Settings& settings) override;
@@ -118,6 +126,7 @@ class GameDialog : public platform::Page, public GameHost {
     void tapCursorCell();
     bool handleShortcut(const SDL_Keysym& key);
 
+    SilentProgress progress_;  // the window does not count games
     Game game_;
     std::unique_ptr<PlatformDialogs> ownDialogs_;
     DialogRunner* dialogs_;

@@ -189,7 +189,7 @@ RandomGamesReport playRandomGames(uint64_t games, uint64_t seed, bool checkInvar
     RandomGamesReport report;
     Output quiet(nullptr);
     SimHost host(quiet, std::string());
-    Game game(host);
+    Game game(host.roles());
     host.attach(game);
     SplitMix random(seed);
     // Calendar seconds somewhere in 2001 to 2038, as a real clock would give them.

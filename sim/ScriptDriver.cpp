@@ -60,7 +60,7 @@ std::string join(std::initializer_list<std::string> parts) {
 }  // namespace
 
 ScriptDriver::ScriptDriver(Output& out, std::string homeDir)
-    : out_(out), host_(out, std::move(homeDir)), game_(host_) {
+    : out_(out), host_(out, std::move(homeDir)), game_(host_.roles()) {
     host_.attach(game_);
     game_.initialise();
 }

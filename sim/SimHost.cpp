@@ -18,8 +18,6 @@ int SimHost::nextRandom() {
     return std::rand();
 }
 
-void SimHost::stopTimer(TimerId) {}
-
 void SimHost::newGameStarting() {
     out_.line("newgame");
 }

@@ -8,16 +8,22 @@
 #include "Output.h"
 #include "game/Game.h"
 #include "game/GameHost.h"
+#include "game/SilentHost.h"
 
 namespace korvat::sim {
 
-class SimHost final : public GameHost {
+class SimHost final : public SilentClock,
+                      public SilentScreen,
+                      public SilentDialogs,
+                      public Files,
+                      public Progress {
   public:
     // homeDir stands in for the program's directory; empty keeps the high-score table in
     // memory only (as if "top.ten" could be neither read nor written).
     SimHost(Output& out, std::string homeDir) : out_(out), homeDir_(std::move(homeDir)) {}
 
     void attach(Game& game) { game_ = &game; }
+    GameHost roles() { return {*this, *this, *this, *this, *this}; }
 
     // Injected time: calendar seconds (what seeds the generator) and the millisecond ticks.
     uint32_t calendarSeconds = 0;
@@ -32,38 +38,22 @@ class SimHost final : public GameHost {
     uint32_t tickCount() override { return ticks; }
     void seedRandom() override;
     int nextRandom() override;
-    void sleepMs(uint32_t) override {}
-
-    void startTimer(TimerId, uint32_t) override {}
-    void stopTimer(TimerId) override;
-    void newGameStarting() override;
-    void gameEnded(uint32_t finalScore, bool entersTable) override;
 
     void playSound(SoundId id) override;
-
-    void redrawAll() override {}
-    void drawPanel() override {}
-    void drawBoardImage() override {}
-    void drawNextColors() override {}
-    void drawScores() override {}
     void drawClock(uint32_t value) override;
-    void drawHints() override {}
-    void drawRestingBall(CellPos, int32_t) override {}
-    void drawBounceFrame(CellPos, int32_t, int32_t) override {}
-    void drawExplosionFrame(int32_t, int32_t) override {}
-    void animateMove() override {}
-    void animateAppearance() override {}
 
     void showMessage(const char* text) override;
     void askPlayerName(char* name, size_t capacity) override;
     void showHighScores() override;
-    void setRuleCheckMarks(bool) override {}
 
     bool loadHighScores(HighScoreTable& table) override;
     void saveHighScores(const HighScoreTable& table) override;
     void loadSettings(Settings& settings) override;
     bool writeSavedGame(const char* path, const SavedGame& game) override;
     bool readSavedGame(const char* path, SavedGame& game) override;
+
+    void newGameStarting() override;
+    void gameEnded(uint32_t finalScore, bool entersTable) override;
 
   private:
     Output& out_;

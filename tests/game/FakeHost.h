@@ -1,5 +1,5 @@
 #pragma once
-// A host that records what the rules ask of it, with a scripted generator and clock.
+// The silent host, recording what the rules ask of it, with a scripted generator and clock.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "game/Game.h"
+#include "game/SilentHost.h"
 #include "ui/Layout.h"
 
 namespace korvat::test {
 
-class FakeHost : public GameHost {
+class FakeHost : public SilentHost {
   public:
     // Generator: scripted values first, then a rand()-like sequence restarted from `now` at
     // every seed, so that two batches within one "second" repeat each other.
@@ -40,7 +41,6 @@ class FakeHost : public GameHost {
         state_ = state_ * 1103515245u + 12345u;
         return static_cast<int>((state_ >> 16) & 0x7FFF);
     }
-    void sleepMs(uint32_t ms) override { log("sleep", ms); }
     void startTimer(TimerId id, uint32_t periodMs) override {
         log("startTimer", static_cast<int>(id), periodMs);
         if (id == TimerId::Bounce) {
@@ -49,14 +49,10 @@ class FakeHost : public GameHost {
         }
     }
     void stopTimer(TimerId id) override { log("stopTimer", static_cast<int>(id)); }
-    void playSound(SoundId id) override { log("sound", static_cast<int>(id)); }
-    void gameEnded(uint32_t finalScore, bool entersTable) override {
-        log("gameEnded", finalScore, entersTable);
-    }
 
+    void playSound(SoundId id) override { log("sound", static_cast<int>(id)); }
+    void sleepMs(uint32_t ms) override { log("sleep", ms); }
     void redrawAll() override { log("redrawAll"); }
-    void drawPanel() override { log("drawPanel"); }
-    void drawBoardImage() override { log("drawBoardImage"); }
     void drawNextColors() override { log("drawNextColors"); }
     void drawScores() override { log("drawScores"); }
     void drawClock(uint32_t value) override { log("drawClock", value); }
@@ -79,22 +75,22 @@ class FakeHost : public GameHost {
             tick = tickAfterNameDialog;
         }
     }
-    void showHighScores() override { log("showHighScores"); }
     void setRuleCheckMarks(bool blockChecked) override {
         log(blockChecked ? "checkMarks block" : "checkMarks lines");
     }
 
-    bool loadHighScores(HighScoreTable&) override { return false; }  // as on a first run
-    void saveHighScores(const HighScoreTable&) override {}
     void loadSettings(Settings& settings) override {
         if (settingsStored) {
             settings = storedSettings;
         }
     }
-    bool writeSavedGame(const char*, const SavedGame&) override { return true; }
     bool readSavedGame(const char*, SavedGame& game) override {
         game = toRead;
         return true;
+    }
+
+    void gameEnded(uint32_t finalScore, bool entersTable) override {
+        log("gameEnded", finalScore, entersTable);
     }
 
     // Position of the first call that starts with `prefix` at or after `from`, or -1.
@@ -150,7 +146,7 @@ class GameTest : public ::testing::Test {
     void SetUp() override { clearBoard(game); }
 
     FakeHost host;
-    Game game{host};
+    Game game{host.roles()};
 };
 
 // The window pixel at the middle of a cell's sprite.

@@ -24,7 +24,7 @@ void expectInvariants(const GameState& s) {
 
 TEST_P(InvariantTest, RandomGamesKeepTheBoardValid) {
     FakeHost host;
-    Game game{host};
+    Game game{host.roles()};
     game.initialise();
     if (GetParam() == 1) {
         game.onBlockMode();
