@@ -76,7 +76,7 @@ Dialog::Dialog(std::string caption) : caption_(std::move(caption)) {}
 
 Dialog::~Dialog() = default;
 
-int Dialog::DoModal() {
+int Dialog::runModal() {
     create();
     return Display::instance().runModal(*this);
 }
@@ -88,7 +88,7 @@ void Dialog::create() {
     resetModal();
     createControls();
     created_ = true;
-    if (OnInitDialog()) {
+    if (onInitDialog()) {
         for (size_t i = 0; i < controls_.size(); ++i) {
             if (controls_[i]->focusable()) {
                 moveFocus(static_cast<int>(i), true);
@@ -140,22 +140,22 @@ SDL_Rect Dialog::toPixels(int x, int y, int width, int height) const {
             height * units.baseY / 8};
 }
 
-bool Dialog::OnInitDialog() {
-    DoDataExchange(false);
+bool Dialog::onInitDialog() {
+    exchangeData(false);
     return true;
 }
 
-void Dialog::OnOK() {
-    if (DoDataExchange(true)) {
-        EndDialog(kIdOK);
+void Dialog::onOK() {
+    if (exchangeData(true)) {
+        endModal(kIdOK);
     }
 }
 
-void Dialog::OnCancel() {
-    EndDialog(kIdCancel);
+void Dialog::onCancel() {
+    endModal(kIdCancel);
 }
 
-bool Dialog::DoDataExchange(bool /*save*/) {
+bool Dialog::exchangeData(bool /*save*/) {
     return true;
 }
 
@@ -192,9 +192,9 @@ void Dialog::onControlEvent(int id, ControlEvent event) {
         return;
     }
     if (id == kIdOK) {
-        OnOK();
+        onOK();
     } else if (id == kIdCancel) {
-        OnCancel();
+        onCancel();
     } else {
         onButton(id);
     }
@@ -228,12 +228,12 @@ bool Dialog::handleKey(const SDL_Keysym& key) {
             if (button != nullptr) {
                 button->click();
             } else {
-                OnOK();
+                onOK();
             }
             return true;
         }
         case SDLK_ESCAPE:
-            OnCancel();
+            onCancel();
             return true;
         default:
             break;

@@ -23,7 +23,7 @@ struct DialogUnits {
 // Measured on first use, when the first dialog is laid out, and the same for every dialog.
 DialogUnits dialogBaseUnits();
 
-// Result codes of DoModal for OK and Cancel.
+// Result codes of runModal for OK and Cancel.
 constexpr int kIdOK = 1;
 constexpr int kIdCancel = 2;
 
@@ -33,20 +33,20 @@ class Dialog : public Page, public ControlOwner {
     explicit Dialog(const res::DialogTemplate& dialogTemplate);
     ~Dialog() override;
 
-    // Builds the controls, runs OnInitDialog and the modal loop; returns the end result.
-    int DoModal();
-    // The part of DoModal before its loop, for driving a dialog without one.
+    // Builds the controls, runs onInitDialog and the modal loop; returns the end result.
+    int runModal();
+    // The part of runModal before its loop, for driving a dialog without one.
     void create();
-    void EndDialog(int result) { endModal(result); }
 
-    // Overridables. OnInitDialog fills the controls (DoDataExchange(false)); returning true
+    // Overridables. onInitDialog fills the controls (exchangeData(false)); returning true
     // puts the focus on the first control that takes it.
-    virtual bool OnInitDialog();
-    // Takes the controls (DoDataExchange(true)) and ends with kIdOK if that succeeds.
-    virtual void OnOK();
-    virtual void OnCancel();
+    virtual bool onInitDialog();
+    // Enter and the OK button: takes the controls (exchangeData(true)) and ends with kIdOK if
+    // that succeeds. Escape and Cancel end with kIdCancel.
+    void onOK() override;
+    void onCancel() override;
     // Moves the data between members and controls; false stops at an invalid entry.
-    virtual bool DoDataExchange(bool save);
+    virtual bool exchangeData(bool save);
     // Custom painting after the controls.
     virtual void onPaintExtra(SDL_Surface* /*surface*/) {}
     // Push buttons other than OK and Cancel.
@@ -58,8 +58,6 @@ class Dialog : public Page, public ControlOwner {
     void onMouseDown(int x, int y) override;
     bool onKeyDown(const SDL_Keysym& key) override { return handleKey(key); }
     void onTextInput(const char* utf8) override;
-    void onOK() override { OnOK(); }
-    void onCancel() override { OnCancel(); }
     // Returns true when the key was used.
     bool handleKey(const SDL_Keysym& key);
     // Wheel turns, in rows (positive: down), go to the focused control or the first that

@@ -91,7 +91,7 @@ void FileChooser::createControls() {
                                             false));
 }
 
-bool FileChooser::OnInitDialog() {
+bool FileChooser::onInitDialog() {
     path_.clear();
     const std::string start = startFolder_.empty() ? homeFolder() : startFolder_;
     if (!enterFolder(start)) {
@@ -165,7 +165,7 @@ std::string FileChooser::resolve(const std::string& name) const {
     return (typed.is_absolute() ? typed : fs::path(folder_) / typed).lexically_normal().string();
 }
 
-void FileChooser::OnOK() {
+void FileChooser::onOK() {
     const ListBox::Row* row = selectedRow();
     if (focusId() == kFolderList && row != nullptr && row->folder) {
         enterFolder(resolve(row->text));
@@ -199,12 +199,12 @@ void FileChooser::OnOK() {
         }
     }
     path_ = full.string();
-    EndDialog(kIdOK);
+    endModal(kIdOK);
 }
 
-void FileChooser::OnCancel() {
+void FileChooser::onCancel() {
     path_.clear();
-    EndDialog(kIdCancel);
+    endModal(kIdCancel);
 }
 
 void FileChooser::onControlEvent(int id, ControlEvent event) {
@@ -219,7 +219,7 @@ void FileChooser::onControlEvent(int id, ControlEvent event) {
     if (!row->folder) {
         setItemText(kNameBox, row->text);
         if (event == ControlEvent::Activated) {
-            OnOK();
+            onOK();
         }
         return;
     }
@@ -239,7 +239,7 @@ std::string chooseFile(FileChooser::Mode mode, const char* filterDescription, co
     FileChooser chooser(mode, filterDescription != nullptr ? filterDescription : "",
                         pattern != nullptr ? pattern : "*",
                         defaultExt != nullptr ? defaultExt : "");
-    chooser.DoModal();
+    chooser.runModal();
     return chooser.path();
 }
 

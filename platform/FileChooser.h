@@ -26,9 +26,9 @@ class FileChooser : public Dialog {
     // Lists `folder`; false (and nothing changes) when it cannot be read.
     bool enterFolder(const std::string& folder);
 
-    bool OnInitDialog() override;
-    void OnOK() override;
-    void OnCancel() override;
+    bool onInitDialog() override;
+    void onOK() override;
+    void onCancel() override;
     void onPaintExtra(SDL_Surface* surface) override;
     void onControlEvent(int id, ControlEvent event) override;
 

@@ -8,7 +8,7 @@ class AboutDialog : public platform::Dialog {
   public:
     AboutDialog();
 
-    void OnCancel() override {}  // Escape is ignored
+    void onCancel() override {}  // Escape is ignored
     // The picture is loaded, drawn at the top-left corner and released on every paint; it is
     // cut where the client area ends.
     void onPaintExtra(SDL_Surface* surface) override;

@@ -21,8 +21,8 @@ constexpr int kRowFontPixels = 12;
 
 HighScoresDialog::HighScoresDialog() : Dialog(res::kHighScoresDialog) {}
 
-bool HighScoresDialog::OnInitDialog() {
-    const bool focusFirst = Dialog::OnInitDialog();
+bool HighScoresDialog::onInitDialog() {
+    const bool focusFirst = Dialog::onInitDialog();
     if (game_ != nullptr) {
         game_->reloadHighScores();
     }

@@ -20,7 +20,7 @@ class HighScoresDialog : public platform::Dialog {
     // The game whose table is shown; reloaded (or defaulted) on opening.
     void attach(Game& game) { game_ = &game; }
 
-    bool OnInitDialog() override;
+    bool onInitDialog() override;
     void onPaintExtra(SDL_Surface* surface) override;
 
     // "R . NAME     SCORE     H:M:S", the name blank-padded as stored.

@@ -13,8 +13,8 @@ constexpr uint32_t kDefaultDelay = 100;
 OptionsDialog::OptionsDialog(platform::KeyValueStore& store)
     : Dialog(res::kOptionsDialog), store_(store) {}
 
-bool OptionsDialog::OnInitDialog() {
-    const bool focusFirst = Dialog::OnInitDialog();
+bool OptionsDialog::onInitDialog() {
+    const bool focusFirst = Dialog::onInitDialog();
 
     appearDelay = explosionDelay = jumpDelay = moveDelay = kDefaultDelay;
     uint32_t sound = 1;
@@ -24,11 +24,11 @@ bool OptionsDialog::OnInitDialog() {
     storage::readSettingsValue(store_, storage::kMoveDelayValue, moveDelay);
     storage::readSettingsValue(store_, storage::kExplosionDelayValue, explosionDelay);
     storage::readSettingsValue(store_, storage::kAppearDelayValue, appearDelay);
-    DoDataExchange(false);
+    exchangeData(false);
     return focusFirst;
 }
 
-bool OptionsDialog::DoDataExchange(bool save) {
+bool OptionsDialog::exchangeData(bool save) {
     // This order decides which box gets the focus when several are wrong.
     return exchangeUnsigned(save, kAppearBox, appearDelay) &&
            exchangeUnsigned(save, kExplosionBox, explosionDelay) &&
@@ -36,8 +36,8 @@ bool OptionsDialog::DoDataExchange(bool save) {
            exchangeUnsigned(save, kMoveBox, moveDelay);
 }
 
-void OptionsDialog::OnOK() {
-    if (!DoDataExchange(true)) {
+void OptionsDialog::onOK() {
+    if (!exchangeData(true)) {
         return;
     }
     const uint32_t sound = isChecked(kSoundCheck) ? 1 : 0;
@@ -46,7 +46,7 @@ void OptionsDialog::OnOK() {
     storage::writeSettingsValue(store_, storage::kMoveDelayValue, moveDelay);
     storage::writeSettingsValue(store_, storage::kExplosionDelayValue, explosionDelay);
     storage::writeSettingsValue(store_, storage::kAppearDelayValue, appearDelay);
-    EndDialog(platform::kIdOK);
+    endModal(platform::kIdOK);
 }
 
 }  // namespace korvat::shell

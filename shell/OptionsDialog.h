@@ -23,10 +23,10 @@ class OptionsDialog : public platform::Dialog {
     uint32_t jumpDelay = 0;
     uint32_t moveDelay = 0;
 
-    bool OnInitDialog() override;
+    bool onInitDialog() override;
     // Stores nothing unless every box holds a number.
-    void OnOK() override;
-    bool DoDataExchange(bool save) override;
+    void onOK() override;
+    bool exchangeData(bool save) override;
 
   private:
     platform::KeyValueStore& store_;

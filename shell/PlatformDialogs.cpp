@@ -14,23 +14,23 @@ void PlatformDialogs::showMessage(const char* text) {
 
 std::string PlatformDialogs::askPlayerName() {
     PlayerNameDialog dialog;
-    dialog.DoModal();
+    dialog.runModal();
     return dialog.name();
 }
 
 void PlatformDialogs::showHighScores(Game& game) {
     highScoresDialog_.attach(game);
-    highScoresDialog_.DoModal();
+    highScoresDialog_.runModal();
 }
 
 void PlatformDialogs::runOptions() {
     OptionsDialog dialog(store_);
-    dialog.DoModal();
+    dialog.runModal();
 }
 
 void PlatformDialogs::runAbout() {
     AboutDialog dialog;
-    dialog.DoModal();
+    dialog.runModal();
 }
 
 std::string PlatformDialogs::chooseSaveFile() {

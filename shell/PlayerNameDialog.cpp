@@ -7,13 +7,13 @@ namespace korvat::shell {
 
 PlayerNameDialog::PlayerNameDialog() : Dialog(res::kPlayerNameDialog) {}
 
-bool PlayerNameDialog::OnInitDialog() {
-    const bool focusFirst = Dialog::OnInitDialog();
+bool PlayerNameDialog::onInitDialog() {
+    const bool focusFirst = Dialog::onInitDialog();
     limitText(kNameBox, kNameMaxChars);
     return focusFirst;
 }
 
-bool PlayerNameDialog::DoDataExchange(bool save) {
+bool PlayerNameDialog::exchangeData(bool save) {
     exchangeText(save, kNameBox, name_);
     return true;
 }

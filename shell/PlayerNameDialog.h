@@ -15,9 +15,9 @@ class PlayerNameDialog : public platform::Dialog {
     // UTF-8, at most 15 UTF-16 units; empty until OK.
     const std::string& name() const { return name_; }
 
-    bool OnInitDialog() override;
-    void OnCancel() override {}  // no Cancel: the name is always taken
-    bool DoDataExchange(bool save) override;
+    bool onInitDialog() override;
+    void onCancel() override {}  // no Cancel: the name is always taken
+    bool exchangeData(bool save) override;
 
   private:
     std::string name_;

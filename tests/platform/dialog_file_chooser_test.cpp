@@ -94,9 +94,9 @@ TEST_F(FileChooserTest, ListsFoldersFirstThenMatchingFilesAndAFileIsChosenByTwoC
 TEST_F(FileChooserTest, TypedNameIsTakenAsItIsAndEmptyOrAFolderKeepsItOpen) {
     FileChooser& chooser = open();
     EXPECT_EQ(chooser.caption(), std::string("Save As"));
-    chooser.OnOK();
+    chooser.onOK();
     chooser.onTextInput("games");
-    chooser.OnOK();
+    chooser.onOK();
     EXPECT_FALSE(chooser.modalEnded());
     EXPECT_EQ(chooser.folder(), (root_ / "games").string());
     EXPECT_EQ(chooser.itemText(FileChooser::kNameBox), "");
@@ -120,16 +120,16 @@ TEST_F(FileChooserTest, SavingOverAFileAsksAndNoGoesBackWithTheNameTyped) {
     const MessageBoxLayout box = layoutMessageBox("Replace top.kvt?", true);
     const SDL_Rect& no = box.noButton;
     testing::pushClick(no.x + no.w / 2, no.y + no.h / 2 + kClientTop);
-    chooser.OnOK();
+    chooser.onOK();
     EXPECT_FALSE(chooser.modalEnded());
     EXPECT_EQ(chooser.itemText(FileChooser::kNameBox), "top");
     testing::pushKey(SDLK_ESCAPE);  // also No
-    chooser.OnOK();
+    chooser.onOK();
     EXPECT_FALSE(chooser.modalEnded());
 
     const SDL_Rect& yes = box.okButton;
     testing::pushClick(yes.x + yes.w / 2, yes.y + yes.h / 2 + kClientTop);
-    chooser.OnOK();
+    chooser.onOK();
     EXPECT_EQ(chooser.modalResult(), kIdOK);
     EXPECT_EQ(chooser.path(), (root_ / "top.kvt").string());
 }

@@ -32,16 +32,16 @@ TEST_F(DialogsTest, OptionsWithABadBoxStoreNothingAndFocusTheFirstInExchangeOrde
     dialog.create();
     dialog.setItemText(OptionsDialog::kMoveBox, "7");
     dialog.setItemText(OptionsDialog::kJumpBox, "");
-    dialog.OnOK();
+    dialog.onOK();
     EXPECT_EQ(dialog.notes, std::vector<std::string>{"Please enter a positive integer."});
     EXPECT_EQ(dialog.focusId(), OptionsDialog::kJumpBox);
     EXPECT_FALSE(dialog.modalEnded());
     // Of two bad boxes the appearance delay is exchanged first; over 32 bits is bad too.
     dialog.setItemText(OptionsDialog::kAppearBox, "4294967296");
-    dialog.OnOK();
+    dialog.onOK();
     EXPECT_EQ(dialog.notes.size(), 2u);
     EXPECT_EQ(dialog.focusId(), OptionsDialog::kAppearBox);
-    dialog.OnCancel();
+    dialog.onCancel();
     EXPECT_EQ(dialog.modalResult(), platform::kIdCancel);
     EXPECT_FALSE(std::filesystem::exists(store.filePath()));
 }
@@ -52,10 +52,10 @@ TEST_F(DialogsTest, PlayerNameTakesFifteenUnitsAndHasNoCancel) {
     const auto& box =
         dynamic_cast<const platform::EditBox&>(*dialog.control(PlayerNameDialog::kNameBox));
     EXPECT_EQ(box.limit(), 15);
-    dialog.OnCancel();
+    dialog.onCancel();
     EXPECT_FALSE(dialog.modalEnded());
     dialog.setItemText(PlayerNameDialog::kNameBox, "Märta");
-    dialog.OnOK();
+    dialog.onOK();
     EXPECT_EQ(dialog.name(), "Märta");
 }
 

@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "ShellTestSupport.h"
+#include "assets/Commands.h"
 #include "assets/Resources.h"
 #include "platform/CommandBar.h"
 #include "platform/Resources.h"
 #include "shell/AboutDialog.h"
 #include "shell/BoardCursor.h"
-#include "assets/Commands.h"
 #include "shell/HighScoresDialog.h"
 #include "storage/SettingsStore.h"
 
@@ -174,7 +174,7 @@ TEST_F(GameDialogTest, HighScoresShowTheFileAndAboutShowsItsPictureAndIgnoresEsc
 
     AboutDialog about;
     about.create();
-    about.OnCancel();
+    about.onCancel();
     EXPECT_FALSE(about.modalEnded());
     SDL_Surface* client = SDL_CreateRGBSurfaceWithFormat(0, 240, 268, 32, SDL_PIXELFORMAT_XRGB8888);
     SDL_Surface* picture = platform::loadBitmap(res::kAboutPicture);
@@ -185,7 +185,7 @@ TEST_F(GameDialogTest, HighScoresShowTheFileAndAboutShowsItsPictureAndIgnoresEsc
     }
     SDL_FreeSurface(picture);
     SDL_FreeSurface(client);
-    about.OnOK();
+    about.onOK();
     EXPECT_TRUE(about.modalEnded());
 }
 
