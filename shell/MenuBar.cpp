@@ -1,7 +1,7 @@
 #include "MenuBar.h"
 
-#include "assets/Resources.h"
 #include "assets/Commands.h"
+#include "assets/Resources.h"
 
 namespace korvat::shell {
 

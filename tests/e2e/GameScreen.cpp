@@ -2,12 +2,13 @@
 
 #include <memory>
 
+#include "assets/Commands.h"
 #include "assets/Resources.h"
 #include "platform/CommandBar.h"
 #include "platform/Display.h"
 #include "platform/Resources.h"
-#include "assets/Commands.h"
 #include "shell/MenuBar.h"
+#include "ui/Layout.h"
 
 namespace korvat::e2e {
 namespace {
@@ -43,7 +44,8 @@ int BoardLook::count(CellLook look) const {
 }
 
 SDL_Point cellPixel(int x, int y, int dx, int dy) {
-    return deviceOfClient(26 * x + 6 + dx, 26 * y + 36 + dy);
+    const ui::Point origin = ui::cellOrigin(x, y);
+    return deviceOfClient(origin.x + dx, origin.y + dy);
 }
 
 BoardLook readBoard(const XvfbSession& session, const Screenshot& shot) {

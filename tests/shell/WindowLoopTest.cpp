@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "ShellTestSupport.h"
-#include "platform/CommandBar.h"
 #include "assets/Commands.h"
+#include "platform/CommandBar.h"
 #include "storage/SettingsStore.h"
 #include "ui/Layout.h"
 
