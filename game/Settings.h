@@ -3,8 +3,8 @@
 
 namespace korvat {
 
-// The six values kept in the per-user settings store ("maxmark", "playsound", "jump", "move",
-// "bum", "appear"). bestScore has no default of its own: it starts from the high-score table.
+// The six values kept in the per-user settings file. bestScore has no default of its own: it
+// starts from the high-score table.
 struct Settings {
     uint32_t bestScore = 0;
     uint32_t soundOn = 1;
@@ -12,6 +12,26 @@ struct Settings {
     uint32_t moveDelay = 100;
     uint32_t explosionDelay = 100;
     uint32_t appearDelay = 100;
+};
+
+// Their names in the settings file and in replay scripts.
+inline constexpr char kBestScoreValue[] = "maxmark";
+inline constexpr char kSoundValue[] = "playsound";
+inline constexpr char kJumpDelayValue[] = "jump";
+inline constexpr char kMoveDelayValue[] = "move";
+inline constexpr char kExplosionDelayValue[] = "bum";
+inline constexpr char kAppearDelayValue[] = "appear";
+
+struct SettingField {
+    const char* name;
+    uint32_t Settings::*member;
+};
+
+// Every value with its name, in the order they are read and written.
+inline constexpr SettingField kSettingFields[] = {
+    {kBestScoreValue, &Settings::bestScore},           {kSoundValue, &Settings::soundOn},
+    {kJumpDelayValue, &Settings::jumpDelay},           {kMoveDelayValue, &Settings::moveDelay},
+    {kExplosionDelayValue, &Settings::explosionDelay}, {kAppearDelayValue, &Settings::appearDelay},
 };
 
 // The sound switch and delays as at a start with nothing stored; the best score keeps its value.

@@ -5,6 +5,7 @@
 
 #include "ScriptNumber.h"
 #include "game/Geometry.h"
+#include "game/Settings.h"
 #include "game/Utf16Name.h"
 
 namespace korvat::sim {
@@ -180,19 +181,13 @@ bool ScriptDriver::setSetting(std::string_view name, std::string_view text) {
     if (!value) {
         return false;
     }
-    Settings& settings = game_.state.settings;
-    uint32_t* member = name == "maxmark"     ? &settings.bestScore
-                       : name == "playsound" ? &settings.soundOn
-                       : name == "jump"      ? &settings.jumpDelay
-                       : name == "move"      ? &settings.moveDelay
-                       : name == "bum"       ? &settings.explosionDelay
-                       : name == "appear"    ? &settings.appearDelay
-                                             : nullptr;
-    if (member == nullptr) {
-        return false;
+    for (const SettingField& field : kSettingFields) {
+        if (name == field.name) {
+            game_.state.settings.*field.member = *value;
+            return true;
+        }
     }
-    *member = *value;
-    return true;
+    return false;
 }
 
 void ScriptDriver::dump() {
