@@ -49,7 +49,7 @@ GameDialog::GameDialog(DialogRunner* dialogs, platform::SingleInstance* instance
     : game_(GameHost{*this, *this, *this, *this, progress_}),
       dialogs_(dialogs),
       instance_(instance),
-      highScoreFile_(storage::highScoreFileFor(storage::programDirectory())) {
+      highScoreFile_(storage::highScoreFileFor(platform::programDirectory())) {
     if (dialogs_ == nullptr) {
         ownDialogs_ = std::make_unique<PlatformDialogs>(store_);
         dialogs_ = ownDialogs_.get();

@@ -14,10 +14,10 @@
 #include "game/Game.h"
 #include "game/GameHost.h"
 #include "game/SilentHost.h"
-#include "platform/KeyValueStore.h"
 #include "platform/Page.h"
 #include "shell/BoardCursor.h"
 #include "shell/DialogRunner.h"
+#include "storage/SettingsStore.h"
 #include "ui/DrawContext.h"
 
 namespace korvat::platform {
@@ -48,7 +48,7 @@ class GameDialog : public platform::Page,
 
     Game& game() { return game_; }
     const BoardCursor& cursor() const { return cursor_; }
-    platform::KeyValueStore& settingsStore() { return store_; }
+    storage::SettingsStore& settingsStore() { return store_; }
     // "top.ten" beside the program, or in the user's data folder; tests point it elsewhere.
     const std::string& highScoreFile() const { return highScoreFile_; }
     void setHighScoreFile(std::string path) { highScoreFile_ = std::move(path); }
@@ -132,7 +132,7 @@ class GameDialog : public platform::Page,
     DialogRunner* dialogs_;
     platform::SingleInstance* instance_;
     std::unique_ptr<platform::CommandBar> commandBar_;
-    platform::KeyValueStore store_;
+    storage::SettingsStore store_;
     std::string highScoreFile_;
     BoardCursor cursor_;
 };

@@ -4,26 +4,25 @@
 #include "storage/SettingsStore.h"
 
 namespace korvat::shell {
-namespace {
 
-constexpr uint32_t kDefaultDelay = 100;
-
-}  // namespace
-
-OptionsDialog::OptionsDialog(platform::KeyValueStore& store)
+OptionsDialog::OptionsDialog(storage::SettingsStore& store)
     : Dialog(res::kOptionsDialog), store_(store) {}
 
 bool OptionsDialog::onInitDialog() {
     const bool focusFirst = Dialog::onInitDialog();
 
-    appearDelay = explosionDelay = jumpDelay = moveDelay = kDefaultDelay;
-    uint32_t sound = 1;
-    storage::readSettingsValue(store_, storage::kSoundValue, sound);
+    const Settings defaults{};
+    appearDelay = defaults.appearDelay;
+    explosionDelay = defaults.explosionDelay;
+    jumpDelay = defaults.jumpDelay;
+    moveDelay = defaults.moveDelay;
+    uint32_t sound = defaults.soundOn;
+    store_.read(kSoundValue, sound);
     setChecked(kSoundCheck, sound == 1);
-    storage::readSettingsValue(store_, storage::kJumpDelayValue, jumpDelay);
-    storage::readSettingsValue(store_, storage::kMoveDelayValue, moveDelay);
-    storage::readSettingsValue(store_, storage::kExplosionDelayValue, explosionDelay);
-    storage::readSettingsValue(store_, storage::kAppearDelayValue, appearDelay);
+    store_.read(kJumpDelayValue, jumpDelay);
+    store_.read(kMoveDelayValue, moveDelay);
+    store_.read(kExplosionDelayValue, explosionDelay);
+    store_.read(kAppearDelayValue, appearDelay);
     exchangeData(false);
     return focusFirst;
 }
@@ -41,11 +40,11 @@ void OptionsDialog::onOK() {
         return;
     }
     const uint32_t sound = isChecked(kSoundCheck) ? 1 : 0;
-    storage::writeSettingsValue(store_, storage::kSoundValue, sound);
-    storage::writeSettingsValue(store_, storage::kJumpDelayValue, jumpDelay);
-    storage::writeSettingsValue(store_, storage::kMoveDelayValue, moveDelay);
-    storage::writeSettingsValue(store_, storage::kExplosionDelayValue, explosionDelay);
-    storage::writeSettingsValue(store_, storage::kAppearDelayValue, appearDelay);
+    store_.write(kSoundValue, sound);
+    store_.write(kJumpDelayValue, jumpDelay);
+    store_.write(kMoveDelayValue, moveDelay);
+    store_.write(kExplosionDelayValue, explosionDelay);
+    store_.write(kAppearDelayValue, appearDelay);
     endModal(platform::kIdOK);
 }
 

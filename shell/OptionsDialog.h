@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "platform/Dialog.h"
-#include "platform/KeyValueStore.h"
+#include "storage/SettingsStore.h"
 
 namespace korvat::shell {
 
@@ -16,7 +16,7 @@ class OptionsDialog : public platform::Dialog {
     static constexpr int kAppearBox = 1005;
     static constexpr int kSoundCheck = 1008;
 
-    explicit OptionsDialog(platform::KeyValueStore& store);
+    explicit OptionsDialog(storage::SettingsStore& store);
 
     uint32_t appearDelay = 0;
     uint32_t explosionDelay = 0;
@@ -29,7 +29,7 @@ class OptionsDialog : public platform::Dialog {
     bool exchangeData(bool save) override;
 
   private:
-    platform::KeyValueStore& store_;
+    storage::SettingsStore& store_;
 };
 
 }  // namespace korvat::shell

@@ -1,9 +1,9 @@
 #pragma once
 // The real modal windows of the main window: message boxes, the name, high-score, Options and
 // About dialogs, and the file chooser for saved games.
-#include "platform/KeyValueStore.h"
 #include "shell/DialogRunner.h"
 #include "shell/HighScoresDialog.h"
+#include "storage/SettingsStore.h"
 
 namespace korvat::shell {
 
@@ -16,7 +16,7 @@ inline constexpr char kApplicationName[] = "korvat";
 
 class PlatformDialogs final : public DialogRunner {
   public:
-    explicit PlatformDialogs(platform::KeyValueStore& store) : store_(store) {}
+    explicit PlatformDialogs(storage::SettingsStore& store) : store_(store) {}
 
     void showMessage(const char* text) override;
     std::string askPlayerName() override;
@@ -27,7 +27,7 @@ class PlatformDialogs final : public DialogRunner {
     std::string chooseLoadFile() override;
 
   private:
-    platform::KeyValueStore& store_;
+    storage::SettingsStore& store_;
     // Lives as long as the main window and is shown as often as asked.
     HighScoresDialog highScoresDialog_;
 };

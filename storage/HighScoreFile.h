@@ -4,22 +4,16 @@
 #include <string>
 
 #include "game/HighScoreTable.h"
-#include "platform/KeyValueStore.h"
+#include "platform/Files.h"
 
 namespace korvat::storage {
 
-// Longest path handed to the file system, terminator excluded.
-constexpr size_t kMaxPathBytes = 4095;
-
-// The folder of the running program, with its final '/'; empty when it cannot be found.
-std::string programDirectory();
-
 // programDir + "top.ten" (a '/' put between when missing); empty when longer than
-// kMaxPathBytes or programDir is empty.
+// platform::kMaxPathBytes or programDir is empty.
 std::string highScorePath(const std::string& programDir);
 
-// highScorePath(programDir) when a file can be created in that folder (tried with a probe file
-// that is removed at once), else $XDG_DATA_HOME/korvat/top.ten (~/.local/share/korvat/top.ten).
+// highScorePath(programDir) when a file can be created in that folder, else
+// $XDG_DATA_HOME/korvat/top.ten (~/.local/share/korvat/top.ten).
 std::string highScoreFileFor(const std::string& programDir);
 
 // Sets highest to 100 first. A file that cannot be read or is not exactly 480 bytes: false,

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "game/SavedGame.h"
-#include "platform/KeyValueStore.h"
+#include "platform/Files.h"
 
 namespace korvat::storage {
 

@@ -1,58 +1,107 @@
 #include "storage/SettingsStore.h"
 
+#include <cstdio>
+#include <vector>
+
+#include "platform/Files.h"
+
 namespace korvat::storage {
 namespace {
 
-struct NamedMember {
-    const char* name;
-    uint32_t Settings::*member;
-};
+// Far more than any settings file; a bigger file is not ours.
+constexpr size_t kMaxFileBytes = 64 * 1024;
 
-// The order in which the values are read and written.
-constexpr NamedMember kValues[] = {
-    {kBestScoreValue, &Settings::bestScore},           {kSoundValue, &Settings::soundOn},
-    {kJumpDelayValue, &Settings::jumpDelay},           {kMoveDelayValue, &Settings::moveDelay},
-    {kExplosionDelayValue, &Settings::explosionDelay}, {kAppearDelayValue, &Settings::appearDelay},
-};
+SettingsText textOf(const std::vector<uint8_t>& bytes) {
+    return SettingsText::parse(
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
 
 }  // namespace
 
-bool readSettingsValue(platform::KeyValueStore& store, const char* name, uint32_t& value) {
-    platform::StoreKey key;
-    if (!store.openKey(kSettingsKey, key)) {
-        return false;
-    }
-    uint8_t bytes[4];
-    const bool found = store.queryValue(key, name, bytes, sizeof bytes);
-    store.closeKey(key);
-    if (found) {
-        value =
-            bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
-    }
-    return found;
+SettingsStore::SettingsStore() : path_(defaultPath()) {}
+
+SettingsStore::SettingsStore(std::string filePath) : path_(std::move(filePath)) {}
+
+std::string SettingsStore::defaultPath() {
+    const std::string dir = platform::xdgDirectory("XDG_CONFIG_HOME", ".config");
+    return dir.empty() ? std::string() : dir + "/korvat/korvat.conf";
 }
 
-bool writeSettingsValue(platform::KeyValueStore& store, const char* name, uint32_t value) {
-    platform::StoreKey key;
-    if (!store.createKey(kSettingsKey, key)) {
+bool SettingsStore::read(const char* name, uint32_t& value) const {
+    std::vector<uint8_t> bytes;
+    if (path_.empty() ||
+        platform::readFileBounded(path_, kMaxFileBytes, bytes) != platform::ReadResult::Ok) {
         return false;
     }
-    const bool written = store.setDword(key, name, value);
-    store.closeKey(key);
-    return written;
+    const std::optional<uint32_t> stored = textOf(bytes).value(name);
+    if (stored) {
+        value = *stored;
+    }
+    return stored.has_value();
 }
 
-void loadSettings(Settings& settings, platform::KeyValueStore& store) {
+std::optional<SettingsText> SettingsStore::readForUpdate() const {
+    if (path_.empty()) {
+        return std::nullopt;
+    }
+    std::vector<uint8_t> bytes;
+    switch (platform::readFileBounded(path_, kMaxFileBytes, bytes)) {
+        case platform::ReadResult::Ok:
+            return textOf(bytes);
+        case platform::ReadResult::Missing:
+            return SettingsText::parse(SettingsText::kHeader);
+        case platform::ReadResult::TooLarge:
+        case platform::ReadResult::Failed:
+            break;
+    }
+    // Kept for whoever wants to look at it, but out of the way of the settings.
+    const std::string aside = path_ + ".unreadable";
+    if (!platform::moveAside(path_, aside)) {
+        std::fprintf(stderr, "korvat: %s could not be read nor moved to %s; settings not saved\n",
+                     path_.c_str(), aside.c_str());
+        return std::nullopt;
+    }
+    std::fprintf(stderr, "korvat: %s could not be read; moved it to %s\n", path_.c_str(),
+                 aside.c_str());
+    return SettingsText::parse(SettingsText::kHeader);
+}
+
+bool SettingsStore::writeText(const SettingsText& text) {
+    const std::string bytes = text.text();
+    return platform::createParentFolders(path_) &&
+           platform::writeFileAtomically(path_, reinterpret_cast<const uint8_t*>(bytes.data()),
+                                         bytes.size());
+}
+
+bool SettingsStore::write(const char* name, uint32_t value) {
+    std::optional<SettingsText> text = readForUpdate();
+    if (!text) {
+        return false;
+    }
+    text->setValue(name, value);
+    return writeText(*text);
+}
+
+bool SettingsStore::write(const Settings& settings) {
+    std::optional<SettingsText> text = readForUpdate();
+    if (!text) {
+        return false;
+    }
+    for (const SettingField& field : kSettingFields) {
+        text->setValue(field.name, settings.*field.member);
+    }
+    return writeText(*text);
+}
+
+void loadSettings(Settings& settings, const SettingsStore& store) {
     resetSettingsDefaults(settings);
-    for (const NamedMember& v : kValues) {
-        readSettingsValue(store, v.name, settings.*v.member);
+    for (const SettingField& field : kSettingFields) {
+        store.read(field.name, settings.*field.member);
     }
 }
 
-void saveSettings(const Settings& settings, platform::KeyValueStore& store) {
-    for (const NamedMember& v : kValues) {
-        writeSettingsValue(store, v.name, settings.*v.member);
-    }
+void saveSettings(const Settings& settings, SettingsStore& store) {
+    store.write(settings);
 }
 
 }  // namespace korvat::storage

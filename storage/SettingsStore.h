@@ -1,30 +1,47 @@
 #pragma once
-// The six settings values in the per-user store, key "Korvat", each a 4-byte number.
+// The settings file, $XDG_CONFIG_HOME/korvat/korvat.conf (~/.config/korvat/korvat.conf). Each
+// value is read and written on its own, so a missing or damaged one falls back alone.
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "game/Settings.h"
-#include "platform/KeyValueStore.h"
+#include "storage/SettingsText.h"
 
 namespace korvat::storage {
 
-inline constexpr char kSettingsKey[] = "Korvat";
-inline constexpr char kBestScoreValue[] = "maxmark";
-inline constexpr char kSoundValue[] = "playsound";
-inline constexpr char kJumpDelayValue[] = "jump";
-inline constexpr char kMoveDelayValue[] = "move";
-inline constexpr char kExplosionDelayValue[] = "bum";
-inline constexpr char kAppearDelayValue[] = "appear";
+class SettingsStore {
+  public:
+    // The file at the default place; the environment is looked up here, once.
+    SettingsStore();
+    explicit SettingsStore(std::string filePath);
 
-// Sound on and every delay 100 first; bestScore keeps what it holds unless "maxmark" is stored.
-// Each value is read on its own, so a missing or damaged one falls back alone.
-void loadSettings(Settings& settings, platform::KeyValueStore& store);
+    const std::string& filePath() const { return path_; }
 
-// Writes all six values, each on its own; failures are silent.
-void saveSettings(const Settings& settings, platform::KeyValueStore& store);
+    // False (value left alone) when the file or the value is missing or damaged.
+    bool read(const char* name, uint32_t& value) const;
+    // Rewrites the file whole with the value changed. A file that cannot be read whole is first
+    // moved aside to NAME.unreadable (said on stderr), so the settings can be kept again.
+    bool write(const char* name, uint32_t value);
+    // All six values in one rewrite.
+    bool write(const Settings& settings);
 
-// One value, for the Options dialog: opens the key, reads or writes the value, closes the key.
-// Reading fails (and leaves value alone) when the value is missing or not 4 bytes long.
-bool readSettingsValue(platform::KeyValueStore& store, const char* name, uint32_t& value);
-bool writeSettingsValue(platform::KeyValueStore& store, const char* name, uint32_t value);
+    // $XDG_CONFIG_HOME/korvat/korvat.conf, or ~/.config/korvat/korvat.conf; empty when neither
+    // a usable XDG_CONFIG_HOME nor HOME is set.
+    static std::string defaultPath();
+
+  private:
+    std::optional<SettingsText> readForUpdate() const;
+    bool writeText(const SettingsText& text);
+
+    std::string path_;
+};
+
+// Sound on and every delay at its default first; bestScore keeps what it holds unless one is
+// stored.
+void loadSettings(Settings& settings, const SettingsStore& store);
+
+// Failures are silent.
+void saveSettings(const Settings& settings, SettingsStore& store);
 
 }  // namespace korvat::storage

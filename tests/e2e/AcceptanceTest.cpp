@@ -14,7 +14,6 @@
 #include "GameScreen.h"
 #include "QuickGame.h"
 #include "XvfbSession.h"
-#include "platform/KeyValueStore.h"
 #include "storage/SettingsStore.h"
 
 namespace korvat::e2e {
@@ -141,9 +140,9 @@ TEST_F(AcceptanceTest, PlaysUndoesSwitchesRulesSavesAndLoads) {
     // The OK button of the title bar ends the program and writes the settings.
     session.clickDevice(226, 12);
     EXPECT_EQ(session.waitForExit(5000), 0);
-    platform::KeyValueStore store(home.path + "/config/korvat/registry");
+    storage::SettingsStore store(home.path + "/config/korvat/korvat.conf");
     uint32_t bestStored = 0;
-    EXPECT_TRUE(storage::readSettingsValue(store, "maxmark", bestStored));
+    EXPECT_TRUE(store.read(kBestScoreValue, bestStored));
     EXPECT_EQ(bestStored, 100u);
 }
 

@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "dist/Version.h"
-#include "platform/KeyValueStore.h"
 #include "storage/SettingsStore.h"
 
 namespace korvat::e2e {
@@ -16,9 +15,10 @@ namespace fs = std::filesystem;
 
 void writeQuickSettings(const std::string& configHome) {
     fs::create_directories(configHome + "/korvat");
-    platform::KeyValueStore store(configHome + "/korvat/registry");
-    for (const char* name : {"jump", "move", "bum", "appear", "playsound"}) {
-        storage::writeSettingsValue(store, name, 0);
+    storage::SettingsStore store(configHome + "/korvat/korvat.conf");
+    for (const char* name :
+         {kJumpDelayValue, kMoveDelayValue, kExplosionDelayValue, kAppearDelayValue, kSoundValue}) {
+        store.write(name, 0);
     }
 }
 

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "QuickGame.h"
-#include "platform/KeyValueStore.h"
 #include "platform/TitleBar.h"
 #include "storage/SettingsStore.h"
 
@@ -16,9 +15,9 @@ namespace {
 
 class ShutdownTest : public QuickGameTest {
   protected:
-    std::string registryPath() const { return home.path + "/config/korvat/registry"; }
-    std::string registryText() const {
-        std::ifstream in(registryPath());
+    std::string settingsPath() const { return home.path + "/config/korvat/korvat.conf"; }
+    std::string settingsText() const {
+        std::ifstream in(settingsPath());
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     // A key can be lost while the window is still taking the focus: press until it ends.
@@ -35,19 +34,19 @@ class ShutdownTest : public QuickGameTest {
 };
 
 TEST_F(ShutdownTest, ExitEndsWith18WithoutWritingTheSettings) {
-    const std::string before = registryText();
+    const std::string before = settingsText();
     EXPECT_EQ(pressUntilExit([&] { session.key("ctrl+q"); }), 18);
-    EXPECT_EQ(registryText(), before);
+    EXPECT_EQ(settingsText(), before);
 }
 
 TEST_F(ShutdownTest, TitleBarOkWritesTheSettingsAndEndsWith0) {
     const SDL_Rect ok = platform::titleBarOkButton();
     EXPECT_EQ(pressUntilExit([&] { session.clickDevice(ok.x + ok.w / 2, ok.y + ok.h / 2); }), 0);
-    platform::KeyValueStore store(registryPath());
+    storage::SettingsStore store(settingsPath());
     uint32_t best = 0, move = 1;
-    EXPECT_TRUE(storage::readSettingsValue(store, "maxmark", best));
+    EXPECT_TRUE(store.read(kBestScoreValue, best));
     EXPECT_EQ(best, 100u);
-    EXPECT_TRUE(storage::readSettingsValue(store, "move", move));
+    EXPECT_TRUE(store.read(kMoveDelayValue, move));
     EXPECT_EQ(move, 0u);
 }
 

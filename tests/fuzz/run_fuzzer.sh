@@ -13,7 +13,7 @@ fi
 case $name in
     saved_game) sources="tests/fuzz/SavedGameDecodeFuzz.cpp storage/SavedGameCodec.cpp" ;;
     high_scores) sources="tests/fuzz/HighScoreDecodeFuzz.cpp storage/HighScoreCodec.cpp game/HighScoreTable.cpp" ;;
-    store) sources="tests/fuzz/StoreParseFuzz.cpp platform/KeyValueStore.cpp" ;;
+    store) sources="tests/fuzz/StoreParseFuzz.cpp storage/SettingsText.cpp" ;;
     *) echo "unknown fuzzer $name"; exit 2 ;;
 esac
 
@@ -55,7 +55,7 @@ case $name in
             done
         } >"$corpus/seed-default" ;;
     store)
-        printf '; Korvat\n[Korvat]\nmaxmark=dword:00000064\nname=hex(1):41,00\nx=hex:\n[Other]\n' \
+        printf '# Korvat settings\nmaxmark=100\nmove = 7\r\nbum=-1\nother=x\n' \
             >"$corpus/seed-store" ;;
 esac
 

@@ -27,7 +27,7 @@ class NotedOptions : public OptionsDialog {
 };
 
 TEST_F(DialogsTest, OptionsWithABadBoxStoreNothingAndFocusTheFirstInExchangeOrder) {
-    platform::KeyValueStore store;
+    storage::SettingsStore store;
     NotedOptions dialog(store);
     dialog.create();
     dialog.setItemText(OptionsDialog::kMoveBox, "7");

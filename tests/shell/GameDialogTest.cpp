@@ -109,10 +109,10 @@ TEST_F(GameDialogTest, AFileThatCannotBeReadIsReportedAndCancelledChoosersDoNoth
 }
 
 TEST_F(GameDialogTest, SettingsAreReadAfterOptionsAndWrittenOnEscapeAndClosing) {
-    platform::KeyValueStore& store = dialog.settingsStore();
+    storage::SettingsStore& store = dialog.settingsStore();
     dialogs_.onOptions = [&] {
-        storage::writeSettingsValue(store, storage::kMoveDelayValue, 7);
-        storage::writeSettingsValue(store, storage::kBestScoreValue, 5);
+        store.write(kMoveDelayValue, 7);
+        store.write(kBestScoreValue, 5);
     };
     game().state.settings.bestScore = 900;
     dialog.onCommand(command::kOption);
@@ -122,7 +122,7 @@ TEST_F(GameDialogTest, SettingsAreReadAfterOptionsAndWrittenOnEscapeAndClosing) 
 
     auto storedBest = [&] {
         uint32_t value = 0;
-        storage::readSettingsValue(store, storage::kBestScoreValue, value);
+        store.read(kBestScoreValue, value);
         return value;
     };
     game().state.settings.bestScore = 321;

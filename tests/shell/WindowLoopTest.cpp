@@ -90,15 +90,15 @@ TEST_F(WindowLoopTest, ScreenChecksumOfTheFirstGameAfterOneMove) {
 }
 
 TEST_F(WindowLoopTest, OptionsTypedMoveDelayIsStoredReloadedAndPacesTheNextMove) {
-    platform::KeyValueStore& store = window.settingsStore();
+    storage::SettingsStore& store = window.settingsStore();
     auto stored = [&](const char* name) {
         uint32_t value = 12345;
-        storage::readSettingsValue(store, name, value);
+        store.read(name, value);
         return value;
     };
     // The dialog opens with what is stored, the defaults elsewhere.
-    storage::writeSettingsValue(store, storage::kJumpDelayValue, 5);
-    storage::writeSettingsValue(store, storage::kSoundValue, 0);
+    store.write(kJumpDelayValue, 5);
+    store.write(kSoundValue, 0);
     const GameState& state = window.game().state;
 
     int32_t routeLength = 0;
@@ -115,12 +115,12 @@ TEST_F(WindowLoopTest, OptionsTypedMoveDelayIsStoredReloadedAndPacesTheNextMove)
             window.onCommand(command::kOption);
 
             EXPECT_EQ(state.settings.moveDelay, 7u);
-            EXPECT_EQ(stored(storage::kMoveDelayValue), 7u);
+            EXPECT_EQ(stored(kMoveDelayValue), 7u);
             // The other boxes went through OK unchanged; the best score is not the dialog's.
-            EXPECT_EQ(stored(storage::kJumpDelayValue), 5u);
-            EXPECT_EQ(stored(storage::kAppearDelayValue), 100u);
-            EXPECT_EQ(stored(storage::kSoundValue), 0u);
-            EXPECT_EQ(stored(storage::kBestScoreValue), 12345u);
+            EXPECT_EQ(stored(kJumpDelayValue), 5u);
+            EXPECT_EQ(stored(kAppearDelayValue), 100u);
+            EXPECT_EQ(stored(kSoundValue), 0u);
+            EXPECT_EQ(stored(kBestScoreValue), 12345u);
 
             // A route long enough to pause on its way.
             const Move move = findMove(window.game(), 4);

@@ -17,7 +17,6 @@
 
 #include "game/Game.h"
 #include "platform/Display.h"
-#include "platform/KeyValueStore.h"
 #include "shell/BoardCursor.h"
 #include "shell/DialogRunner.h"
 #include "shell/GameDialog.h"
@@ -98,7 +97,7 @@ class Soak : public ::testing::Test {
         ASSERT_TRUE(platform::Display::instance().open("Korvat 1.2"));
 
         // No waiting and no sound, through the store the window reads at start.
-        platform::KeyValueStore store;
+        storage::SettingsStore store;
         Settings quick;
         quick.soundOn = 0;
         quick.jumpDelay = quick.moveDelay = quick.explosionDelay = quick.appearDelay = 0;

@@ -69,11 +69,11 @@ TEST(HighScorePath, AppendsTheFileNameToTheProgramFolder) {
     EXPECT_EQ(highScorePath("/opt/korvat/"), "/opt/korvat/top.ten");
     EXPECT_EQ(highScorePath("/opt/korvat"), "/opt/korvat/top.ten");
     EXPECT_EQ(highScorePath(""), "");
-    const std::string fits = std::string(kMaxPathBytes - 8, 'd') + "/";
-    EXPECT_EQ(highScorePath(fits).size(), kMaxPathBytes);
+    const std::string fits = std::string(platform::kMaxPathBytes - 8, 'd') + "/";
+    EXPECT_EQ(highScorePath(fits).size(), platform::kMaxPathBytes);
     EXPECT_EQ(highScorePath("d" + fits), "") << "a path too long is not cut into another one";
     EXPECT_EQ(std::filesystem::read_symlink("/proc/self/exe").parent_path().string() + "/",
-              programDirectory());
+              platform::programDirectory());
 }
 
 TEST(HighScorePath, StaysBesideAWritableProgramFolderElseGoesToTheUserDataFolder) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <filesystem>
+#include <random>
 
 #include "TempFolder.h"
 
@@ -19,68 +20,91 @@ std::array<uint32_t, 6> fields(const Settings& s) {
 class SettingsStoreTest : public ::testing::Test {
   protected:
     TempFolder folder;
-    std::string path = folder.file("registry");
-    platform::KeyValueStore store{path};
+    std::string path = folder.file("korvat.conf");
+    SettingsStore store{path};
 };
 
-TEST_F(SettingsStoreTest, FirstRunKeepsDefaultsThenAllSixAreSavedInOrderAndWin) {
+TEST_F(SettingsStoreTest, FirstRunKeepsDefaultsThenAllSixAreSavedInDecimalAndWin) {
     Settings settings{100, 0, 7, 7, 7, 7};  // the best score is the table's, taken before
     loadSettings(settings, store);
     EXPECT_EQ(fields(settings), fields(Settings{100, 1, 100, 100, 100, 100}));
-    EXPECT_FALSE(std::filesystem::exists(path)) << "reading never creates the store";
+    EXPECT_FALSE(std::filesystem::exists(path)) << "reading never creates the file";
 
-    saveSettings(Settings{300, 0, 10, 20, 30, 0}, store);
+    saveSettings(Settings{300, 0, 10, 20, 4294967295u, 0}, store);
     EXPECT_EQ(readText(path),
-              "; Korvat per-user settings\n"
-              "[Korvat]\n"
-              "maxmark=dword:0000012c\n"
-              "playsound=dword:00000000\n"
-              "jump=dword:0000000a\n"
-              "move=dword:00000014\n"
-              "bum=dword:0000001e\n"
-              "appear=dword:00000000\n");
+              "# Korvat settings\nmaxmark=300\nplaysound=0\njump=10\nmove=20\n"
+              "bum=4294967295\nappear=0\n");
     Settings loaded{900, 1, 1, 1, 1, 1};  // a stored best score wins even when lower
     loadSettings(loaded, store);
-    EXPECT_EQ(fields(loaded), fields(Settings{300, 0, 10, 20, 30, 0}));
+    EXPECT_EQ(fields(loaded), fields(Settings{300, 0, 10, 20, 4294967295u, 0}));
+    EXPECT_EQ(folder.entryCount(), 1u);
 }
 
-TEST_F(SettingsStoreTest, OnlyTheLengthCountsNotTheStoredType) {
-    writeText(path,
-              "[Korvat]\n"
-              "jump=hex(4):05,00\n"        // too short: missing
-              "move=hex:06,00,00,00,00\n"  // too long: missing
-              "bum=hex(1):07,00,00,00\n"   // four bytes of another type: read
-              "appear=dword:0000000g\n"    // damaged: missing
-              "playsound=dword:00000000\n");
+TEST_F(SettingsStoreTest, ADamagedValueFallsBackAloneAndUnknownLinesAreKept) {
+    const std::string before =
+        "; an old comment\n"
+        "\xff\xfe garbage\r\n"
+        "jump=4294967296\n"  // over 32 bits
+        "move = 7 \r\n"
+        "bum=-1\n"
+        "appear=0x10\n"
+        "colour=blue\n"
+        "playsound=0";
+    writeText(path, before);
     Settings settings{};
     loadSettings(settings, store);
-    EXPECT_EQ(fields(settings), fields(Settings{0, 0, 100, 100, 7, 100}));
+    EXPECT_EQ(fields(settings), fields(Settings{0, 0, 100, 7, 100, 100}));
+
+    ASSERT_TRUE(store.write(kJumpDelayValue, 5));
+    ASSERT_TRUE(store.write(kBestScoreValue, 12));
+    std::string after = before;
+    after.replace(after.find("4294967296"), 10, "5");
+    EXPECT_EQ(readText(path), after + "\nmaxmark=12\n");
 }
 
-TEST_F(SettingsStoreTest, DamagedStoreGivesDefaultsAndIsRepairedWithoutLosingLines) {
-    const std::string damaged = std::string("\xff\xfe\0garbage\n[Korvat\nmaxmark=", 23);
-    writeText(path, damaged);
+TEST_F(SettingsStoreTest, AFileThatCannotBeReadWholeIsMovedAsideOnceAndAFreshOneWritten) {
+    std::string noise(10 << 20, '\0');
+    std::mt19937 random(7);
+    for (char& c : noise) {
+        c = static_cast<char>(random());
+    }
+    writeText(path, noise);
     Settings settings{};
-    settings.bestScore = 123;
     loadSettings(settings, store);
-    EXPECT_EQ(settings.bestScore, 123u);
     EXPECT_EQ(settings.moveDelay, 100u);
 
-    settings.moveDelay = 40;
-    saveSettings(settings, store);
-    EXPECT_EQ(readText(path).substr(0, damaged.size()), damaged);
-    Settings again{};
-    loadSettings(again, store);
-    EXPECT_EQ(again.bestScore, 123u);
-    EXPECT_EQ(again.moveDelay, 40u);
+    ::testing::internal::CaptureStderr();
+    ASSERT_TRUE(store.write(kMoveDelayValue, 40));
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find(path + ".unreadable"), std::string::npos) << said;
+    EXPECT_EQ(readText(path), "# Korvat settings\nmove=40\n");
+    EXPECT_TRUE(readText(path + ".unreadable") == noise);
+
+    // Another one is never put over the first; the settings then stay unsaved.
+    writeText(path, noise.substr(1));
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(store.write(kMoveDelayValue, 50));
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(readText(path + ".unreadable") == noise);
+    EXPECT_EQ(folder.entryCount(), 2u);
 }
 
-TEST_F(SettingsStoreTest, AnUnwritableStoreIsReportedAndChangesNothing) {
-    writeText(folder.file("korvat"), "a file where the folder should be");
-    platform::KeyValueStore blocked{folder.file("korvat/registry")};
-    saveSettings(Settings{1, 0, 1, 1, 1, 1}, blocked);
-    EXPECT_FALSE(writeSettingsValue(blocked, kMoveDelayValue, 5));
-    EXPECT_EQ(readText(folder.file("korvat")), "a file where the folder should be");
+TEST(SettingsFilePlace, FollowsXdgConfigHomeAndIgnoresRelativeOnes) {
+    TempFolder folder;
+    {
+        const ScopedEnv config("XDG_CONFIG_HOME", folder.path());
+        EXPECT_EQ(SettingsStore().filePath(), folder.path() + "/korvat/korvat.conf");
+    }
+    const ScopedEnv config("XDG_CONFIG_HOME", "relative/dir");
+    const ScopedEnv home("HOME", folder.path());
+    EXPECT_EQ(SettingsStore::defaultPath(), folder.path() + "/.config/korvat/korvat.conf");
+
+    // A file where the folder should be: nothing is written, nothing changed.
+    writeText(folder.file("korvat"), "not a folder");
+    SettingsStore blocked{folder.file("korvat/korvat.conf")};
+    EXPECT_FALSE(blocked.write(kMoveDelayValue, 5));
+    EXPECT_EQ(readText(folder.file("korvat")), "not a folder");
 }
 
 }  // namespace
