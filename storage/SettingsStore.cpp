@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/Files.h"
+#include "storage/SettingsText.h"
 
 namespace korvat::storage {
 namespace {
@@ -11,9 +12,8 @@ namespace {
 // Far more than any settings file; a bigger file is not ours.
 constexpr size_t kMaxFileBytes = 64 * 1024;
 
-SettingsText textOf(const std::vector<uint8_t>& bytes) {
-    return SettingsText::parse(
-        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+std::string_view textOf(const std::vector<uint8_t>& bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
 }  // namespace
@@ -33,23 +33,23 @@ bool SettingsStore::read(const char* name, uint32_t& value) const {
         platform::readFileBounded(path_, kMaxFileBytes, bytes) != platform::ReadResult::Ok) {
         return false;
     }
-    const std::optional<uint32_t> stored = textOf(bytes).value(name);
+    const std::optional<uint32_t> stored = findSetting(textOf(bytes), name);
     if (stored) {
         value = *stored;
     }
     return stored.has_value();
 }
 
-std::optional<SettingsText> SettingsStore::readForUpdate() const {
+std::optional<std::string> SettingsStore::readForUpdate() const {
     if (path_.empty()) {
         return std::nullopt;
     }
     std::vector<uint8_t> bytes;
     switch (platform::readFileBounded(path_, kMaxFileBytes, bytes)) {
         case platform::ReadResult::Ok:
-            return textOf(bytes);
+            return std::string(textOf(bytes));
         case platform::ReadResult::Missing:
-            return SettingsText::parse(SettingsText::kHeader);
+            return kSettingsHeader;
         case platform::ReadResult::TooLarge:
         case platform::ReadResult::Failed:
             break;
@@ -63,32 +63,30 @@ std::optional<SettingsText> SettingsStore::readForUpdate() const {
     }
     std::fprintf(stderr, "korvat: %s could not be read; moved it to %s\n", path_.c_str(),
                  aside.c_str());
-    return SettingsText::parse(SettingsText::kHeader);
+    return kSettingsHeader;
 }
 
-bool SettingsStore::writeText(const SettingsText& text) {
-    const std::string bytes = text.text();
+bool SettingsStore::writeText(const std::string& bytes) {
     return platform::createParentFolders(path_) &&
            platform::writeFileAtomically(path_, reinterpret_cast<const uint8_t*>(bytes.data()),
                                          bytes.size());
 }
 
 bool SettingsStore::write(const char* name, uint32_t value) {
-    std::optional<SettingsText> text = readForUpdate();
+    std::optional<std::string> text = readForUpdate();
     if (!text) {
         return false;
     }
-    text->setValue(name, value);
-    return writeText(*text);
+    return writeText(withSetting(*text, name, value));
 }
 
 bool SettingsStore::write(const Settings& settings) {
-    std::optional<SettingsText> text = readForUpdate();
+    std::optional<std::string> text = readForUpdate();
     if (!text) {
         return false;
     }
     for (const SettingField& field : kSettingFields) {
-        text->setValue(field.name, settings.*field.member);
+        *text = withSetting(*text, field.name, settings.*field.member);
     }
     return writeText(*text);
 }

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "game/Settings.h"
-#include "storage/SettingsText.h"
 
 namespace korvat::storage {
 
@@ -31,8 +30,8 @@ class SettingsStore {
     static std::string defaultPath();
 
   private:
-    std::optional<SettingsText> readForUpdate() const;
-    bool writeText(const SettingsText& text);
+    std::optional<std::string> readForUpdate() const;
+    bool writeText(const std::string& text);
 
     std::string path_;
 };

@@ -14,12 +14,34 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
-std::optional<uint32_t> parseDecimal(std::string_view s) {
-    if (s.empty()) {
+// The line (without its '\n') that counts for name; empty data() when there is none.
+std::string_view lastLineNaming(std::string_view text, std::string_view name) {
+    std::string_view found;
+    while (!text.empty()) {
+        const size_t nl = text.find('\n');
+        const std::string_view line = text.substr(0, nl);
+        const size_t eq = line.find('=');
+        if (eq != std::string_view::npos && trim(line.substr(0, eq)) == name) {
+            found = line;
+        }
+        text.remove_prefix(nl == std::string_view::npos ? text.size() : nl + 1);
+    }
+    return found;
+}
+
+}  // namespace
+
+std::optional<uint32_t> findSetting(std::string_view text, std::string_view name) {
+    const std::string_view line = lastLineNaming(text, name);
+    if (line.data() == nullptr) {
+        return std::nullopt;
+    }
+    const std::string_view digits = trim(line.substr(line.find('=') + 1));
+    if (digits.empty()) {
         return std::nullopt;
     }
     uint64_t n = 0;
-    for (const char c : s) {
+    for (const char c : digits) {
         if (c < '0' || c > '9') {
             return std::nullopt;
         }
@@ -31,58 +53,18 @@ std::optional<uint32_t> parseDecimal(std::string_view s) {
     return static_cast<uint32_t>(n);
 }
 
-}  // namespace
-
-SettingsText SettingsText::parse(std::string_view text) {
-    SettingsText doc;
-    while (!text.empty()) {
-        const size_t nl = text.find('\n');
-        doc.lines_.emplace_back(text.substr(0, nl));
-        if (nl == std::string_view::npos) {
-            break;
+std::string withSetting(std::string_view text, std::string_view name, uint32_t value) {
+    const std::string line = std::string(name) + '=' + std::to_string(value);
+    const std::string_view old = lastLineNaming(text, name);
+    if (old.data() == nullptr) {
+        std::string out(text);
+        if (!out.empty() && out.back() != '\n') {
+            out += '\n';
         }
-        text.remove_prefix(nl + 1);
+        return out + line + '\n';
     }
-    return doc;
-}
-
-std::optional<size_t> SettingsText::definingLine(std::string_view name) const {
-    std::optional<size_t> found;
-    for (size_t i = 0; i < lines_.size(); ++i) {
-        const std::string_view line = lines_[i];
-        const size_t eq = line.find('=');
-        if (eq != std::string_view::npos && trim(line.substr(0, eq)) == name) {
-            found = i;
-        }
-    }
-    return found;
-}
-
-std::optional<uint32_t> SettingsText::value(std::string_view name) const {
-    const std::optional<size_t> line = definingLine(name);
-    if (!line) {
-        return std::nullopt;
-    }
-    const std::string_view text = lines_[*line];
-    return parseDecimal(trim(text.substr(text.find('=') + 1)));
-}
-
-void SettingsText::setValue(std::string_view name, uint32_t value) {
-    std::string line = std::string(name) + '=' + std::to_string(value);
-    if (const std::optional<size_t> at = definingLine(name)) {
-        lines_[*at] = std::move(line);
-    } else {
-        lines_.push_back(std::move(line));
-    }
-}
-
-std::string SettingsText::text() const {
-    std::string out;
-    for (const std::string& line : lines_) {
-        out += line;
-        out += '\n';
-    }
-    return out;
+    const size_t at = static_cast<size_t>(old.data() - text.data());
+    return std::string(text.substr(0, at)) + line + std::string(text.substr(at + old.size()));
 }
 
 }  // namespace korvat::storage

@@ -5,30 +5,18 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace korvat::storage {
 
-class SettingsText {
-  public:
-    // What a new file starts with.
-    static constexpr char kHeader[] = "# Korvat settings";
+// What a new file starts with.
+inline constexpr char kSettingsHeader[] = "# Korvat settings\n";
 
-    static SettingsText parse(std::string_view text);
+// The last line naming the setting counts; nullopt when that line does not hold a decimal
+// number of 32 bits (blanks around name and value allowed).
+std::optional<uint32_t> findSetting(std::string_view text, std::string_view name);
 
-    // The last line naming the setting counts; missing when that line does not hold a decimal
-    // number of 32 bits.
-    std::optional<uint32_t> value(std::string_view name) const;
-    // Rewrites the line that counts, or adds one at the end.
-    void setValue(std::string_view name, uint32_t value);
-
-    std::string text() const;
-    size_t lineCount() const { return lines_.size(); }
-
-  private:
-    std::optional<size_t> definingLine(std::string_view name) const;
-
-    std::vector<std::string> lines_;
-};
+// The text with the line that counts for name rewritten, or with one added at the end; every
+// other byte stays.
+std::string withSetting(std::string_view text, std::string_view name, uint32_t value);
 
 }  // namespace korvat::storage
