@@ -184,6 +184,10 @@ bool createParentFolders(const std::string& path) {
     return stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool isSystemFolder(const std::string& folder) {
+    return folder == "/usr" || folder.rfind("/usr/", 0) == 0;
+}
+
 bool canCreateFileIn(const std::string& folder) {
     int fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
     if (fd >= 0) {

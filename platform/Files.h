@@ -45,6 +45,10 @@ bool createParentFolders(const std::string& path);
 // where the file system refuses (/proc, a read-only mount); the probe is never left behind.
 bool canCreateFileIn(const std::string& folder);
 
+// Whether folder belongs to the system's own tree (/usr and below), where a package or a
+// system-wide install puts programs: shared by every user, even when root can write to it.
+bool isSystemFolder(const std::string& folder);
+
 // An absolute directory from an XDG variable, or HOME + fallback; empty when neither works.
 std::string xdgDirectory(const char* variable, const char* homeFallback);
 

@@ -25,7 +25,7 @@ std::string highScorePath(const std::string& programDir) {
 
 std::string highScoreFileFor(const std::string& programDir) {
     const std::string beside = highScorePath(programDir);
-    if (!beside.empty() &&
+    if (!beside.empty() && !platform::isSystemFolder(programDir) &&
         platform::canCreateFileIn(beside.substr(0, beside.find_last_of('/') + 1))) {
         return beside;
     }

@@ -1,6 +1,6 @@
 #pragma once
 // The high-score file "top.ten" beside the program, or in the user's data folder when the
-// program's folder cannot be written.
+// program's folder cannot be written or is a system folder (an installed game, played by root too).
 #include <string>
 
 #include "game/HighScoreTable.h"
@@ -12,7 +12,8 @@ namespace korvat::storage {
 // platform::kMaxPathBytes or programDir is empty.
 std::string highScorePath(const std::string& programDir);
 
-// highScorePath(programDir) when a file can be created in that folder, else
+// highScorePath(programDir) when a file can be created in that folder and it is not a system
+// folder, else
 // $XDG_DATA_HOME/korvat/top.ten (~/.local/share/korvat/top.ten).
 std::string highScoreFileFor(const std::string& programDir);
 

@@ -86,6 +86,9 @@ TEST(HighScorePath, StaysBesideAWritableProgramFolderElseGoesToTheUserDataFolder
     EXPECT_EQ(highScoreFileFor(data.file("gone/")), data.file("korvat/top.ten"));
     const std::string path = highScoreFileFor("/proc/self/");
     ASSERT_EQ(path, data.file("korvat/top.ten"));
+    // An installed game keeps scores per user, also for root, who could write beside it.
+    EXPECT_EQ(highScoreFileFor("/usr/games/"), path);
+    EXPECT_EQ(highScoreFileFor("/usr/local/bin"), path);
 
     // The table is written there, folder made, and read back from there.
     HighScoreTable table = defaultTable();
