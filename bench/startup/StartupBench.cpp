@@ -24,6 +24,8 @@
 #include <vector>
 
 #include "XvfbSession.h"
+#include "platform/Display.h"
+#include "ui/Layout.h"
 
 namespace korvat::bench {
 namespace {
@@ -41,10 +43,10 @@ constexpr Rgb kWhite{255, 255, 255};
 
 // Device pixel of the sprite of cell (x, y) that a resting ball covers.
 int cellProbeX(int x) {
-    return 26 * x + 6 + 4;
+    return korvat::ui::cellOrigin(x, 0).x + 4;
 }
 int cellProbeY(int y) {
-    return 26 + 26 * y + 36 + 10;
+    return korvat::platform::kClientTop + korvat::ui::cellOrigin(0, y).y + 10;
 }
 
 // The server's screen as a live view of its frame-buffer file: reading a pixel costs nothing,
@@ -223,7 +225,7 @@ Idle measureIdle(e2e::XvfbSession& xvfb, const std::string& program,
             if (xvfb.devicePixel(shot, cellProbeX(x), cellProbeY(y)) == kBoardGrey) {
                 continue;
             }
-            xvfb.clickDevice(26 * x + 6 + 10, 26 + 26 * y + 36 + 10);
+            xvfb.clickDevice(cellProbeX(x) + 6, cellProbeY(y));
             // A bouncing ball changes its cell's picture within a few ticks of 100 ms.
             const Rgb before = screen.device(cellProbeX(x), cellProbeY(y) - 8);
             idle.bouncing = waitUntil(
