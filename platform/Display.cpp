@@ -3,12 +3,14 @@
 #include <X11/Xlib.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "platform/CommandBar.h"
 #include "platform/Page.h"
 #include "platform/ScreenFit.h"
+#include "platform/SingleInstance.h"
 #include "platform/TitleBar.h"
 #include "platform/WindowTimers.h"
 
@@ -18,6 +20,10 @@ namespace {
 constexpr SDL_Rect kClientRect{0, kClientTop, kClientWidth, kClientHeight};
 constexpr SDL_Rect kTitleRect{0, 0, kScreenWidth, kTitleBarHeight};
 constexpr SDL_Rect kMenuBarRect{0, kMenuBarTop, kScreenWidth, kMenuBarHeight};
+// How often raise requests are looked for while the loop has nothing else to do.
+constexpr uint32_t kRaisePollMs = 250;
+// The steps in which a wait sleeps between serving the window system.
+constexpr uint32_t kServeStepMs = 10;
 
 struct Layer {
     Page* page;
@@ -36,6 +42,7 @@ struct State {
     int quitCode = 0;
     bool okPressed = false;            // the title bar's "ok" is held down
     CommandBar* trackedBar = nullptr;  // the bar that took the last press
+    SingleInstance* raiseSource = nullptr;
 };
 
 State& state() {
@@ -446,6 +453,59 @@ int ignoreXError(::Display*, XErrorEvent*) {
     return 0;
 }
 
+void pollRaiseRequests() {
+    SingleInstance* source = state().raiseSource;
+    if (source != nullptr && source->takeRaiseRequests()) {
+        Display::instance().raise();
+    }
+}
+
+bool onOkButton(int windowX, int windowY) {
+    int x = -1;
+    int y = -1;
+    return windowToDevice(state().fit, windowX, windowY, x, y) &&
+           contains(titleBarOkButton(), x, y);
+}
+
+// An end request in the queue: a quit (the window's close button, SIGTERM, SIGINT), a click
+// on the title bar's OK of the bottom page, whose loop is the program's, or a key the top page
+// ends the program with.
+bool endRequestQueued() {
+    State& s = state();
+    if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) > 0) {
+        return true;
+    }
+    if (s.stack.empty()) {
+        return false;
+    }
+    constexpr int kLookAhead = 64;
+    SDL_Event queued[kLookAhead];
+    const int keys = SDL_PeepEvents(queued, kLookAhead, SDL_PEEKEVENT, SDL_KEYDOWN, SDL_KEYDOWN);
+    for (int i = 0; i < keys; ++i) {
+        if (s.stack.back().page->endsProgram(queued[i].key.keysym)) {
+            return true;
+        }
+    }
+    if (s.stack.size() != 1 || (shownBar() != nullptr && shownBar()->menuOpen())) {
+        return false;
+    }
+    const int buttons =
+        SDL_PeepEvents(queued, kLookAhead, SDL_PEEKEVENT, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP);
+    bool pressed = s.okPressed;
+    for (int i = 0; i < buttons; ++i) {
+        const SDL_MouseButtonEvent& button = queued[i].button;
+        if (button.button != SDL_BUTTON_LEFT) {
+            continue;
+        }
+        const bool onOk = onOkButton(button.x, button.y);
+        if (button.type == SDL_MOUSEBUTTONUP && pressed && onOk) {
+            return true;
+        }
+        pressed = button.type == SDL_MOUSEBUTTONDOWN && onOk;
+    }
+    return false;
+}
+
 void fireTimers() {
     state().timers.fireDue(tickCount(), [](Page& page, int id) { page.onTimer(id); });
 }
@@ -486,10 +546,14 @@ int runLayer(Page& page, bool overlay, const SDL_Rect& area) {
         if (loopEnded(depth)) {
             break;
         }
-        const int32_t wait = s.timers.msUntilNext(tickCount());
+        int32_t wait = s.timers.msUntilNext(tickCount());
+        if (s.raiseSource != nullptr && (wait < 0 || wait > int32_t{kRaisePollMs})) {
+            wait = kRaisePollMs;
+        }
         if (SDL_WaitEventTimeout(&event, wait < 0 ? -1 : wait) != 0) {
             dispatch(event);
         }
+        pollRaiseRequests();
     }
     // Nested loops end from the top, so this page is the top one here.
     if (!s.stack.empty() && s.stack.back().page == &page) {
@@ -513,9 +577,9 @@ Display& Display::instance() {
     return display;
 }
 
-bool Display::open(const char* title) {
+bool Display::start(std::string& reason) {
     State& s = state();
-    if (s.window != nullptr) {
+    if (s.sdlStarted) {
         return true;
     }
     // The plain window framebuffer: presenting is a synchronous copy of the changed rectangles.
@@ -524,13 +588,38 @@ bool Display::open(const char* title) {
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     XSetErrorHandler(ignoreXError);
     // Joysticks and game controllers stay off: with them SDL polls instead of waiting.
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_TIMER) != 0) {
-        // Without a sound device the game still plays, silently.
-        if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
-            return false;
-        }
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+        reason = SDL_GetError();
+        return false;
     }
     s.sdlStarted = true;
+    // Without a display SDL falls back to a driver that shows nothing: the game would run
+    // unseen until killed. Tests ask for one on purpose.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const bool invisible = driver != nullptr && (std::strcmp(driver, "offscreen") == 0 ||
+                                                 std::strcmp(driver, "dummy") == 0);
+    if (invisible && std::getenv("SDL_VIDEODRIVER") == nullptr) {
+        const char* x11 = std::getenv("DISPLAY");
+        reason = x11 != nullptr && x11[0] != '\0'
+                     ? std::string("cannot connect to display \"") + x11 + "\""
+                     : std::string("no display (DISPLAY is not set)");
+        close();
+        return false;
+    }
+    return true;
+}
+
+bool Display::open(const char* title) {
+    State& s = state();
+    if (s.window != nullptr) {
+        return true;
+    }
+    std::string reason;
+    if (!start(reason)) {
+        return false;
+    }
+    // Without a sound device the game still plays, silently.
+    SDL_InitSubSystem(SDL_INIT_AUDIO);
     SDL_Rect usable{0, 0, kScreenWidth, kScreenHeight};
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0) {
         usable = SDL_Rect{0, 0, kScreenWidth, kScreenHeight};
@@ -642,6 +731,39 @@ void Display::raise() {
     }
 }
 
+void Display::serveRaiseRequests(SingleInstance* instance) {
+    state().raiseSource = instance;
+}
+
+void Display::waitServing(uint32_t ms) {
+    State& s = state();
+    if (!s.sdlStarted) {
+        SDL_Delay(ms);
+        return;
+    }
+    const uint32_t start = tickCount();
+    for (;;) {
+        SDL_PumpEvents();  // answers the window manager's ping on the way
+        SDL_Event events[16];
+        int count;
+        while ((count = SDL_PeepEvents(events, 16, SDL_GETEVENT, SDL_WINDOWEVENT,
+                                       SDL_WINDOWEVENT)) > 0) {
+            for (int i = 0; i < count; ++i) {
+                dispatch(events[i]);
+            }
+        }
+        pollRaiseRequests();
+        if (endRequestQueued()) {
+            return;
+        }
+        const uint32_t waited = tickCount() - start;
+        if (waited >= ms) {
+            return;
+        }
+        SDL_Delay(std::min(ms - waited, kServeStepMs));
+    }
+}
+
 SDL_Surface* Display::snapshot() const {
     const State& s = state();
     if (s.device == nullptr) {
@@ -666,10 +788,6 @@ SDL_Window* Display::window() const {
 
 uint32_t tickCount() {
     return SDL_GetTicks();
-}
-
-void sleepMs(uint32_t ms) {
-    SDL_Delay(ms);
 }
 
 }  // namespace korvat::platform

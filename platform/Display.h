@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <string>
 
 namespace korvat::platform {
 
@@ -18,12 +19,16 @@ constexpr int kClientTop = kTitleBarHeight;
 constexpr int kMenuBarTop = kTitleBarHeight + kClientHeight;
 
 class Page;
+class SingleInstance;
 
 class Display {
   public:
     static Display& instance();
 
-    // Initialises SDL (video, audio, timer only) and opens the window titled `title`.
+    // Initialises SDL's video and timer. A video driver that shows nothing (offscreen, dummy)
+    // counts as a failure, with the reason, unless SDL_VIDEODRIVER asked for it.
+    bool start(std::string& reason);
+    // Starts if need be, adds audio where there is a device, and opens the window titled `title`.
     bool open(const char* title);
     void close();
     bool isOpen() const;
@@ -54,6 +59,15 @@ class Display {
 
     // Brings the window to the front (another start of the program asked for it).
     void raise();
+    // Polls `instance` for later starts' raise requests while a loop or a wait runs.
+    void serveRaiseRequests(SingleInstance* instance);
+
+    // Waits `ms` while serving the desktop: exposure and resizing re-present the screen, the
+    // window manager's ping is answered, raise requests honoured. Input stays queued in its
+    // order for the loop. Returns at once while an end request waits in the queue (the window
+    // closed, SIGTERM or SIGINT, the bottom page's OK clicked, a key the top page says ends the
+    // program), so no delay can hold it up.
+    void waitServing(uint32_t ms);
 
     // A copy of the 240 x 320 device screen as shown (for tests), caller frees.
     SDL_Surface* snapshot() const;
@@ -64,10 +78,10 @@ class Display {
 };
 
 uint32_t tickCount();  // milliseconds, 32-bit, wraps
-void sleepMs(uint32_t ms);
 
-// A modal message box over the current page: caption, text, one OK button.
-void messageBox(const char* text, const char* caption = "korvat");
+// A modal message box over the current page: caption (the program file's base name when
+// null), text, one OK button.
+void messageBox(const char* text, const char* caption = nullptr);
 // The same box with Yes (also Enter) and No (also Escape); true for Yes.
 bool askYesNo(const char* text, const char* caption);
 

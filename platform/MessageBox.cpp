@@ -5,6 +5,7 @@
 #include "platform/Display.h"
 #include "platform/Font.h"
 #include "platform/Page.h"
+#include "platform/ProgramFile.h"
 
 namespace korvat::platform {
 namespace {
@@ -47,7 +48,7 @@ size_t fittingPrefix(const std::string& word, int width) {
 class MessageBoxPage : public Page {
   public:
     MessageBoxPage(const char* text, const char* caption, bool question)
-        : caption_(caption != nullptr ? caption : ""),
+        : caption_(caption != nullptr ? caption : programFileName()),
           question_(question),
           layout_(layoutMessageBox(text != nullptr ? text : "", question)) {}
 

@@ -32,6 +32,9 @@ class Page {
     virtual void onCancel() { endModal(2); }    // Escape
     virtual void onCommand(int /*command*/) {}  // menu items and menu-bar buttons
     virtual void onTimer(int /*id*/) {}         // timers set for this page
+    // Whether the key, waiting in the queue while the page is on top, asks to end the program;
+    // such a key cuts short the waits of a turn in progress (Display::waitServing).
+    virtual bool endsProgram(const SDL_Keysym& /*key*/) const { return false; }
     // The desktop window is being closed; sent to the bottom page of the stack. Posts a quit
     // with code 0 unless overridden.
     virtual void onClose();

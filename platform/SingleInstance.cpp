@@ -2,9 +2,10 @@
 
 #include <errno.h>
 #include <poll.h>
+#include <stdlib.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <cstddef>
@@ -15,9 +16,10 @@ namespace korvat::platform {
 namespace {
 
 constexpr char kRequest[] = "raise\n";
-constexpr char kAnswer[] = "ok\n";
-constexpr size_t kMaxNameBytes = sizeof(sockaddr_un::sun_path) - 1;  // after the leading zero
-constexpr int kReadRequestMs = 200;  // how long an accepted start may take to say its word
+constexpr size_t kRequestBytes = sizeof kRequest - 1;
+constexpr size_t kAddressBytes = sizeof(sockaddr_un::sun_path);
+constexpr int kReadRequestMs = 50;  // a start sends its word right after connecting
+constexpr int kBindAttempts = 3;    // a holder may end or a rival start bind meanwhile
 
 uint64_t fnv1a(const std::string& text) {
     uint64_t hash = 14695981039346656037ull;
@@ -28,47 +30,76 @@ uint64_t fnv1a(const std::string& text) {
     return hash;
 }
 
+std::string hex(uint64_t value) {
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(value));
+    return text;
+}
+
+bool isAbstract(const std::string& name) {
+    return !name.empty() && name[0] == '\0';
+}
+
+// Only a folder of this user that nobody else may enter keeps others from making the name.
+bool usableRuntimeDir(const char* dir, uid_t uid) {
+    struct stat info {};
+    return dir != nullptr && dir[0] == '/' && stat(dir, &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == uid && (info.st_mode & 077) == 0;
+}
+
 socklen_t makeAddress(const std::string& name, sockaddr_un& address) {
     std::memset(&address, 0, sizeof address);
     address.sun_family = AF_UNIX;
-    // Abstract namespace: a leading zero byte, then the name without a terminator.
-    std::memcpy(address.sun_path + 1, name.data(), name.size());
-    return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+    std::memcpy(address.sun_path, name.data(), name.size());
+    // An abstract name has no terminator; a path keeps the one memset left.
+    return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + name.size() +
+                                  (isAbstract(name) ? 0 : 1));
 }
 
-uint64_t nowMs() {
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u;
+bool peerIsUs(int fd) {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == getuid();
 }
 
-void sleepUntil(uint64_t deadlineMs) {
-    const uint64_t now = nowMs();
-    if (now >= deadlineMs) {
-        return;
-    }
-    const uint64_t left = deadlineMs - now;
-    timespec ts{static_cast<time_t>(left / 1000), static_cast<long>((left % 1000) * 1000000)};
-    while (nanosleep(&ts, &ts) != 0 && errno == EINTR) {
-    }
-}
-
-// Waits for `fd` to become readable and reads what is there; false on timeout or error.
-bool readWithin(int fd, char* buffer, size_t size, int timeoutMs, size_t& got) {
+// Reads the request a start sent, waiting a moment when it is not there yet.
+bool readRequest(int fd) {
     pollfd p{fd, POLLIN, 0};
     int ready;
     do {
-        ready = poll(&p, 1, timeoutMs);
+        ready = poll(&p, 1, kReadRequestMs);
     } while (ready < 0 && errno == EINTR);
-    if (ready <= 0) {
-        return false;
+    char request[16];
+    return ready > 0 && recv(fd, request, sizeof request, MSG_DONTWAIT) >= ssize_t{kRequestBytes} &&
+           std::memcmp(request, kRequest, kRequestBytes) == 0;
+}
+
+enum class Probe { Live, Stale, Foreign, Unreachable };
+
+// What holds the name: a copy of this user (asked to come to the front), nothing, or another.
+Probe probeHolder(const std::string& name) {
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        return Probe::Unreachable;
     }
-    const ssize_t n = recv(fd, buffer, size, 0);
-    if (n <= 0) {
-        return false;
+    sockaddr_un address;
+    const socklen_t length = makeAddress(name, address);
+    Probe probe = Probe::Unreachable;
+    if (connect(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0) {
+        if (peerIsUs(fd)) {
+            send(fd, kRequest, kRequestBytes, MSG_NOSIGNAL | MSG_DONTWAIT);
+            probe = Probe::Live;
+        } else {
+            probe = Probe::Foreign;
+        }
+    } else if (errno == ECONNREFUSED || errno == ENOENT) {
+        probe = Probe::Stale;
+    } else if (errno == EAGAIN && !isAbstract(name)) {
+        // A full backlog: the holder lives, and only this user can make a name in that folder.
+        probe = Probe::Live;
     }
-    got = static_cast<size_t>(n);
-    return true;
+    close(fd);
+    return probe;
 }
 
 }  // namespace
@@ -76,29 +107,27 @@ bool readWithin(int fd, char* buffer, size_t size, int timeoutMs, size_t& got) {
 SingleInstance::SingleInstance(std::string programPath) : name_(socketName(programPath)) {}
 
 SingleInstance::~SingleInstance() {
-    if (listener_ >= 0) {
-        close(listener_);
+    releaseName();
+}
+
+std::string SingleInstance::socketName(const std::string& programPath, const char* runtimeDir,
+                                       uid_t uid) {
+    if (usableRuntimeDir(runtimeDir, uid)) {
+        std::string path = std::string(runtimeDir) + "/korvat-" + hex(fnv1a(programPath));
+        if (path.size() < kAddressBytes) {
+            return path;
+        }
     }
+    const std::string prefix = std::string(1, '\0') + "korvat:" + std::to_string(uid);
+    std::string name = prefix + ":" + programPath;
+    if (name.size() <= kAddressBytes) {
+        return name;
+    }
+    return prefix + "#" + hex(fnv1a(programPath));
 }
 
 std::string SingleInstance::socketName(const std::string& programPath) {
-    std::string name = "korvat:" + programPath;
-    if (name.size() <= kMaxNameBytes) {
-        return name;
-    }
-    char hashed[32];
-    std::snprintf(hashed, sizeof hashed, "korvat#%016llx",
-                  static_cast<unsigned long long>(fnv1a(programPath)));
-    return hashed;
-}
-
-std::string SingleInstance::programFilePath() {
-    char path[4096];
-    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0) {
-        return {};
-    }
-    return std::string(path, static_cast<size_t>(n));
+    return socketName(programPath, getenv("XDG_RUNTIME_DIR"), getuid());
 }
 
 bool SingleInstance::bindName() {
@@ -108,49 +137,58 @@ bool SingleInstance::bindName() {
     }
     sockaddr_un address;
     const socklen_t length = makeAddress(name_, address);
-    if (bind(fd, reinterpret_cast<const sockaddr*>(&address), length) != 0 || listen(fd, 8) != 0) {
+    if (bind(fd, reinterpret_cast<const sockaddr*>(&address), length) != 0) {
         close(fd);
         return false;
     }
+    struct stat info {};
+    if (!isAbstract(name_) && stat(name_.c_str(), &info) == 0) {
+        boundInode_ = info.st_ino;
+    }
     listener_ = fd;
+    if (listen(fd, SOMAXCONN) != 0) {
+        releaseName();
+        return false;
+    }
     return true;
 }
 
-bool SingleInstance::askHolder(uint32_t waitMs) {
-    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) {
-        return false;
+void SingleInstance::releaseName() {
+    if (listener_ < 0) {
+        return;
     }
-    sockaddr_un address;
-    const socklen_t length = makeAddress(name_, address);
-    bool answered = false;
-    if (connect(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0 &&
-        send(fd, kRequest, sizeof kRequest - 1, MSG_NOSIGNAL) ==
-            static_cast<ssize_t>(sizeof kRequest - 1)) {
-        char reply[8];
-        size_t got = 0;
-        answered = readWithin(fd, reply, sizeof reply, static_cast<int>(waitMs), got) && got >= 2 &&
-                   std::memcmp(reply, kAnswer, 2) == 0;
+    // The socket file goes with its copy; one a later copy made in its place stays.
+    struct stat info {};
+    if (!isAbstract(name_) && stat(name_.c_str(), &info) == 0 && info.st_ino == boundInode_) {
+        unlink(name_.c_str());
     }
-    close(fd);
-    return answered;
+    close(listener_);
+    listener_ = -1;
 }
 
-SingleInstance::Outcome SingleInstance::start(int attempts, uint32_t waitMs) {
+SingleInstance::Outcome SingleInstance::start() {
     if (listener_ >= 0) {
         return Outcome::First;
     }
-    for (int attempt = 0; attempt < attempts; ++attempt) {
-        const uint64_t deadline = nowMs() + waitMs;
-        // A holder that has just ended frees the name, so try to take it each time.
+    for (int attempt = 0; attempt < kBindAttempts; ++attempt) {
+        switch (probeHolder(name_)) {
+            case Probe::Live:
+                return Outcome::HandedOver;
+            case Probe::Foreign:
+            case Probe::Unreachable:
+                return Outcome::Independent;
+            case Probe::Stale:
+                break;
+        }
+        // The holder is gone; its socket file, if any, is what is left of it.
+        if (!isAbstract(name_)) {
+            unlink(name_.c_str());
+        }
         if (bindName()) {
             return Outcome::First;
         }
-        if (askHolder(waitMs)) {
-            return Outcome::HandedOver;
-        }
-        if (attempt + 1 < attempts) {
-            sleepUntil(deadline);
+        if (errno != EADDRINUSE) {
+            return Outcome::Independent;
         }
     }
     return Outcome::Independent;
@@ -169,16 +207,8 @@ bool SingleInstance::takeRaiseRequests() {
             }
             break;  // EAGAIN: nobody else waiting
         }
-        char request[16];
-        size_t got = 0;
-        if (readWithin(fd, request, sizeof request, kReadRequestMs, got) &&
-            got >= sizeof kRequest - 1 &&
-            std::memcmp(request, kRequest, sizeof kRequest - 1) == 0) {
-            // A start that has given up waiting is gone: its window request lapses with it.
-            if (send(fd, kAnswer, sizeof kAnswer - 1, MSG_NOSIGNAL) ==
-                static_cast<ssize_t>(sizeof kAnswer - 1)) {
-                asked = true;
-            }
+        if (peerIsUs(fd) && readRequest(fd)) {
+            asked = true;
         }
         close(fd);
     }

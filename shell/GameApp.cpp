@@ -1,8 +1,12 @@
 #include "GameApp.h"
 
+#include <cstdio>
+#include <string>
+
 #include "assets/Resources.h"
 #include "platform/Display.h"
 #include "platform/Font.h"
+#include "platform/ProgramFile.h"
 #include "platform/Resources.h"
 #include "platform/SingleInstance.h"
 #include "shell/GameDialog.h"
@@ -26,28 +30,38 @@ void setWindowIcon(SDL_Window* window) {
 }  // namespace
 
 int GameApp::run() {
-    const std::string programPath = platform::SingleInstance::programFilePath();
+    // The display first: without one nothing else happens, not even taking the name.
+    platform::Display& display = platform::Display::instance();
+    std::string reason;
+    if (!display.start(reason)) {
+        std::fprintf(stderr, "korvat: cannot open a window: %s\n", reason.c_str());
+        return kNoDisplayExitCode;
+    }
+    const std::string programPath = platform::programFilePath();
     platform::SingleInstance instance(programPath);
-    const bool checked = !programPath.empty();
-    if (checked && instance.start() == platform::SingleInstance::Outcome::HandedOver) {
+    if (!programPath.empty() && instance.start() == platform::SingleInstance::Outcome::HandedOver) {
+        display.close();
         return kHandedOverExitCode;
     }
 
     platform::prepareFonts();
-    platform::Display& display = platform::Display::instance();
     if (!display.open(kGameTitle)) {
+        std::fprintf(stderr, "korvat: cannot open a window: %s\n", SDL_GetError());
+        display.close();
         return kNoDisplayExitCode;
     }
     setWindowIcon(display.window());
+    display.serveRaiseRequests(&instance);
     int exitCode = 0;
     {
-        GameDialog dialog(nullptr, checked ? &instance : nullptr);
+        GameDialog dialog;
         dialog.initialise();
         display.runModal(dialog);
         if (display.quitPosted()) {
             exitCode = display.quitCode();
         }
     }
+    display.serveRaiseRequests(nullptr);
     display.close();
     return exitCode;
 }

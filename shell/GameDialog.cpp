@@ -8,7 +8,6 @@
 #include "game/Utf16Name.h"
 #include "platform/CommandBar.h"
 #include "platform/Display.h"
-#include "platform/SingleInstance.h"
 #include "shell/MenuBar.h"
 #include "shell/PlatformDialogs.h"
 #include "storage/HighScoreFile.h"
@@ -45,10 +44,9 @@ constexpr CommandEntry kCommandTable[] = {
 
 }  // namespace
 
-GameDialog::GameDialog(DialogRunner* dialogs, platform::SingleInstance* instance)
+GameDialog::GameDialog(DialogRunner* dialogs)
     : game_(GameHost{*this, *this, *this, *this, progress_}),
       dialogs_(dialogs),
-      instance_(instance),
       highScoreFile_(storage::highScoreFileFor(platform::programDirectory())) {
     if (dialogs_ == nullptr) {
         ownDialogs_ = std::make_unique<PlatformDialogs>(store_);
@@ -63,9 +61,6 @@ GameDialog::~GameDialog() {
 void GameDialog::initialise() {
     game_.initialise();
     commandBar_ = buildMenuBar();
-    if (instance_ != nullptr) {
-        platform::Display::instance().setTimer(*this, kRaisePollTimer, kRaisePollMs);
-    }
 }
 
 // ---- Page ----
@@ -122,7 +117,10 @@ bool GameDialog::onKeyDown(const SDL_Keysym& key) {
     return true;
 }
 
-bool GameDialog::handleShortcut(const SDL_Keysym& key) {
+namespace {
+
+// The menu command of a keyboard shortcut, 0 for none.
+int shortcutCommand(const SDL_Keysym& key) {
     const bool ctrl = (key.mod & KMOD_CTRL) != 0;
     int command = 0;
     if (key.sym == SDLK_F2 && (key.mod & (KMOD_CTRL | KMOD_ALT | KMOD_SHIFT)) == 0) {
@@ -148,11 +146,22 @@ bool GameDialog::handleShortcut(const SDL_Keysym& key) {
                 break;
         }
     }
+    return command;
+}
+
+}  // namespace
+
+bool GameDialog::handleShortcut(const SDL_Keysym& key) {
+    const int command = shortcutCommand(key);
     if (command == 0) {
         return false;
     }
     onCommand(command);
     return true;
+}
+
+bool GameDialog::endsProgram(const SDL_Keysym& key) const {
+    return shortcutCommand(key) == command::kExit;
 }
 
 void GameDialog::tapCursorCell() {
@@ -194,12 +203,6 @@ void GameDialog::onCommand(int command) {
 }
 
 void GameDialog::onTimer(int id) {
-    if (id == kRaisePollTimer) {
-        if (instance_ != nullptr && instance_->takeRaiseRequests()) {
-            platform::Display::instance().raise();
-        }
-        return;
-    }
     game_.onTimer(static_cast<TimerId>(id));
 }
 
@@ -273,7 +276,8 @@ int GameDialog::nextRandom() {
     return std::rand();
 }
 void GameDialog::sleepMs(uint32_t ms) {
-    platform::sleepMs(ms);
+    // The window keeps serving the desktop meanwhile; taps and keys wait for the turn's end.
+    platform::Display::instance().waitServing(ms);
 }
 
 void GameDialog::startTimer(TimerId id, uint32_t periodMs) {

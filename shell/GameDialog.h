@@ -22,7 +22,6 @@
 
 namespace korvat::platform {
 class CommandBar;
-class SingleInstance;
 }  // namespace korvat::platform
 
 namespace korvat::shell {
@@ -37,10 +36,8 @@ class GameDialog : public platform::Page,
                    public Dialogs,
                    public Files {
   public:
-    // `dialogs` answers the modal windows (the real ones when null); `instance`, when given,
-    // is polled for later starts of the program that ask this window to come to the front.
-    explicit GameDialog(DialogRunner* dialogs = nullptr,
-                        platform::SingleInstance* instance = nullptr);
+    // `dialogs` answers the modal windows (the real ones when null).
+    explicit GameDialog(DialogRunner* dialogs = nullptr);
     ~GameDialog() override;
 
     // The window's initialisation: the game's start-up steps, then the menu bar.
@@ -64,6 +61,7 @@ class GameDialog : public platform::Page,
     void onCancel() override;  // settings written, play goes on
     void onCommand(int command) override;
     void onTimer(int id) override;
+    bool endsProgram(const SDL_Keysym& key) const override;
     platform::CommandBar* commandBar() override;
 
     // ---- Command handlers ----
@@ -113,10 +111,6 @@ class GameDialog : public platform::Page,
     bool writeSavedGame(const char* path, const SavedGame& game) override;
     bool readSavedGame(const char* path, SavedGame& game) override;
 
-    // Polls the single-copy socket this often.
-    static constexpr int kRaisePollTimer = 4321;
-    static constexpr uint32_t kRaisePollMs = 250;
-
   private:
     ui::DrawContext drawContext();
     // Runs a drawing operation with the board cursor taken off and put back afterwards.
@@ -130,7 +124,6 @@ class GameDialog : public platform::Page,
     Game game_;
     std::unique_ptr<PlatformDialogs> ownDialogs_;
     DialogRunner* dialogs_;
-    platform::SingleInstance* instance_;
     std::unique_ptr<platform::CommandBar> commandBar_;
     storage::SettingsStore store_;
     std::string highScoreFile_;

@@ -9,7 +9,7 @@
 namespace korvat::shell {
 
 void PlatformDialogs::showMessage(const char* text) {
-    platform::messageBox(text, kApplicationName);
+    platform::messageBox(text);
 }
 
 std::string PlatformDialogs::askPlayerName() {

@@ -11,8 +11,6 @@ namespace korvat::shell {
 inline constexpr char kSavedGameFilter[] = "(Korvat  files)";
 inline constexpr char kSavedGamePattern[] = "*.kvt";
 inline constexpr char kSavedGameExtension[] = "kvt";
-// Caption of message boxes: the program file's base name.
-inline constexpr char kApplicationName[] = "korvat";
 
 class PlatformDialogs final : public DialogRunner {
   public:

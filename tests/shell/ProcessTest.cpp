@@ -1,12 +1,18 @@
-// The single running copy: with the real program a second start of the same file hands over
-// and ends with 255 writing nothing, a copy of the program elsewhere runs on its own.
+// The single running copy per user: with the real program a second start of the same file
+// hands over and ends with 255 writing nothing, a copy elsewhere or of another runtime folder
+// runs on its own; the names of the users keep apart; without a display nothing starts.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstddef>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -32,10 +38,13 @@ bool waitFor(const std::function<bool()>& condition) {
     return false;
 }
 
-// The program's abstract socket, named after its path, is bound.
+// The program's single-copy socket is bound.
 bool listening(const std::string& program) {
     std::ifstream table("/proc/net/unix");
-    const std::string wanted = "@" + SingleInstance::socketName(program);
+    std::string wanted = SingleInstance::socketName(program);
+    if (wanted[0] == '\0') {
+        wanted[0] = '@';
+    }
     for (std::string line; std::getline(table, line);) {
         if (line.ends_with(wanted)) {
             return true;
@@ -59,6 +68,14 @@ class SingleCopyTest : public ::testing::Test {
         setenv("HOME", home.c_str(), 1);
         setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
         setenv("XDG_DATA_HOME", (home + "/data").c_str(), 1);
+        runtimeDir("run");
+    }
+    // A fresh 0700 runtime folder, made the one of later starts.
+    void runtimeDir(const char* sub) {
+        const fs::path dir = root_ / sub;
+        fs::create_directories(dir);
+        fs::permissions(dir, fs::perms::owner_all);
+        setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
     }
     void TearDown() override {
         for (const pid_t pid : children_) {
@@ -107,22 +124,120 @@ TEST_F(SingleCopyTest, SecondStartOfTheSameFileEndsWith255AndAnotherFileRuns) {
     EXPECT_TRUE(running(first));
 }
 
-// Two lock objects for the same path in this process, for what the real program cannot provoke.
-TEST(SingleInstanceTest, LongPathsAreHashedIntoTheSocketNameLimit) {
-    const std::string longA = "/" + std::string(200, 'a') + "/korvat";
-    const std::string longB = "/" + std::string(200, 'a') + "/korvaT";
-    EXPECT_LE(SingleInstance::socketName(longA).size(), 107u);
-    EXPECT_NE(SingleInstance::socketName(longA), SingleInstance::socketName(longB));
+TEST_F(SingleCopyTest, AStartWithAnotherRuntimeFolderRunsItsOwnCopy) {
+    const pid_t first = start("a");
+    ASSERT_TRUE(waitFor([&] { return listening(programPath("a")); }));
+    runtimeDir("run2");
+    const pid_t second = start("a");
+    EXPECT_TRUE(waitFor([&] { return listening(programPath("a")); }));
+    EXPECT_TRUE(running(second));
+    EXPECT_TRUE(running(first));
 }
 
-TEST(SingleInstanceTest, AHolderThatNeverAnswersIsAskedThreeTimesThenIgnored) {
+TEST_F(SingleCopyTest, WithoutADisplayOneLineAndExit1HavingMadeNothing) {
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    unsetenv("SDL_VIDEODRIVER");
+    const std::string errors = root_ / "stderr";
+    const auto began = std::chrono::steady_clock::now();
+    const std::string program = programPath("a");
+    const pid_t pid = fork();
+    if (pid == 0) {
+        freopen(errors.c_str(), "w", stderr);
+        execl(program.c_str(), program.c_str(), nullptr);
+        _exit(127);
+    }
+    children_.push_back(pid);
+    EXPECT_EQ(exitCode(pid), 1);
+    EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(2));
+    std::ifstream in(errors);
+    std::string line, more;
+    std::getline(in, line);
+    EXPECT_TRUE(line.starts_with("korvat: cannot open a window: ")) << line;
+    EXPECT_FALSE(std::getline(in, more)) << "more than one line";
+    EXPECT_TRUE(fs::is_empty(root_ / "run")) << "a name was taken";
+    EXPECT_FALSE(fs::exists(root_ / "home")) << "a file was written";
+}
+
+TEST(SingleInstanceTest, NamesKeepUsersAndProgramFilesApart) {
+    const std::string path = "/opt/games/korvat";
+    // Without a private runtime folder: abstract, one per user id and program path.
+    const std::string abstract = SingleInstance::socketName(path, nullptr, 1000);
+    EXPECT_EQ(abstract[0], '\0');
+    EXPECT_NE(abstract.find("1000"), std::string::npos);
+    EXPECT_NE(abstract, SingleInstance::socketName(path, nullptr, 1001));
+    EXPECT_EQ(SingleInstance::socketName(path, "/tmp", 1000), abstract) << "a shared folder";
+    // Long paths are hashed into the address.
+    const std::string longA = "/" + std::string(200, 'a') + "/korvat";
+    const std::string longB = "/" + std::string(200, 'a') + "/korvaT";
+    EXPECT_LE(SingleInstance::socketName(longA, nullptr, 0).size(), 108u);
+    EXPECT_NE(SingleInstance::socketName(longA, nullptr, 0),
+              SingleInstance::socketName(longB, nullptr, 0));
+}
+
+socklen_t addressOf(const std::string& name, sockaddr_un& address) {
+    address = sockaddr_un{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, name.data(), name.size());
+    return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + name.size());
+}
+
+TEST(SingleInstanceTest, AnotherUserCanNeitherBlockNorRaise) {
+    if (getuid() != 0) {
+        GTEST_SKIP() << "needs root to act as a second user";
+    }
+    unsetenv("XDG_RUNTIME_DIR");
     const std::string path = "/tmp/korvat-test-" + std::to_string(getpid()) + "/korvat";
-    SingleInstance first(path);
-    ASSERT_EQ(first.start(), SingleInstance::Outcome::First);
-    SingleInstance second(path);
-    EXPECT_EQ(second.start(3, 20), SingleInstance::Outcome::Independent);
-    // The abandoned requests are not taken for a wish to be shown.
-    EXPECT_FALSE(first.takeRaiseRequests());
+    const std::string name = SingleInstance::socketName(path);
+
+    // Another user squats this user's name: the start goes on without it.
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t squatter = fork();
+    if (squatter == 0) {
+        sockaddr_un address;
+        const socklen_t length = addressOf(name, address);
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        const bool bound = setuid(65534) == 0 &&
+                           bind(fd, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
+                           listen(fd, 8) == 0;
+        (void)!write(ready[1], bound ? "y" : "n", 1);
+        pause();
+        _exit(0);
+    }
+    close(ready[1]);
+    char bound = 0;
+    ASSERT_EQ(read(ready[0], &bound, 1), 1);
+    close(ready[0]);
+    {
+        SingleInstance start(path);
+        EXPECT_EQ(bound, 'y');
+        EXPECT_EQ(start.start(), SingleInstance::Outcome::Independent);
+    }
+    kill(squatter, SIGKILL);
+    waitpid(squatter, nullptr, 0);
+
+    // This user's copy holds the name: another user's raise request is not honoured, this
+    // user's is.
+    SingleInstance holder(path);
+    ASSERT_EQ(holder.start(), SingleInstance::Outcome::First);
+    const pid_t asker = fork();
+    if (asker == 0) {
+        sockaddr_un address;
+        const socklen_t length = addressOf(name, address);
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        const bool sent = setuid(65534) == 0 &&
+                          connect(fd, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
+                          write(fd, "raise\n", 6) == 6;
+        _exit(sent ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(asker, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the request was not sent";
+    EXPECT_FALSE(holder.takeRaiseRequests());
+    SingleInstance again(path);
+    EXPECT_EQ(again.start(), SingleInstance::Outcome::HandedOver);
+    EXPECT_TRUE(holder.takeRaiseRequests());
 }
 
 }  // namespace
