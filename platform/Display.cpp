@@ -1,5 +1,7 @@
 #include "platform/Display.h"
 
+#include <SDL_syswm.h>
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
 #include <algorithm>
@@ -43,6 +45,8 @@ struct State {
     bool okPressed = false;            // the title bar's "ok" is held down
     CommandBar* trackedBar = nullptr;  // the bar that took the last press
     SingleInstance* raiseSource = nullptr;
+    SDL_Rect windowedPlace{};  // where the window was before full screen without a manager
+    bool largeWithoutManager = false;
 };
 
 State& state() {
@@ -335,14 +339,64 @@ bool isAltLetter(const SDL_Keysym& key) {
     return (key.mod & KMOD_ALT) != 0 && key.sym >= SDLK_a && key.sym <= SDLK_z;
 }
 
+// Whether a window manager runs on the window's X display (one that says so on the root).
+bool windowManaged() {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(state().window, &info) || info.subsystem != SDL_SYSWM_X11) {
+        return true;  // not X: the desktop is assumed to act on the request
+    }
+    ::Display* x = info.info.x11.display;
+    const Atom check = XInternAtom(x, "_NET_SUPPORTING_WM_CHECK", True);
+    if (check == None) {
+        return false;
+    }
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0;
+    unsigned long left = 0;
+    unsigned char* data = nullptr;
+    const bool found = XGetWindowProperty(x, DefaultRootWindow(x), check, 0, 1, False, XA_WINDOW,
+                                          &type, &format, &items, &left, &data) == Success &&
+                       type == XA_WINDOW && items == 1;
+    if (data != nullptr) {
+        XFree(data);
+    }
+    return found;
+}
+
+void toggleFullScreen() {
+    State& s = state();
+    if (windowManaged()) {
+        const bool full = (SDL_GetWindowFlags(s.window) & SDL_WINDOW_FULLSCREEN_DESKTOP) ==
+                          SDL_WINDOW_FULLSCREEN_DESKTOP;
+        SDL_SetWindowFullscreen(s.window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+        return;
+    }
+    // Nobody would act on a full-screen request, while SDL would take the window for as large
+    // as the display and draw it so: the window is made that large, and back, by hand.
+    if (s.largeWithoutManager) {
+        SDL_SetWindowSize(s.window, s.windowedPlace.w, s.windowedPlace.h);
+        SDL_SetWindowPosition(s.window, s.windowedPlace.x, s.windowedPlace.y);
+    } else {
+        SDL_Rect bounds;
+        if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(s.window), &bounds) != 0) {
+            return;
+        }
+        SDL_GetWindowPosition(s.window, &s.windowedPlace.x, &s.windowedPlace.y);
+        SDL_GetWindowSize(s.window, &s.windowedPlace.w, &s.windowedPlace.h);
+        SDL_SetWindowPosition(s.window, bounds.x, bounds.y);
+        SDL_SetWindowSize(s.window, bounds.w, bounds.h);
+    }
+    s.largeWithoutManager = !s.largeWithoutManager;
+}
+
 void onKeyDown(const SDL_KeyboardEvent& event) {
     State& s = state();
     const SDL_Keysym& key = event.keysym;
     if (key.sym == SDLK_F11) {
         if (!event.repeat && s.window != nullptr) {
-            const bool full = (SDL_GetWindowFlags(s.window) & SDL_WINDOW_FULLSCREEN_DESKTOP) ==
-                              SDL_WINDOW_FULLSCREEN_DESKTOP;
-            SDL_SetWindowFullscreen(s.window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+            toggleFullScreen();
         }
         return;
     }

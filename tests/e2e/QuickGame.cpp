@@ -13,13 +13,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void writeQuickSettings(const std::string& configHome) {
+void writeQuickSettings(const std::string& configHome, uint32_t moveDelay) {
     fs::create_directories(configHome + "/korvat");
     storage::SettingsStore store(configHome + "/korvat/korvat.conf");
     for (const char* name :
-         {kJumpDelayValue, kMoveDelayValue, kExplosionDelayValue, kAppearDelayValue, kSoundValue}) {
+         {kJumpDelayValue, kExplosionDelayValue, kAppearDelayValue, kSoundValue}) {
         store.write(name, 0);
     }
+    store.write(kMoveDelayValue, moveDelay);
 }
 
 }  // namespace
@@ -73,14 +74,14 @@ void QuickGameTest::SetUp() {
     if (!session.ready())
         GTEST_SKIP() << "no Xvfb";
     ASSERT_FALSE(home.path.empty());
-    const std::string program = home.path + "/korvat";
-    fs::copy_file(KORVAT_GAME_BINARY, program);
-    writeQuickSettings(home.path + "/config");
-    ASSERT_TRUE(
-        session.startProgram(program,
-                             {"HOME=" + home.path, "XDG_CONFIG_HOME=" + home.path + "/config",
-                              "XDG_DATA_HOME=" + home.path + "/data", "SDL_AUDIODRIVER=dummy"},
-                             kGameTitle));
+    fs::copy_file(KORVAT_GAME_BINARY, program());
+    writeQuickSettings(home.path + "/config", moveDelay);
+    ASSERT_TRUE(session.startProgram(program(), environment(), kGameTitle));
+}
+
+std::vector<std::string> QuickGameTest::environment() const {
+    return {"HOME=" + home.path, "XDG_CONFIG_HOME=" + home.path + "/config",
+            "XDG_DATA_HOME=" + home.path + "/data", "SDL_AUDIODRIVER=dummy"};
 }
 
 BoardLook QuickGameTest::settledBoard() {

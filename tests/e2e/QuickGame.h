@@ -1,10 +1,13 @@
 #pragma once
 // The game started for a test as a player would find it, in a home folder of its own with all
-// delays 0 and no sound, on a 1024 x 768 private X server; the board read once it has settled.
+// delays 0 (or a chosen move delay) and no sound, on a 1024 x 768 private X server; the board read
+// once it has settled.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "GameScreen.h"
 #include "XvfbSession.h"
@@ -34,6 +37,9 @@ bool ballMoved(const BoardLook& board, const Move& move);
 class QuickGameTest : public ::testing::Test {
   protected:
     void SetUp() override;
+    // The program's environment beside DISPLAY.
+    std::vector<std::string> environment() const;
+    std::string program() const { return home.path + "/korvat"; }
     // The board once two reads a moment apart agree and show balls.
     BoardLook settledBoard();
     // The settled board once `done` holds for it (up to 5 s; the last board read otherwise):
@@ -46,6 +52,7 @@ class QuickGameTest : public ::testing::Test {
     // KORVAT_E2E_SHOTS=DIR keeps the screen as DIR/<step>.xwd.
     void keepShot(const char* step) const;
 
+    uint32_t moveDelay = 0;  // set before SetUp
     XvfbSession session{1024, 768};
     TempHome home;
 };

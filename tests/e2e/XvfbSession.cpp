@@ -134,11 +134,25 @@ XvfbSession::XvfbSession(int screenWidth, int screenHeight) {
 
 XvfbSession::~XvfbSession() {
     stopProcess(program_);
+    stopProcess(windowManager_);
     stopProcess(server_);
     if (!fbDir_.empty()) {
         std::remove(frameBufferPath().c_str());
         rmdir(fbDir_.c_str());
     }
+}
+
+bool XvfbSession::startWindowManager() {
+    if (!ready())
+        return false;
+    windowManager_ = spawnProcess({"openbox", "--sm-disable"}, {"DISPLAY=" + displayName()});
+    // It manages the screen once it publishes the desktops.
+    for (int waited = 0; windowManager_ > 0 && waited <= 5000; waited += 50) {
+        if (run("xdotool get_desktop") == 0)
+            return true;
+        pause(50);
+    }
+    return false;
 }
 
 int XvfbSession::run(const std::string& command) const {
@@ -189,24 +203,36 @@ int XvfbSession::waitForExit(int timeoutMs) {
 }
 
 bool XvfbSession::windowGeometry(int& x, int& y, int& width, int& height) const {
-    std::istringstream geometry(capture("xdotool getwindowgeometry --shell " + windowId_));
+    // xwininfo, as xdotool misplaces a window that a window manager has framed.
+    std::istringstream info(capture("xwininfo -id " + windowId_));
     x = -1, y = -1, width = 0, height = 0;
-    for (std::string line; std::getline(geometry, line);) {
-        const size_t eq = line.find('=');
-        if (eq == std::string::npos)
+    for (std::string line; std::getline(info, line);) {
+        const size_t colon = line.find(':');
+        if (colon == std::string::npos)
             continue;
-        const std::string name = line.substr(0, eq);
-        const int value = std::atoi(line.c_str() + eq + 1);
-        if (name == "X")
+        const std::string name = line.substr(line.find_first_not_of(' '), colon);
+        const int value = std::atoi(line.c_str() + colon + 1);
+        if (name.starts_with("Absolute upper-left X"))
             x = value;
-        if (name == "Y")
+        if (name.starts_with("Absolute upper-left Y"))
             y = value;
-        if (name == "WIDTH")
+        if (name.starts_with("Width"))
             width = value;
-        if (name == "HEIGHT")
+        if (name.starts_with("Height"))
             height = value;
     }
     return x >= 0 && width > 0 && height > 0;
+}
+
+bool XvfbSession::remapWindow() {
+    run("xdotool windowunmap --sync " + windowId_);
+    run("xdotool windowmap --sync " + windowId_);
+    for (int waited = 0; waited <= 3000; waited += 50) {
+        if (measureDevice())
+            return true;
+        pause(50);
+    }
+    return false;
 }
 
 bool XvfbSession::resizeWindow(int width, int height) {
@@ -240,6 +266,10 @@ void XvfbSession::clickDevice(int deviceX, int deviceY) {
 
 void XvfbSession::key(const std::string& keys) {
     run("xdotool key --window " + windowId_ + " " + keys);
+}
+
+void XvfbSession::desktopKey(const std::string& keys) {
+    run("xdotool windowactivate --sync " + windowId_ + " key " + keys);
 }
 
 void XvfbSession::type(const std::string& text) {

@@ -41,6 +41,8 @@ class XvfbSession {
     XvfbSession& operator=(const XvfbSession&) = delete;
 
     bool ready() const { return display_ >= 0; }
+    // Runs a small window manager (openbox) on the server; true once it manages the screen.
+    bool startWindowManager();
     std::string displayName() const { return ":" + std::to_string(display_); }
     // The server's screen as an XWD file, rewritten as the screen changes.
     std::string frameBufferPath() const { return fbDir_ + "/Xvfb_screen0"; }
@@ -59,6 +61,9 @@ class XvfbSession {
 
     // The program's X window, as xdotool names it (a decimal id).
     const std::string& windowId() const { return windowId_; }
+    // Unmaps the program's window and maps it again: its picture is gone and must be drawn anew.
+    // Measures the device screen again, as a window manager may place it elsewhere.
+    bool remapWindow();
     // Sets the size of the program's window (no window manager stands between), waits until the
     // server reports it, and measures the device screen again.
     bool resizeWindow(int width, int height);
@@ -67,6 +72,8 @@ class XvfbSession {
 
     void clickDevice(int deviceX, int deviceY);
     void key(const std::string& keys);  // xdotool key names, e.g. "ctrl+z"
+    // Activates the window and types keys as the keyboard does, so the window manager sees them.
+    void desktopKey(const std::string& keys);
     void type(const std::string& text);
     Screenshot screenshot() const;
     // Copies the X screen as an XWD file, for looking at a failure.
@@ -82,6 +89,7 @@ class XvfbSession {
 
     std::string fbDir_;
     pid_t server_ = -1;
+    pid_t windowManager_ = -1;
     pid_t program_ = -1;
     int display_ = -1;
     std::string windowId_;
