@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <errno.h>
+
+#include <string>
 #include <tuple>
 
 #include "assets/Resources.h"
@@ -46,11 +49,13 @@ TEST_F(MessageBoxOnScreen, ShowsOverThePageAndClosesByItsButtonEnterOrEscapeOnly
     const SDL_Point inText{layout.box.x + 4, layout.textTop + kClientTop + 2};
     SDL_Color beside{};
     SDL_Color inBox{};
+    std::string caption;
     main.timerScript = [&](int id) {
         if (id == 2 && display.topPage() != &main) {  // the page ticks under the box
             display.killTimer(main, 2);
             beside = screenPixel(2, kClientTop + 2);
             inBox = screenPixel(inText.x, inText.y);
+            caption = display.topPage()->caption();
             pushClick(2, kClientTop + 2);  // beside the box: ignored, and not the page's
             const SDL_Rect& ok = layout.okButton;
             pushClick(ok.x + ok.w / 2, ok.y + ok.h / 2 + kClientTop);
@@ -70,6 +75,7 @@ TEST_F(MessageBoxOnScreen, ShowsOverThePageAndClosesByItsButtonEnterOrEscapeOnly
                       }});
     EXPECT_EQ(beside.r, 60);
     EXPECT_EQ(inBox.r, 255);
+    EXPECT_EQ(caption, program_invocation_short_name) << "the program file's base name";
     EXPECT_EQ(main.log, (std::vector<std::string>{"paint", "paint", "paint", "paint"}));
     EXPECT_TRUE(main.commands.empty());
 }
