@@ -30,6 +30,9 @@ void setWindowIcon(SDL_Window* window) {
 }  // namespace
 
 int GameApp::run() {
+    // Fontconfig's set-up runs beside SDL's display set-up; it reads no settings, and a start
+    // that ends early waits only for its few milliseconds.
+    platform::prepareFonts();
     // The display first: without one nothing else happens, not even taking the name.
     platform::Display& display = platform::Display::instance();
     std::string reason;
@@ -44,7 +47,6 @@ int GameApp::run() {
         return kHandedOverExitCode;
     }
 
-    platform::prepareFonts();
     if (!display.open(kGameTitle)) {
         std::fprintf(stderr, "korvat: cannot open a window: %s\n", SDL_GetError());
         display.close();
