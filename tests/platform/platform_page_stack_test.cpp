@@ -9,6 +9,7 @@ namespace korvat::platform {
 namespace {
 
 using testing::pushClick;
+using testing::pushKey;
 using testing::pushWheel;
 using testing::RecordingPage;
 using testing::runSteps;
@@ -50,6 +51,40 @@ TEST_F(PageStack, TapsAndWheelTurnsReachThePageInClientCoordinatesAndRows) {
                                                   "wheel -6", "wheel 3"}));
     pushClick(kScreenWidth - 20, 10);  // the OK button of the title bar
     EXPECT_EQ(display.runModal(main), 1);
+}
+
+// Ctrl+Q ends the program, as the main window's Exit does.
+class EndingPage : public RecordingPage {
+    bool endsProgram(const SDL_Keysym& key) const override {
+        return key.sym == SDLK_q && (key.mod & KMOD_CTRL) != 0;
+    }
+};
+
+TEST_F(PageStack, AWaitKeepsTheInputQueuedAndEndsAtOnceForAQueuedEndRequest) {
+    EndingPage main;
+    Display& display = Display::instance();
+    // A wait that is not cut short fails the test after 20 s instead of hanging it.
+    const auto cutShort = [&] {
+        const uint32_t began = tickCount();
+        display.waitServing(20'000);
+        return tickCount() - began < 10'000;
+    };
+    const int result = runSteps(main, {[&] {
+                                           pushClick(10, kClientTop + 20);
+                                           const uint32_t began = tickCount();
+                                           display.waitServing(30);
+                                           EXPECT_GE(tickCount() - began, 30u);
+                                           EXPECT_EQ(main.log.back(), "paint")
+                                               << "the tap was taken during the wait";
+                                           pushKey(SDLK_q, KMOD_CTRL);
+                                           EXPECT_TRUE(cutShort()) << "Ctrl+Q";
+                                       },
+                                       [&] {
+                                           EXPECT_EQ(main.log.back(), "down 10,20");
+                                           pushClick(kScreenWidth - 20, 10);  // the title bar's OK
+                                           EXPECT_TRUE(cutShort()) << "the title bar's OK";
+                                       }});
+    EXPECT_EQ(result, 1) << "the OK was not handled after the wait";
 }
 
 }  // namespace
