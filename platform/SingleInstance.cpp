@@ -1,8 +1,10 @@
 #include "SingleInstance.h"
 
 #include <errno.h>
+#include <fcntl.h>
 #include <poll.h>
 #include <stdlib.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -102,6 +104,33 @@ Probe probeHolder(const std::string& name) {
     return probe;
 }
 
+// Holds the runtime folder's lock while a start looks at the name and takes it, so that of
+// two starts finding a stale socket file only one replaces it.
+class FolderLock {
+  public:
+    explicit FolderLock(const std::string& name) {
+        if (isAbstract(name)) {
+            return;
+        }
+        const std::string folder = name.substr(0, name.rfind('/'));
+        fd_ = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd_ >= 0) {
+            while (flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+            }
+        }
+    }
+    ~FolderLock() {
+        if (fd_ >= 0) {
+            close(fd_);
+        }
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+  private:
+    int fd_ = -1;
+};
+
 }  // namespace
 
 SingleInstance::SingleInstance(std::string programPath) : name_(socketName(programPath)) {}
@@ -170,6 +199,7 @@ SingleInstance::Outcome SingleInstance::start() {
     if (listener_ >= 0) {
         return Outcome::First;
     }
+    const FolderLock lock(name_);
     for (int attempt = 0; attempt < kBindAttempts; ++attempt) {
         switch (probeHolder(name_)) {
             case Probe::Live:

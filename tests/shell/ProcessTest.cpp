@@ -1,6 +1,7 @@
 // The single running copy per user: with the real program a second start of the same file
 // hands over and ends with 255 writing nothing, a copy elsewhere or of another runtime folder
-// runs on its own; the names of the users keep apart; without a display nothing starts.
+// runs on its own, a stale name is taken over; the users' names keep apart; without a display
+// nothing starts.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <stdlib.h>
@@ -122,6 +123,15 @@ TEST_F(SingleCopyTest, SecondStartOfTheSameFileEndsWith255AndAnotherFileRuns) {
     EXPECT_TRUE(waitFor([&] { return listening(programPath("b")); }));
     EXPECT_TRUE(running(elsewhere));
     EXPECT_TRUE(running(first));
+
+    // A holder killed leaves its socket file: the next start takes the name over.
+    kill(first, SIGKILL);
+    waitpid(first, nullptr, 0);
+    std::erase(children_, first);
+    ASSERT_FALSE(fs::is_empty(root_ / "run"));
+    const pid_t after = start("a");
+    EXPECT_TRUE(waitFor([&] { return listening(programPath("a")); }));
+    EXPECT_TRUE(running(after));
 }
 
 TEST_F(SingleCopyTest, AStartWithAnotherRuntimeFolderRunsItsOwnCopy) {
