@@ -233,18 +233,28 @@ std::string xdgDirectory(const char* variable, const char* homeFallback) {
     return dir + homeFallback;
 }
 
-std::string programDirectory() {
+std::string programFilePath() {
     std::vector<char> buffer(kMaxPathBytes + 1);
     const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size());
     if (n <= 0 || static_cast<size_t>(n) >= buffer.size()) {
         return {};
     }
-    std::string path(buffer.data(), static_cast<size_t>(n));
+    return std::string(buffer.data(), static_cast<size_t>(n));
+}
+
+const std::string& programFileName() {
+    static const std::string name = [] {
+        const std::string path = programFilePath();
+        const std::string base = path.substr(path.find_last_of('/') + 1);
+        return base.empty() ? std::string("korvat") : base;
+    }();
+    return name;
+}
+
+std::string programDirectory() {
+    const std::string path = programFilePath();
     const size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) {
-        return {};
-    }
-    return path.substr(0, slash + 1);
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 }  // namespace korvat::platform

@@ -52,6 +52,11 @@ bool isSystemFolder(const std::string& folder);
 // An absolute directory from an XDG variable, or HOME + fallback; empty when neither works.
 std::string xdgDirectory(const char* variable, const char* homeFallback);
 
+// The running program file (/proc/self/exe): its path names the single-copy lock, its base
+// name is the application's name in message boxes. Empty when it cannot be read.
+std::string programFilePath();
+// The base name of the program file ("korvat" when it cannot be read).
+const std::string& programFileName();
 // The folder of the running program, with its final '/'; empty when it cannot be found.
 std::string programDirectory();
 

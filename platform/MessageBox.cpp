@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "platform/Display.h"
+#include "platform/Files.h"
 #include "platform/Font.h"
 #include "platform/Page.h"
-#include "platform/ProgramFile.h"
 
 namespace korvat::platform {
 namespace {

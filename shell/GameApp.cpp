@@ -5,8 +5,8 @@
 
 #include "assets/Resources.h"
 #include "platform/Display.h"
+#include "platform/Files.h"
 #include "platform/Font.h"
-#include "platform/ProgramFile.h"
 #include "platform/Resources.h"
 #include "platform/SingleInstance.h"
 #include "shell/GameDialog.h"
