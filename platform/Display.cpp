@@ -631,6 +631,17 @@ Display& Display::instance() {
     return display;
 }
 
+namespace {
+
+std::string noDisplayReason() {
+    const char* x11 = std::getenv("DISPLAY");
+    return x11 != nullptr && x11[0] != '\0'
+               ? std::string("cannot connect to display \"") + x11 + "\""
+               : std::string("no display (DISPLAY is not set)");
+}
+
+}  // namespace
+
 bool Display::start(std::string& reason) {
     State& s = state();
     if (s.sdlStarted) {
@@ -641,9 +652,16 @@ bool Display::start(std::string& reason) {
     // A tap counts even when it is the one that brings the window to the front, as on the device.
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     XSetErrorHandler(ignoreXError);
+    const bool driverAsked = std::getenv("SDL_VIDEODRIVER") != nullptr;
+    // Without a runtime folder no Wayland display can be reached, and SDL's attempt would only
+    // add the Wayland library's own complaint to our one line.
+    if (!driverAsked && std::getenv("XDG_RUNTIME_DIR") == nullptr &&
+        std::getenv("WAYLAND_DISPLAY") == nullptr) {
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    }
     // Joysticks and game controllers stay off: with them SDL polls instead of waiting.
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
-        reason = SDL_GetError();
+        reason = driverAsked ? SDL_GetError() : noDisplayReason();
         return false;
     }
     s.sdlStarted = true;
@@ -652,11 +670,8 @@ bool Display::start(std::string& reason) {
     const char* driver = SDL_GetCurrentVideoDriver();
     const bool invisible = driver != nullptr && (std::strcmp(driver, "offscreen") == 0 ||
                                                  std::strcmp(driver, "dummy") == 0);
-    if (invisible && std::getenv("SDL_VIDEODRIVER") == nullptr) {
-        const char* x11 = std::getenv("DISPLAY");
-        reason = x11 != nullptr && x11[0] != '\0'
-                     ? std::string("cannot connect to display \"") + x11 + "\""
-                     : std::string("no display (DISPLAY is not set)");
+    if (invisible && !driverAsked) {
+        reason = noDisplayReason();
         close();
         return false;
     }
