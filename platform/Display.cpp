@@ -1,63 +1,24 @@
-#include "platform/Display.h"
+#include "platform/DisplayState.h"
 
-#include <SDL_syswm.h>
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "platform/CommandBar.h"
 #include "platform/Page.h"
-#include "platform/ScreenFit.h"
-#include "platform/SingleInstance.h"
 #include "platform/TitleBar.h"
-#include "platform/WindowTimers.h"
 
 namespace korvat::platform {
-namespace {
-
-constexpr SDL_Rect kClientRect{0, kClientTop, kClientWidth, kClientHeight};
-constexpr SDL_Rect kTitleRect{0, 0, kScreenWidth, kTitleBarHeight};
-constexpr SDL_Rect kMenuBarRect{0, kMenuBarTop, kScreenWidth, kMenuBarHeight};
-// How often raise requests are looked for while the loop has nothing else to do.
-constexpr uint32_t kRaisePollMs = 250;
-// The steps in which a wait sleeps between serving the window system.
-constexpr uint32_t kServeStepMs = 10;
-
-struct Layer {
-    Page* page;
-    bool overlay;   // shows only `area` of its client over the layer below
-    SDL_Rect area;  // client coordinates
-};
-
-struct State {
-    bool sdlStarted = false;
-    SDL_Window* window = nullptr;
-    SDL_Surface* device = nullptr;  // the composed 240 x 320 screen, in the window's format
-    ScreenFit fit;
-    std::vector<Layer> stack;
-    WindowTimers timers;
-    bool quit = false;
-    int quitCode = 0;
-    bool okPressed = false;            // the title bar's "ok" is held down
-    CommandBar* trackedBar = nullptr;  // the bar that took the last press
-    SingleInstance* raiseSource = nullptr;
-    SDL_Rect windowedPlace{};  // where the window was before full screen without a manager
-    bool largeWithoutManager = false;
-};
+namespace screen {
 
 State& state() {
     static State s;
     return s;
 }
 
-bool contains(const SDL_Rect& r, int x, int y) {
-    const SDL_Point p{x, y};
-    return SDL_PointInRect(&p, &r);
-}
+namespace {
 
 // The layer that owns the chrome and under which nothing shows: the top one that is not an
 // overlay.
@@ -70,6 +31,8 @@ int baseLayer() {
     return i;
 }
 
+}  // namespace
+
 Page* chromePage() {
     const int base = baseLayer();
     return base >= 0 ? state().stack[base].page : nullptr;
@@ -80,14 +43,7 @@ CommandBar* shownBar() {
     return page != nullptr ? page->commandBar() : nullptr;
 }
 
-// The bar takes input only while its page is on top (not under a message box).
-CommandBar* inputBar() {
-    const auto& stack = state().stack;
-    if (stack.empty() || stack.back().overlay) {
-        return nullptr;
-    }
-    return stack.back().page->commandBar();
-}
+namespace {
 
 bool isVisible(const Page& page) {
     const auto& stack = state().stack;
@@ -172,6 +128,8 @@ void show(const SDL_Rect* areas, int count) {
     }
 }
 
+}  // namespace
+
 // The whole window: black around the device screen (after a resize or an expose).
 void showWindow() {
     SDL_Surface* target = windowSurface();
@@ -183,6 +141,8 @@ void showWindow() {
     scaleToWindow(all, target);
     SDL_UpdateWindowSurface(state().window);
 }
+
+namespace {
 
 void composeChrome() {
     State& s = state();
@@ -232,6 +192,8 @@ std::vector<SDL_Rect> composeClient(const SDL_Rect& area) {
     return changed;
 }
 
+}  // namespace
+
 // Everything again: the chrome, the client of the visible pages, the pop-ups.
 void composeAndShowAll() {
     State& s = state();
@@ -277,228 +239,7 @@ void paintTop() {
     composeAndShowAll();
 }
 
-void closeMenus() {
-    if (CommandBar* bar = shownBar(); bar != nullptr && bar->menuOpen()) {
-        bar->closeMenu();
-        composeAndShowAll();
-    }
-}
-
-// Applies what the bar did with an event; the command goes out once the pop-up is gone.
-void applyBarOutcome(const CommandBar::Outcome& outcome) {
-    if (outcome.redraw) {
-        composeAndShowAll();
-    }
-    if (outcome.command != 0) {
-        if (Page* page = chromePage()) {
-            page->onCommand(outcome.command);
-        }
-    }
-}
-
-void onMouseDown(int x, int y) {
-    State& s = state();
-    if (s.stack.empty()) {
-        return;
-    }
-    Page& top = *s.stack.back().page;
-    CommandBar* bar = inputBar();
-    if (bar != nullptr && (bar->menuOpen() || contains(kMenuBarRect, x, y))) {
-        s.trackedBar = bar;
-        applyBarOutcome(bar->mouseDown(x, y));
-        return;
-    }
-    if (contains(titleBarOkButton(), x, y)) {
-        s.okPressed = true;
-        showChrome();
-    } else if (contains(kClientRect, x, y)) {
-        top.onMouseDown(x, y - kClientTop);
-    }
-}
-
-void onMouseUp(int x, int y, bool inside) {
-    State& s = state();
-    if (s.trackedBar != nullptr) {
-        CommandBar* bar = s.trackedBar;
-        s.trackedBar = nullptr;
-        if (bar == inputBar()) {
-            applyBarOutcome(bar->mouseUp(inside ? x : -1, inside ? y : -1));
-        }
-        return;
-    }
-    if (s.okPressed) {
-        s.okPressed = false;
-        showChrome();
-        if (inside && contains(titleBarOkButton(), x, y) && !s.stack.empty()) {
-            s.stack.back().page->onOK();
-        }
-    }
-}
-
-bool isAltLetter(const SDL_Keysym& key) {
-    return (key.mod & KMOD_ALT) != 0 && key.sym >= SDLK_a && key.sym <= SDLK_z;
-}
-
-// Whether a window manager runs on the window's X display (one that says so on the root).
-bool windowManaged() {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(state().window, &info) || info.subsystem != SDL_SYSWM_X11) {
-        return true;  // not X: the desktop is assumed to act on the request
-    }
-    ::Display* x = info.info.x11.display;
-    const Atom check = XInternAtom(x, "_NET_SUPPORTING_WM_CHECK", True);
-    if (check == None) {
-        return false;
-    }
-    Atom type = None;
-    int format = 0;
-    unsigned long items = 0;
-    unsigned long left = 0;
-    unsigned char* data = nullptr;
-    const bool found = XGetWindowProperty(x, DefaultRootWindow(x), check, 0, 1, False, XA_WINDOW,
-                                          &type, &format, &items, &left, &data) == Success &&
-                       type == XA_WINDOW && items == 1;
-    if (data != nullptr) {
-        XFree(data);
-    }
-    return found;
-}
-
-void toggleFullScreen() {
-    State& s = state();
-    if (windowManaged()) {
-        const bool full = (SDL_GetWindowFlags(s.window) & SDL_WINDOW_FULLSCREEN_DESKTOP) ==
-                          SDL_WINDOW_FULLSCREEN_DESKTOP;
-        SDL_SetWindowFullscreen(s.window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-        return;
-    }
-    // Nobody would act on a full-screen request, while SDL would take the window for as large
-    // as the display and draw it so: the window is made that large, and back, by hand.
-    if (s.largeWithoutManager) {
-        SDL_SetWindowSize(s.window, s.windowedPlace.w, s.windowedPlace.h);
-        SDL_SetWindowPosition(s.window, s.windowedPlace.x, s.windowedPlace.y);
-    } else {
-        SDL_Rect bounds;
-        if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(s.window), &bounds) != 0) {
-            return;
-        }
-        SDL_GetWindowPosition(s.window, &s.windowedPlace.x, &s.windowedPlace.y);
-        SDL_GetWindowSize(s.window, &s.windowedPlace.w, &s.windowedPlace.h);
-        SDL_SetWindowPosition(s.window, bounds.x, bounds.y);
-        SDL_SetWindowSize(s.window, bounds.w, bounds.h);
-    }
-    s.largeWithoutManager = !s.largeWithoutManager;
-}
-
-void onKeyDown(const SDL_KeyboardEvent& event) {
-    State& s = state();
-    const SDL_Keysym& key = event.keysym;
-    if (key.sym == SDLK_F11) {
-        if (!event.repeat && s.window != nullptr) {
-            toggleFullScreen();
-        }
-        return;
-    }
-    if (s.stack.empty()) {
-        return;
-    }
-    CommandBar* bar = inputBar();
-    if (bar != nullptr && (bar->menuOpen() || isAltLetter(key))) {
-        const CommandBar::Outcome outcome = bar->keyDown(key);
-        if (outcome.handled) {
-            applyBarOutcome(outcome);
-            return;
-        }
-    }
-    Page& top = *s.stack.back().page;
-    if (top.onKeyDown(key)) {
-        return;
-    }
-    if (event.repeat) {
-        return;
-    }
-    if (key.sym == SDLK_RETURN || key.sym == SDLK_KP_ENTER) {
-        top.onOK();
-    } else if (key.sym == SDLK_ESCAPE || key.sym == SDLK_AC_BACK) {
-        top.onCancel();
-    }
-}
-
-// One notch of the wheel scrolls as many rows as desktop lists do.
-constexpr int kRowsPerNotch = 3;
-
-void onWheel(const SDL_MouseWheelEvent& wheel) {
-    State& s = state();
-    // An open menu has no use for it, and the page below it must not scroll unseen.
-    if (s.stack.empty() || wheel.y == 0) {
-        return;
-    }
-    if (CommandBar* bar = shownBar(); bar != nullptr && bar->menuOpen()) {
-        return;
-    }
-    const int notches = wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? wheel.y : -wheel.y;
-    s.stack.back().page->onMouseWheel(notches * kRowsPerNotch);
-}
-
-void dispatch(const SDL_Event& event) {
-    State& s = state();
-    switch (event.type) {
-        case SDL_QUIT:
-            if (!s.stack.empty()) {
-                s.stack.front().page->onClose();
-            } else {
-                Display::instance().postQuit(0);
-            }
-            break;
-        case SDL_WINDOWEVENT:
-            if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-                refit();
-                showWindow();
-            } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
-                showWindow();
-            }
-            break;
-        case SDL_MOUSEBUTTONDOWN:
-        case SDL_MOUSEBUTTONUP: {
-            if (event.button.button != SDL_BUTTON_LEFT) {
-                break;
-            }
-            int x = -1;
-            int y = -1;
-            const bool inside = windowToDevice(s.fit, event.button.x, event.button.y, x, y);
-            if (event.type == SDL_MOUSEBUTTONUP) {
-                onMouseUp(x, y, inside);
-            } else if (inside) {
-                onMouseDown(x, y);
-            }
-            break;
-        }
-        case SDL_MOUSEMOTION: {
-            CommandBar* bar = inputBar();
-            int x = -1;
-            int y = -1;
-            if (bar != nullptr && bar->menuOpen() &&
-                windowToDevice(s.fit, event.motion.x, event.motion.y, x, y)) {
-                applyBarOutcome(bar->mouseMove(x, y));
-            }
-            break;
-        }
-        case SDL_KEYDOWN:
-            onKeyDown(event.key);
-            break;
-        case SDL_MOUSEWHEEL:
-            onWheel(event.wheel);
-            break;
-        case SDL_TEXTINPUT:
-            if (!s.stack.empty()) {
-                s.stack.back().page->onTextInput(event.text.text);
-            }
-            break;
-        default:
-            break;
-    }
-}
+namespace {
 
 // Xlib's default handler ends the process on any protocol error. SDL's X11 driver can meet a
 // harmless one, such as a wake-up event sent to a window that is already gone at shutdown;
@@ -506,132 +247,6 @@ void dispatch(const SDL_Event& event) {
 int ignoreXError(::Display*, XErrorEvent*) {
     return 0;
 }
-
-void pollRaiseRequests() {
-    SingleInstance* source = state().raiseSource;
-    if (source != nullptr && source->takeRaiseRequests()) {
-        Display::instance().raise();
-    }
-}
-
-bool onOkButton(int windowX, int windowY) {
-    int x = -1;
-    int y = -1;
-    return windowToDevice(state().fit, windowX, windowY, x, y) &&
-           contains(titleBarOkButton(), x, y);
-}
-
-// An end request in the queue: a quit (the window's close button, SIGTERM, SIGINT), a click
-// on the title bar's OK of the bottom page, whose loop is the program's, or a key the top page
-// ends the program with.
-bool endRequestQueued() {
-    State& s = state();
-    if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) > 0) {
-        return true;
-    }
-    if (s.stack.empty()) {
-        return false;
-    }
-    constexpr int kLookAhead = 64;
-    SDL_Event queued[kLookAhead];
-    const int keys = SDL_PeepEvents(queued, kLookAhead, SDL_PEEKEVENT, SDL_KEYDOWN, SDL_KEYDOWN);
-    for (int i = 0; i < keys; ++i) {
-        if (s.stack.back().page->endsProgram(queued[i].key.keysym)) {
-            return true;
-        }
-    }
-    if (s.stack.size() != 1 || (shownBar() != nullptr && shownBar()->menuOpen())) {
-        return false;
-    }
-    const int buttons =
-        SDL_PeepEvents(queued, kLookAhead, SDL_PEEKEVENT, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP);
-    bool pressed = s.okPressed;
-    for (int i = 0; i < buttons; ++i) {
-        const SDL_MouseButtonEvent& button = queued[i].button;
-        if (button.button != SDL_BUTTON_LEFT) {
-            continue;
-        }
-        const bool onOk = onOkButton(button.x, button.y);
-        if (button.type == SDL_MOUSEBUTTONUP && pressed && onOk) {
-            return true;
-        }
-        pressed = button.type == SDL_MOUSEBUTTONDOWN && onOk;
-    }
-    return false;
-}
-
-void fireTimers() {
-    state().timers.fireDue(tickCount(), [](Page& page, int id) { page.onTimer(id); });
-}
-
-// A loop ends with its page, with any page below it (its owner), or with a quit.
-bool loopEnded(size_t depth) {
-    State& s = state();
-    if (s.quit) {
-        return true;
-    }
-    for (size_t i = 0; i < depth && i < s.stack.size(); ++i) {
-        if (s.stack[i].page->modalEnded()) {
-            return true;
-        }
-    }
-    return false;
-}
-
-int runLayer(Page& page, bool overlay, const SDL_Rect& area) {
-    State& s = state();
-    closeMenus();
-    s.okPressed = false;
-    s.trackedBar = nullptr;
-    page.resetModal();
-    s.stack.push_back(Layer{&page, overlay, area});
-    const size_t depth = s.stack.size();
-    paintTop();
-    SDL_Event event;
-    while (!loopEnded(depth)) {
-        // Timer ticks come only when no other input waits, as window timers do.
-        while (!loopEnded(depth) && SDL_PollEvent(&event) != 0) {
-            dispatch(event);
-        }
-        if (loopEnded(depth)) {
-            break;
-        }
-        fireTimers();
-        if (loopEnded(depth)) {
-            break;
-        }
-        int32_t wait = s.timers.msUntilNext(tickCount());
-        if (s.raiseSource != nullptr && (wait < 0 || wait > int32_t{kRaisePollMs})) {
-            wait = kRaisePollMs;
-        }
-        if (SDL_WaitEventTimeout(&event, wait < 0 ? -1 : wait) != 0) {
-            dispatch(event);
-        }
-        pollRaiseRequests();
-    }
-    // Nested loops end from the top, so this page is the top one here.
-    if (!s.stack.empty() && s.stack.back().page == &page) {
-        s.stack.pop_back();
-    } else {
-        std::erase_if(s.stack, [&](const Layer& l) { return l.page == &page; });
-    }
-    s.timers.killAll(&page);
-    s.okPressed = false;
-    s.trackedBar = nullptr;
-    if (!loopEnded(s.stack.size() + 1)) {
-        paintTop();
-    }
-    return page.modalEnded() ? page.modalResult() : 0;
-}
-
-}  // namespace
-
-Display& Display::instance() {
-    static Display display;
-    return display;
-}
-
-namespace {
 
 std::string noDisplayReason() {
     const char* x11 = std::getenv("DISPLAY");
@@ -641,6 +256,22 @@ std::string noDisplayReason() {
 }
 
 }  // namespace
+}  // namespace screen
+
+using screen::composeClient;
+using screen::ignoreXError;
+using screen::isVisible;
+using screen::noDisplayReason;
+using screen::refit;
+using screen::show;
+using screen::showChrome;
+using screen::State;
+using screen::state;
+
+Display& Display::instance() {
+    static Display display;
+    return display;
+}
 
 bool Display::start(std::string& reason) {
     State& s = state();
@@ -736,49 +367,6 @@ bool Display::isOpen() const {
     return state().window != nullptr;
 }
 
-int Display::runModal(Page& page) {
-    return runLayer(page, false, SDL_Rect{0, 0, kClientWidth, kClientHeight});
-}
-
-int Display::runModalOver(Page& page, const SDL_Rect& area) {
-    return runLayer(page, true, area);
-}
-
-Page* Display::topPage() const {
-    const auto& stack = state().stack;
-    return stack.empty() ? nullptr : stack.back().page;
-}
-
-void Display::postQuit(int exitCode) {
-    State& s = state();
-    s.quit = true;
-    s.quitCode = exitCode;
-    // Wakes a loop that waits for events.
-    SDL_Event wake{};
-    wake.type = SDL_USEREVENT;
-    SDL_PushEvent(&wake);
-}
-
-bool Display::quitPosted() const {
-    return state().quit;
-}
-
-int Display::quitCode() const {
-    return state().quitCode;
-}
-
-void Display::setTimer(Page& page, int id, uint32_t periodMs) {
-    state().timers.set(&page, id, periodMs, tickCount());
-}
-
-void Display::killTimer(Page& page, int id) {
-    state().timers.kill(&page, id);
-}
-
-void Display::killTimers(Page& page) {
-    state().timers.killAll(&page);
-}
-
 void Display::presentClient(Page& page, const SDL_Rect* area) {
     if (!isVisible(page)) {
         return;
@@ -797,39 +385,6 @@ void Display::raise() {
     if (s.window != nullptr) {
         SDL_RestoreWindow(s.window);
         SDL_RaiseWindow(s.window);
-    }
-}
-
-void Display::serveRaiseRequests(SingleInstance* instance) {
-    state().raiseSource = instance;
-}
-
-void Display::waitServing(uint32_t ms) {
-    State& s = state();
-    if (!s.sdlStarted) {
-        SDL_Delay(ms);
-        return;
-    }
-    const uint32_t start = tickCount();
-    for (;;) {
-        SDL_PumpEvents();  // answers the window manager's ping on the way
-        SDL_Event events[16];
-        int count;
-        while ((count = SDL_PeepEvents(events, 16, SDL_GETEVENT, SDL_WINDOWEVENT,
-                                       SDL_WINDOWEVENT)) > 0) {
-            for (int i = 0; i < count; ++i) {
-                dispatch(events[i]);
-            }
-        }
-        pollRaiseRequests();
-        if (endRequestQueued()) {
-            return;
-        }
-        const uint32_t waited = tickCount() - start;
-        if (waited >= ms) {
-            return;
-        }
-        SDL_Delay(std::min(ms - waited, kServeStepMs));
     }
 }
 
@@ -853,10 +408,6 @@ SDL_Point Display::windowPoint(int deviceX, int deviceY) const {
 
 SDL_Window* Display::window() const {
     return state().window;
-}
-
-uint32_t tickCount() {
-    return SDL_GetTicks();
 }
 
 }  // namespace korvat::platform
