@@ -1,0 +1,251 @@
+#include "platform/CommandBar.h"
+
+#include <cctype>
+
+#include "platform/CommandBarLayout.h"
+#include "platform/Display.h"
+
+namespace korvat::platform {
+
+using bar::contains;
+
+namespace {
+
+// The letter that opens or chooses an entry: the underlined one, else the first.
+char accessLetter(const std::string& text, int accessIndex) {
+    const int at = accessIndex >= 0 ? accessIndex : 0;
+    if (at >= static_cast<int>(text.size())) {
+        return '\0';
+    }
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(text[at])));
+}
+
+template <typename Items>
+int firstSelectable(const Items& items, int from, int step) {
+    const int n = static_cast<int>(items.size());
+    for (int k = 0; k < n; ++k) {
+        const int i = ((from + step * k) % n + n) % n;
+        if (!items[i].separator) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
+void CommandBar::openMenu(int index, bool lightFirst) {
+    openMenu_ = index;
+    openSub_ = -1;
+    subLit_ = -1;
+    lit_ = lightFirst ? firstSelectable(menus_[index].menu.items, 0, 1) : -1;
+}
+
+void CommandBar::closeMenu() {
+    openMenu_ = -1;
+    lit_ = -1;
+    openSub_ = -1;
+    subLit_ = -1;
+}
+
+// A command item closes the menu and is sent; a sub-pop-up item opens its sub-pop-up.
+CommandBar::Outcome CommandBar::choose(const Item& item, int depth, int index) {
+    Outcome outcome{true, true, 0};
+    if (item.separator) {
+        outcome.redraw = false;
+        return outcome;
+    }
+    if (!item.items.empty()) {
+        if (depth == 0) {
+            openSub_ = index;
+            lit_ = index;
+            subLit_ = firstSelectable(item.items, 0, 1);
+        }
+        return outcome;
+    }
+    outcome.command = item.command;
+    closeMenu();
+    return outcome;
+}
+
+CommandBar::Outcome CommandBar::mouseDown(int x, int y) {
+    Outcome outcome;
+    if (menuOpen()) {
+        outcome.handled = true;
+        outcome.redraw = true;
+        const std::vector<Level> levels = openLevels();
+        for (int depth = static_cast<int>(levels.size()) - 1; depth >= 0; --depth) {
+            const int index = itemAt(levels[depth], x, y);
+            if (index < 0) {
+                if (contains(levels[depth].rect, x, y)) {
+                    return outcome;  // the border
+                }
+                continue;
+            }
+            const Item& item = (*levels[depth].items)[index];
+            if (depth == 0) {
+                lit_ = index;
+                if (!item.items.empty()) {
+                    return choose(item, 0, index);
+                }
+                openSub_ = -1;
+                subLit_ = -1;
+            } else {
+                subLit_ = index;
+            }
+            return outcome;  // the item is chosen when the button comes up over it
+        }
+        const int dropDown = dropDownAt(x, y);
+        if (dropDown >= 0 && dropDown != openMenu_) {
+            openMenu(dropDown, false);
+        } else {
+            closeMenu();
+        }
+        return outcome;
+    }
+    const int dropDown = dropDownAt(x, y);
+    if (dropDown >= 0) {
+        openMenu(dropDown, false);
+        return Outcome{true, true, 0};
+    }
+    const int button = buttonAt(x, y);
+    if (button >= 0) {
+        pressedButton_ = button;
+        return Outcome{true, true, 0};
+    }
+    return Outcome{contains(SDL_Rect{0, kMenuBarTop, kScreenWidth, kMenuBarHeight}, x, y), false,
+                   0};
+}
+
+CommandBar::Outcome CommandBar::mouseUp(int x, int y) {
+    if (pressedButton_ >= 0) {
+        const Button& button = buttons_[pressedButton_];
+        pressedButton_ = -1;
+        return Outcome{true, true, contains(button.rect, x, y) ? button.command : 0};
+    }
+    if (!menuOpen()) {
+        return Outcome{};
+    }
+    const std::vector<Level> levels = openLevels();
+    for (int depth = static_cast<int>(levels.size()) - 1; depth >= 0; --depth) {
+        const int index = itemAt(levels[depth], x, y);
+        if (index >= 0) {
+            const Item& item = (*levels[depth].items)[index];
+            if (item.items.empty()) {
+                return choose(item, depth, index);
+            }
+            return Outcome{true, false, 0};
+        }
+    }
+    return Outcome{true, false, 0};
+}
+
+CommandBar::Outcome CommandBar::mouseMove(int x, int y) {
+    if (!menuOpen()) {
+        return Outcome{};
+    }
+    const std::vector<Level> levels = openLevels();
+    for (int depth = static_cast<int>(levels.size()) - 1; depth >= 0; --depth) {
+        const int index = itemAt(levels[depth], x, y);
+        if (index < 0 || (*levels[depth].items)[index].separator) {
+            continue;
+        }
+        int& lit = depth == 0 ? lit_ : subLit_;
+        if (lit == index) {
+            return Outcome{true, false, 0};
+        }
+        lit = index;
+        return Outcome{true, true, 0};
+    }
+    return Outcome{true, false, 0};
+}
+
+CommandBar::Outcome CommandBar::moveLight(int step) {
+    const std::vector<Level> levels = openLevels();
+    const bool inSub = levels.size() > 1;
+    int& lit = inSub ? subLit_ : lit_;
+    const auto& items = *levels.back().items;
+    const int from = lit < 0 ? (step > 0 ? 0 : -1) : lit + step;
+    lit = firstSelectable(items, from, step);
+    return Outcome{true, true, 0};
+}
+
+CommandBar::Outcome CommandBar::keyDown(const SDL_Keysym& key) {
+    const bool alt = (key.mod & KMOD_ALT) != 0;
+    const bool letter = key.sym >= SDLK_a && key.sym <= SDLK_z;
+    if (alt && letter) {
+        for (int i = 0; i < static_cast<int>(menus_.size()); ++i) {
+            if (accessLetter(menus_[i].menu.text, -1) == static_cast<char>(key.sym)) {
+                if (openMenu_ == i) {
+                    closeMenu();
+                } else {
+                    openMenu(i, true);
+                }
+                return Outcome{true, true, 0};
+            }
+        }
+        if (!menuOpen()) {
+            return Outcome{};
+        }
+    }
+    if (!menuOpen()) {
+        return Outcome{};
+    }
+    const std::vector<Level> levels = openLevels();
+    const bool inSub = levels.size() > 1;
+    const int count = static_cast<int>(menus_.size());
+    switch (key.sym) {
+        case SDLK_ESCAPE:
+        case SDLK_AC_BACK:
+            if (inSub) {
+                openSub_ = -1;
+                subLit_ = -1;
+            } else {
+                closeMenu();
+            }
+            return Outcome{true, true, 0};
+        case SDLK_UP:
+            return moveLight(-1);
+        case SDLK_DOWN:
+            return moveLight(1);
+        case SDLK_LEFT:
+            if (inSub) {
+                openSub_ = -1;
+                subLit_ = -1;
+            } else {
+                openMenu((openMenu_ + count - 1) % count, true);
+            }
+            return Outcome{true, true, 0};
+        case SDLK_RIGHT:
+            if (!inSub && lit_ >= 0 && !(*levels[0].items)[lit_].items.empty()) {
+                return choose((*levels[0].items)[lit_], 0, lit_);
+            }
+            openMenu((openMenu_ + 1) % count, true);
+            return Outcome{true, true, 0};
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+        case SDLK_SPACE: {
+            const int lit = inSub ? subLit_ : lit_;
+            if (lit < 0) {
+                return Outcome{true, false, 0};
+            }
+            return choose((*levels.back().items)[lit], inSub ? 1 : 0, lit);
+        }
+        default:
+            break;
+    }
+    if (letter && !alt) {
+        // The underlined letter of an item in the innermost pop-up chooses it.
+        const auto& items = *levels.back().items;
+        for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+            const Item& item = items[i];
+            if (!item.separator && item.accessIndex >= 0 &&
+                accessLetter(item.text, item.accessIndex) == static_cast<char>(key.sym)) {
+                return choose(item, inSub ? 1 : 0, i);
+            }
+        }
+    }
+    return Outcome{true, false, 0};  // the open menu keeps the keyboard
+}
+
+}  // namespace korvat::platform
