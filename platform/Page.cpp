@@ -4,17 +4,22 @@
 
 namespace korvat::platform {
 
-Page::Page()
-    : client_(SDL_CreateRGBSurfaceWithFormat(0, kClientWidth, kClientHeight, 32,
-                                             SDL_PIXELFORMAT_XRGB8888)) {
-    if (client_ != nullptr) {
-        SDL_FillRect(client_, nullptr, SDL_MapRGB(client_->format, 255, 255, 255));
-    }
-}
+Page::Page() = default;
 
 Page::~Page() {
     Display::instance().killTimers(*this);
     SDL_FreeSurface(client_);
+}
+
+SDL_Surface* Page::clientSurface() const {
+    if (client_ == nullptr) {
+        client_ = SDL_CreateRGBSurfaceWithFormat(0, kClientWidth, kClientHeight, 32,
+                                                 SDL_PIXELFORMAT_XRGB8888);
+        if (client_ != nullptr) {
+            SDL_FillRect(client_, nullptr, SDL_MapRGB(client_->format, 255, 255, 255));
+        }
+    }
+    return client_;
 }
 
 void Page::onClose() {

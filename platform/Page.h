@@ -41,8 +41,9 @@ class Page {
     // The menu-bar contents while this page is on top; nullptr for an empty bar.
     virtual CommandBar* commandBar() { return nullptr; }
 
-    // The 240 x 268 client surface; drawings show once presented.
-    SDL_Surface* clientSurface() const { return client_; }
+    // The 240 x 268 client surface, made white on first use: pages made at start-up and never
+    // shown (the high-score list) cost no memory; drawings show once presented.
+    SDL_Surface* clientSurface() const;
     // Shows the given client rectangle (all of it for nullptr) when the page is on top.
     void present(const SDL_Rect* area = nullptr);
 
@@ -53,7 +54,7 @@ class Page {
     void resetModal() { ended_ = false; }
 
   private:
-    SDL_Surface* client_;
+    mutable SDL_Surface* client_ = nullptr;
     bool ended_ = false;
     int result_ = 0;
 };
