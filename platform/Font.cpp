@@ -43,7 +43,11 @@ struct FontFiles {
 const std::shared_future<FontFiles>& fontFiles() {
     static const std::shared_future<FontFiles> files =
         std::async(std::launch::async, [] {
-            return FontFiles{matchFontFile("DejaVu Sans"), matchFontFile("DejaVu Sans:bold")};
+            FontFiles found{matchFontFile("DejaVu Sans"), matchFontFile("DejaVu Sans:bold")};
+            // Nothing else asks fontconfig; its configuration and mapped caches would stay
+            // resident for nothing.
+            FcFini();
+            return found;
         }).share();
     return files;
 }
