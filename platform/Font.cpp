@@ -1,6 +1,7 @@
 #include "platform/Font.h"
 
 #include <fontconfig/fontconfig.h>
+#include <malloc.h>
 
 #include <future>
 #include <string>
@@ -78,6 +79,9 @@ bool ttfReady() {
 }  // namespace
 
 void prepareFonts() {
+    // One malloc arena: the lookup thread would otherwise open a second one, whose pages stay
+    // resident after fontconfig has freed its memory into it.
+    mallopt(M_ARENA_MAX, 1);
     fontFiles();
 }
 
