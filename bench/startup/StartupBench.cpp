@@ -299,18 +299,27 @@ int run(const std::string& game, const std::string& bare, int runs, int idleSeco
     const double g = median(gameMs), b = median(bareMs);
     std::printf("\n%-34s %12s %12s %8s %s\n", "", "game", "bare SDL", "ratio", "target");
     std::printf("%-34s %9.1f ms %9.1f ms %7.2fx %s\n", "start-up to first frame (median)", g, b,
-                g / b, g <= 1.5 * b ? "<= 1.5x met" : "<= 1.5x MISSED");
+                g / b, g <= 1.3 * b ? "<= 1.3x met" : "<= 1.3x MISSED");
     const double gc = median(gameCpuMs), bc = median(bareCpuMs);
     std::printf("%-34s %9.1f ms %9.1f ms %7.2fx\n", "  processor time by then (median)", gc, bc,
                 gc / bc);
     std::printf("%-34s %9.1f MB %9.1f MB %7.2fx %s\n", "peak resident memory (VmHWM)",
                 gameIdle.peakKb / 1024.0, bareIdle.peakKb / 1024.0,
                 static_cast<double>(gameIdle.peakKb) / static_cast<double>(bareIdle.peakKb),
-                gameIdle.peakKb <= 2 * bareIdle.peakKb ? "<= 2x met" : "<= 2x MISSED");
-    std::printf("%-34s %10.2f %% %10.2f %% %8s %s\n",
-                gameIdle.bouncing ? "idle CPU, ball bouncing" : "idle CPU (NO ball selected)",
-                gameIdle.cpuPercent, bareIdle.cpuPercent, "",
-                gameIdle.cpuPercent < 1.0 ? "< 1% met" : "< 1% MISSED");
+                2 * gameIdle.peakKb <= 3 * bareIdle.peakKb ? "<= 1.5x met" : "<= 1.5x MISSED");
+    // A bare window that used no measurable time gives no ratio; the absolute bound stands in.
+    const char* idleLabel =
+        gameIdle.bouncing ? "idle CPU, ball bouncing" : "idle CPU (NO ball selected)";
+    if (bareIdle.cpuPercent > 0) {
+        const double ratio = gameIdle.cpuPercent / bareIdle.cpuPercent;
+        std::printf("%-34s %10.2f %% %10.2f %% %7.2fx %s\n", idleLabel, gameIdle.cpuPercent,
+                    bareIdle.cpuPercent, ratio, ratio <= 1.5 ? "<= 1.5x met" : "<= 1.5x MISSED");
+    } else {
+        std::printf("%-34s %10.2f %% %10.2f %% %8s %s\n", idleLabel, gameIdle.cpuPercent,
+                    bareIdle.cpuPercent, "",
+                    gameIdle.cpuPercent < 1.0 ? "< 1% met (bare used none)"
+                                              : "< 1% MISSED (bare used none)");
+    }
     std::printf("(%d start-ups each, idle over %d s, Xvfb %dx%d, window at scale %d)\n", runs,
                 idleSeconds, kScreenWidth, kScreenHeight, kScale);
     return gameIdle.cpuPercent >= 0 && bareIdle.cpuPercent >= 0 ? 0 : 1;
