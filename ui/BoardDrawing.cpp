@@ -42,25 +42,22 @@ void drawBoard(const DrawContext& ctx, const GameState& state) {
         reportLoadError(ctx);
         return;
     }
-    const SurfacePtr board = createOffscreen(ctx.target, kBoardWidth, kBoardHeight);
-    if (!board) {
+    // Both sheets before the first copy, so that a failed load leaves the board as it was. The
+    // target is itself off screen until presented, so the board is composed on it directly.
+    const SurfacePtr balls = loadSheet(ctx, res::kBallSheet);
+    if (!balls || ctx.target == nullptr) {
         return;
     }
-    copyArea(image.get(), {0, 0, kBoardWidth, kBoardHeight}, board.get(), {0, 0});
-    const SurfacePtr balls = loadSheet(ctx, res::kBallSheet);
-    if (!balls) {
-        return;  // the window keeps what it showed
-    }
+    copyArea(image.get(), {0, 0, kBoardWidth, kBoardHeight}, ctx.target,
+             {kBoardArea.x, kBoardArea.y});
     const int32_t columns = extent(state.boardColumns);
     const int32_t rows = extent(state.boardRows);
     for (int32_t x = 0; x < columns; ++x) {
         for (int32_t y = 0; y < rows; ++y) {
-            copyBall(balls.get(), state.board.at(x, y), ballRow::kRest, board.get(),
-                     boardCellOrigin(x, y));
+            copyBall(balls.get(), state.board.at(x, y), ballRow::kRest, ctx.target,
+                     cellOrigin(x, y));
         }
     }
-    copyArea(board.get(), {0, 0, kBoardWidth, kBoardHeight}, ctx.target,
-             {kBoardArea.x, kBoardArea.y});
     present(ctx, kBoardArea);
 }
 
