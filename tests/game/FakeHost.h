@@ -1,9 +1,8 @@
 #pragma once
-// The silent host, recording what the rules ask of it, with a scripted generator and clock.
+// The silent host, recording what the rules ask of it, with a fixed generator and a set clock.
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -15,10 +14,6 @@ namespace korvat::test {
 
 class FakeHost : public SilentHost {
   public:
-    // Generator: scripted values first, then a rand()-like sequence restarted from `now` at
-    // every seed, so that two batches within one "second" repeat each other.
-    std::deque<int> scripted;
-    uint32_t now = 1;
     uint32_t tick = 0;
 
     std::vector<std::string> calls;
@@ -31,13 +26,8 @@ class FakeHost : public SilentHost {
     uint32_t bounceStartedAt = 0;
 
     uint32_t tickCount() override { return tick; }
-    void seedRandom() override { state_ = now; }
+    void seedRandom() override { state_ = 1; }
     int nextRandom() override {
-        if (!scripted.empty()) {
-            const int r = scripted.front();
-            scripted.pop_front();
-            return r;
-        }
         state_ = state_ * 1103515245u + 12345u;
         return static_cast<int>((state_ >> 16) & 0x7FFF);
     }
@@ -55,7 +45,6 @@ class FakeHost : public SilentHost {
     void redrawAll() override { log("redrawAll"); }
     void drawNextColors() override { log("drawNextColors"); }
     void drawScores() override { log("drawScores"); }
-    void drawClock(uint32_t value) override { log("drawClock", value); }
     void drawHints() override { log("drawHints"); }
     void drawRestingBall(CellPos cell, int32_t color) override {
         log("drawRestingBall", cell.x, cell.y, color);
@@ -64,10 +53,7 @@ class FakeHost : public SilentHost {
         log("drawBounceFrame", cell.x, cell.y, color, frame);
     }
     void drawExplosionFrame(int32_t f, int32_t r) override { log("drawExplosionFrame", f, r); }
-    void animateMove() override { log("animateMove"); }
-    void animateAppearance() override { log("animateAppearance"); }
 
-    void showMessage(const char* text) override { calls.push_back(std::string("message ") + text); }
     void askPlayerName(char* name, size_t capacity) override {
         log("askPlayerName");
         std::strncpy(name, "Ann", capacity);

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
-#include <iterator>
 
 #include "FakeHost.h"
 
@@ -10,19 +8,6 @@ namespace korvat::test {
 namespace {
 
 using PathSearchTest = GameTest;
-
-TEST_F(PathSearchTest, WalkBackPrefersDownThenRightThenUpThenLeft) {
-    // Up and to the left: walking back from the destination the cell below wins while it
-    // lies closer to the start, so the ball first goes left along its row, then up.
-    put(game, {{4, 4}}, 1);
-    ASSERT_EQ(game.findRoute(4, 4, 2, 2), 1);
-    const CellPos upLeft[] = {{4, 4}, {3, 4}, {2, 4}, {2, 3}, {2, 2}, {}};
-    EXPECT_TRUE(std::equal(std::begin(upLeft), std::end(upLeft), game.state.route));
-    // Down and to the left: below is farther, right is closer, so down first, then left.
-    ASSERT_EQ(game.findRoute(4, 4, 2, 6), 1);
-    const CellPos downLeft[] = {{4, 4}, {4, 5}, {4, 6}, {3, 6}, {2, 6}, {}};
-    EXPECT_TRUE(std::equal(std::begin(downLeft), std::end(downLeft), game.state.route));
-}
 
 TEST_F(PathSearchTest, LongestSnakeFitsTheRoute) {
     // A serpentine corridor through every column: the route is far longer than any search

@@ -2,28 +2,10 @@
 
 #include <string>
 
-#include "game/HighScoreTable.h"
 #include "game/Utf16Name.h"
 
 namespace korvat {
 namespace {
-
-TEST(HighScoreTableTest, InsertionSortsAnUnorderedTableAndHighestIsAtLeastOneHundred) {
-    HighScoreTable table{};
-    makeDefaultHighScores(table);
-    const uint32_t scores[] = {5, 30, 7, 90, 2, 9, 9, 40, 6, 1};
-    for (int i = 0; i < kHighScoreRows; ++i) {
-        table.entries[i].score = scores[i];
-    }
-    noteLoadedScores(table);
-    EXPECT_EQ(table.highest, 100u);
-    insertHighScore(table, u"", 8, 0, 0, 0);
-    const uint32_t expected[] = {90, 40, 30, 9, 9, 8, 7, 6, 5, 2};
-    for (int i = 0; i < kHighScoreRows; ++i) {
-        EXPECT_EQ(table.entries[i].score, expected[i]) << i;
-    }
-    EXPECT_EQ(table.lowest, 2u);
-}
 
 TEST(Utf16NameTest, MalformedBytesBecomeReplacementCharacters) {
     char16_t out[16];

@@ -1,33 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "FakeHost.h"
 
 namespace korvat::test {
 namespace {
 
-using GenerationTest = GameTest;
+using EndOfGameTest = GameTest;
 
-TEST_F(GenerationTest, ColoursSkipZeroAndTakeRModEight) {
-    host.scripted = {8, 17, 7, 16, 3};  // 0 is drawn again, 17 -> 1, 7 -> 7, 16 -> 0 again, 3
-    game.pickNextColors();
-    EXPECT_EQ(game.state.nextColors[0], 1);
-    EXPECT_EQ(game.state.nextColors[1], 7);
-    EXPECT_EQ(game.state.nextColors[2], 3);
-}
-
-TEST_F(GenerationTest, PlannedCellsAreEmptyDistinctAndDrawnXFirst) {
-    put(game, {{1, 2}}, 4);
-    // (1, 2) is taken, (3, 4) accepted, (3, 4) again refused, (12 -> 3, 5), (0, 0).
-    host.scripted = {1, 2, 3, 4, 3, 4, 12, 5, 0, 0};
-    game.planNextCells();
-    EXPECT_EQ(game.state.nextCells[0], (CellPos{3, 4}));
-    EXPECT_EQ(game.state.nextCells[1], (CellPos{3, 5}));
-    EXPECT_EQ(game.state.nextCells[2], (CellPos{0, 0}));
-}
-
-TEST_F(GenerationTest, EndOfGameCountsTheTimeSpentTypingTheName) {
+TEST_F(EndOfGameTest, EndOfGameCountsTheTimeSpentTypingTheName) {
     for (int32_t x = 0; x < 9; ++x) {
         for (int32_t y = 0; y < 9; ++y) {
             game.state.board.at(x, y) = 1 + (x + 2 * y) % 4;  // no line anywhere
