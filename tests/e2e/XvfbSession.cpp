@@ -310,13 +310,4 @@ Rgb XvfbSession::devicePixel(const Screenshot& shot, int deviceX, int deviceY) c
     return shot.at(x, y);
 }
 
-bool XvfbSession::waitForDevicePixel(int deviceX, int deviceY, Rgb colour, int timeoutMs) {
-    for (int waited = 0; waited <= timeoutMs; waited += 50) {
-        if (devicePixel(screenshot(), deviceX, deviceY) == colour)
-            return true;
-        pause(50);
-    }
-    return false;
-}
-
 }  // namespace korvat::e2e

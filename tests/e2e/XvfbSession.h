@@ -80,8 +80,6 @@ class XvfbSession {
     void keepScreenshot(const std::string& path) const;
     // The colour of a device pixel in a screenshot.
     Rgb devicePixel(const Screenshot& shot, int deviceX, int deviceY) const;
-    // Waits until the device pixel shows `colour` (the program draws asynchronously).
-    bool waitForDevicePixel(int deviceX, int deviceY, Rgb colour, int timeoutMs);
 
   private:
     int run(const std::string& command) const;

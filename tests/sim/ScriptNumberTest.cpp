@@ -7,26 +7,6 @@
 namespace korvat::sim {
 namespace {
 
-TEST(ScriptNumber, Int32TakesTheWholeSignedRangeAndNothingBeyond) {
-    EXPECT_EQ(parseInt32("0"), 0);
-    EXPECT_EQ(parseInt32("+15"), 15);
-    EXPECT_EQ(parseInt32("-0"), 0);
-    EXPECT_EQ(parseInt32("2147483647"), 2147483647);
-    EXPECT_EQ(parseInt32("-2147483648"), INT32_MIN);
-    EXPECT_EQ(parseInt32("0002147483647"), 2147483647);
-    EXPECT_FALSE(parseInt32("2147483648"));
-    EXPECT_FALSE(parseInt32("-2147483649"));
-    EXPECT_FALSE(parseInt32("99999999999999999999999"));
-}
-
-TEST(ScriptNumber, Modulo32WrapsLikeTwosComplement) {
-    EXPECT_EQ(parseModulo32("4294967295"), 4294967295u);
-    EXPECT_EQ(parseModulo32("4294967296"), 0u);
-    EXPECT_EQ(parseModulo32("-1"), 4294967295u);
-    EXPECT_EQ(parseModulo32("-4294967296"), 0u);
-    EXPECT_EQ(parseModulo32("18446744073709551617"), 1u);  // 2^64 + 1
-}
-
 TEST(ScriptNumber, RejectsAnythingButASignAndDigits) {
     for (const char* text : {"", "+", "-", "1.5", "0x10", " 1", "1 ", "--1", "1e3", "١"}) {
         EXPECT_FALSE(parseInt32(text)) << text;
