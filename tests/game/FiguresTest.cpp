@@ -59,14 +59,6 @@ TEST_F(FiguresTest, RunThatDoesNotPassTheTestedBallStays) {
     EXPECT_EQ(ballCount(game), 6);
 }
 
-TEST_F(FiguresTest, BlockSquareInTheFarCorner) {
-    put(game, {{8, 8}, {7, 8}, {8, 7}, {7, 7}}, 3);
-    ASSERT_EQ(game.scanBlocks(8, 8), 1);
-    game.clearBlock();
-    EXPECT_EQ(game.state.score, 4u);
-    EXPECT_EQ(ballCount(game), 0);
-}
-
 TEST_F(FiguresTest, LinesBurstWaitsAfterEachFrameButBlockBurstDoesNot) {
     game.state.settings.explosionDelay = 40;
     game.state.selectedX = 4;
