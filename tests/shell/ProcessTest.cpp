@@ -19,6 +19,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "platform/SingleInstance.h"
@@ -54,6 +55,11 @@ bool listening(const std::string& program) {
     return false;
 }
 
+void end(pid_t pid) {
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
 class SingleCopyTest : public ::testing::Test {
   protected:
     // Two copies of the program in a fresh folder, run with a home there.
@@ -80,16 +86,18 @@ class SingleCopyTest : public ::testing::Test {
     }
     void TearDown() override {
         for (const pid_t pid : children_) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
+            end(pid);
         }
         fs::remove_all(root_);
     }
     std::string programPath(const char* sub) const { return root_ / sub / "korvat"; }
-    pid_t start(const char* sub) {
+    pid_t start(const char* sub, const char* errors = nullptr) {
         const std::string program = programPath(sub);
         const pid_t pid = fork();
         if (pid == 0) {
+            if (errors) {
+                freopen(errors, "w", stderr);
+            }
             execl(program.c_str(), program.c_str(), nullptr);
             _exit(127);
         }
@@ -125,8 +133,7 @@ TEST_F(SingleCopyTest, SecondStartOfTheSameFileEndsWith255AndAnotherFileRuns) {
     EXPECT_TRUE(running(first));
 
     // A holder killed leaves its socket file: the next start takes the name over.
-    kill(first, SIGKILL);
-    waitpid(first, nullptr, 0);
+    end(first);
     std::erase(children_, first);
     ASSERT_FALSE(fs::is_empty(root_ / "run"));
     const pid_t after = start("a");
@@ -158,15 +165,7 @@ TEST_F(SingleCopyTest, WithoutADisplayOneLineAndExit1HavingMadeNothing) {
         }
         const std::string errors = root_ / "stderr";
         const auto began = std::chrono::steady_clock::now();
-        const std::string program = programPath("a");
-        const pid_t pid = fork();
-        if (pid == 0) {
-            freopen(errors.c_str(), "w", stderr);
-            execl(program.c_str(), program.c_str(), nullptr);
-            _exit(127);
-        }
-        children_.push_back(pid);
-        EXPECT_EQ(exitCode(pid), 1);
+        EXPECT_EQ(exitCode(start("a", errors.c_str())), 1);
         EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(2));
         std::ifstream in(errors);
         std::string line, more;
@@ -195,11 +194,32 @@ TEST(SingleInstanceTest, NamesKeepUsersAndProgramFilesApart) {
               SingleInstance::socketName(longB, nullptr, 0));
 }
 
-socklen_t addressOf(const std::string& name, sockaddr_un& address) {
-    address = sockaddr_un{};
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, name.data(), name.size());
-    return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + name.size());
+// Runs `act` on a fresh socket for `name` in a child turned user 65534, which then waits to be
+// ended. Returns the child and whether `act` succeeded.
+std::pair<pid_t, bool> asAnotherUser(const std::string& name,
+                                     bool (*act)(int fd, const sockaddr*, socklen_t)) {
+    int ready[2];
+    if (pipe(ready) != 0) {
+        return {-1, false};
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, name.data(), name.size());
+        const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + name.size());
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        const bool done =
+            setuid(65534) == 0 && act(fd, reinterpret_cast<sockaddr*>(&address), length);
+        (void)!write(ready[1], done ? "y" : "n", 1);
+        pause();
+        _exit(0);
+    }
+    close(ready[1]);
+    char done = 0;
+    const bool ok = read(ready[0], &done, 1) == 1 && done == 'y';
+    close(ready[0]);
+    return {child, ok};
 }
 
 TEST(SingleInstanceTest, AnotherUserCanNeitherBlockNorRaise) {
@@ -211,49 +231,22 @@ TEST(SingleInstanceTest, AnotherUserCanNeitherBlockNorRaise) {
     const std::string name = SingleInstance::socketName(path);
 
     // Another user squats this user's name: the start goes on without it.
-    int ready[2];
-    ASSERT_EQ(pipe(ready), 0);
-    const pid_t squatter = fork();
-    if (squatter == 0) {
-        sockaddr_un address;
-        const socklen_t length = addressOf(name, address);
-        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        const bool bound = setuid(65534) == 0 &&
-                           bind(fd, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
-                           listen(fd, 8) == 0;
-        (void)!write(ready[1], bound ? "y" : "n", 1);
-        pause();
-        _exit(0);
-    }
-    close(ready[1]);
-    char bound = 0;
-    ASSERT_EQ(read(ready[0], &bound, 1), 1);
-    close(ready[0]);
-    {
-        SingleInstance start(path);
-        EXPECT_EQ(bound, 'y');
-        EXPECT_EQ(start.start(), SingleInstance::Outcome::Independent);
-    }
-    kill(squatter, SIGKILL);
-    waitpid(squatter, nullptr, 0);
+    const auto [squatter, bound] = asAnotherUser(name, [](int fd, const sockaddr* a, socklen_t n) {
+        return bind(fd, a, n) == 0 && listen(fd, 8) == 0;
+    });
+    EXPECT_TRUE(bound);
+    EXPECT_EQ(SingleInstance(path).start(), SingleInstance::Outcome::Independent);
+    end(squatter);
 
     // This user's copy holds the name: another user's raise request is not honoured, this
     // user's is.
     SingleInstance holder(path);
     ASSERT_EQ(holder.start(), SingleInstance::Outcome::First);
-    const pid_t asker = fork();
-    if (asker == 0) {
-        sockaddr_un address;
-        const socklen_t length = addressOf(name, address);
-        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        const bool sent = setuid(65534) == 0 &&
-                          connect(fd, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
-                          write(fd, "raise\n", 6) == 6;
-        _exit(sent ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(asker, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the request was not sent";
+    const auto [asker, sent] = asAnotherUser(name, [](int fd, const sockaddr* a, socklen_t n) {
+        return connect(fd, a, n) == 0 && write(fd, "raise\n", 6) == 6;
+    });
+    end(asker);
+    ASSERT_TRUE(sent) << "the request was not sent";
     EXPECT_FALSE(holder.takeRaiseRequests());
     SingleInstance again(path);
     EXPECT_EQ(again.start(), SingleInstance::Outcome::HandedOver);
