@@ -42,12 +42,9 @@ class DesktopTest : public QuickGameTest, public ::testing::WithParamInterface<b
     }
     // The best score's digits read in place: the whole screen at its whole scale.
     bool screenInPlace(int timeoutMs) {
-        for (int waited = 0; waited <= timeoutMs; waited += 100) {
-            if (session.measureDevice() && readNumber(session, session.screenshot(), 13) == 100)
-                return true;
-            pause(100);
-        }
-        return false;
+        return waitUntil(timeoutMs, 100, [&] {
+            return session.measureDevice() && readNumber(session, session.screenshot(), 13) == 100;
+        });
     }
     void clickCell(int x, int y) {
         const SDL_Point p = cellPixel(x, y);

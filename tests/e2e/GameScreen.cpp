@@ -1,5 +1,6 @@
 #include "GameScreen.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "assets/Commands.h"
@@ -28,19 +29,10 @@ Rgb surfacePixel(SDL_Surface* surface, int x, int y) {
     return rgb;
 }
 
-SDL_Point centre(const SDL_Rect& r) {
-    return {r.x + r.w / 2, r.y + r.h / 2};
-}
-
 }  // namespace
 
 int BoardLook::count(CellLook look) const {
-    int n = 0;
-    for (const auto& column : cells) {
-        for (CellLook cell : column)
-            n += cell == look;
-    }
-    return n;
+    return static_cast<int>(std::count(&cells[0][0], &cells[0][0] + 81, look));
 }
 
 SDL_Point cellPixel(int x, int y, int dx, int dy) {
@@ -69,26 +61,22 @@ int readNumber(const XvfbSession& session, const Screenshot& shot, int panelX) {
     SDL_Surface* digits = platform::loadBitmap(res::kScoreDigits);
     if (!digits)
         return -1;
-    int value = 0;
-    for (int k = 0; k < 5; ++k) {
-        int found = -1;
-        for (int d = 0; d < 10 && found < 0; ++d) {
-            bool same = true;
-            for (int y = 0; y < 20 && same; ++y) {
-                for (int x = 0; x < 10 && same; ++x) {
-                    const SDL_Point p = deviceOfClient(panelX + 12 * k + x, 6 + y);
-                    same =
-                        session.devicePixel(shot, p.x, p.y) == surfacePixel(digits, 10 * d + x, y);
-                }
+    auto digitShown = [&](int k, int d) {
+        for (int y = 0; y < 20; ++y) {
+            for (int x = 0; x < 10; ++x) {
+                const SDL_Point p = deviceOfClient(panelX + 12 * k + x, 6 + y);
+                if (!(session.devicePixel(shot, p.x, p.y) == surfacePixel(digits, 10 * d + x, y)))
+                    return false;
             }
-            if (same)
-                found = d;
         }
-        if (found < 0) {
-            value = -1;
-            break;
-        }
-        value = value * 10 + found;
+        return true;
+    };
+    int value = 0;
+    for (int k = 0; k < 5 && value >= 0; ++k) {
+        int d = 0;
+        while (d < 10 && !digitShown(k, d))
+            ++d;
+        value = d < 10 ? value * 10 + d : -1;
     }
     SDL_FreeSurface(digits);
     return value;
@@ -99,8 +87,12 @@ MenuPoints findMenuPoints() {
     std::unique_ptr<platform::CommandBar> bar = shell::buildMenuBar();
     if (!bar || bar->dropDownCount() < 1)
         return points;
-    points.gameMenu = centre(bar->dropDownRect(0));
-
+    const SDL_Rect menu = bar->dropDownRect(0);
+    points.gameMenu = {menu.x + menu.w / 2, menu.y + menu.h / 2};
+    auto click = [&](SDL_Point p) {
+        bar->mouseDown(p.x, p.y);
+        bar->mouseUp(p.x, p.y);
+    };
     auto itemPoint = [&](int command, SDL_Point& out) {
         for (int y = platform::kClientTop; y < platform::kMenuBarTop; ++y) {
             for (int x = 0; x < platform::kScreenWidth; x += 8) {
@@ -112,40 +104,29 @@ MenuPoints findMenuPoints() {
         }
         return false;
     };
-    // Buttons of the strip.
-    bool found = true;
-    for (int x = 0; x < platform::kScreenWidth; ++x) {
-        const int command = bar->commandAt(x, platform::kMenuBarTop + 13);
-        if (command == command::kUndo && points.undoButton.x == 0)
-            points.undoButton = {x + 4, platform::kMenuBarTop + 13};
-        if (command == command::kNewGame && points.newGameButton.x == 0)
-            points.newGameButton = {x + 4, platform::kMenuBarTop + 13};
+    const int stripY = platform::kMenuBarTop + 13;
+    for (int x = 0; x < platform::kScreenWidth && points.undoButton.x == 0; ++x) {
+        if (bar->commandAt(x, stripY) == command::kUndo)
+            points.undoButton = {x + 4, stripY};
     }
     // The Game pop-up and its items.
-    bar->mouseDown(points.gameMenu.x, points.gameMenu.y);
-    bar->mouseUp(points.gameMenu.x, points.gameMenu.y);
-    found = found && itemPoint(command::kSaveGame, points.saveItem) &&
-            itemPoint(command::kLoadGame, points.loadItem);
+    click(points.gameMenu);
+    const bool found = itemPoint(command::kSaveGame, points.saveItem) &&
+                       itemPoint(command::kLoadGame, points.loadItem);
     // "New game" is the first row of the pop-up: the row that opens a second level.
     const std::vector<SDL_Rect> levels = bar->popupRects();
     if (levels.empty())
         return points;
     const SDL_Rect top = levels.front();
     for (int y = top.y; y < top.y + 30 && points.newGameItem.x == 0; ++y) {
-        const SDL_Point probe{top.x + 20, y};
-        bar->mouseDown(probe.x, probe.y);
-        bar->mouseUp(probe.x, probe.y);
+        click({top.x + 20, y});
         if (bar->popupRects().size() == 2)
-            points.newGameItem = {probe.x, probe.y + 4};
-        if (!bar->menuOpen()) {
-            bar->mouseDown(points.gameMenu.x, points.gameMenu.y);
-            bar->mouseUp(points.gameMenu.x, points.gameMenu.y);
-        }
+            points.newGameItem = {top.x + 20, y + 4};
+        if (!bar->menuOpen())
+            click(points.gameMenu);
     }
-    found = found && points.newGameItem.x != 0 &&
-            itemPoint(command::kBlockMode, points.blockItem) &&
-            itemPoint(command::kLinesMode, points.linesItem);
-    points.complete = found && points.undoButton.x != 0 && points.newGameButton.x != 0;
+    points.complete = found && points.newGameItem.x != 0 && points.undoButton.x != 0 &&
+                      itemPoint(command::kBlockMode, points.blockItem);
     return points;
 }
 

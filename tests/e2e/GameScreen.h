@@ -24,8 +24,7 @@ int readNumber(const XvfbSession& session, const Screenshot& shot, int panelX);
 
 // Device points of the menu bar, found by asking a bar built the way the main window builds it.
 struct MenuPoints {
-    SDL_Point gameMenu{}, newGameItem{}, blockItem{}, linesItem{}, saveItem{}, loadItem{};
-    SDL_Point undoButton{}, newGameButton{};
+    SDL_Point gameMenu{}, newGameItem{}, blockItem{}, saveItem{}, loadItem{}, undoButton{};
     bool complete = false;
 };
 MenuPoints findMenuPoints();

@@ -51,12 +51,7 @@ class KeyboardTest : public QuickGameTest {
         return found;
     }
     bool waitForCursor(Cell cell) {
-        for (int waited = 0; waited <= 3000; waited += 50) {
-            if (cursor() == cell)
-                return true;
-            pause(50);
-        }
-        return false;
+        return waitUntil(3000, 50, [&] { return cursor() == cell; });
     }
     // Arrow keys from one cell to another.
     void walk(Cell from, Cell to) {

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -58,11 +59,7 @@ bool findMove(const BoardLook& board, Move& move) {
 }
 
 bool sameCells(const BoardLook& a, const BoardLook& b) {
-    for (int x = 0; x < 9; ++x)
-        for (int y = 0; y < 9; ++y)
-            if (a.cells[x][y] != b.cells[x][y])
-                return false;
-    return true;
+    return std::equal(&a.cells[0][0], &a.cells[0][0] + 81, &b.cells[0][0]);
 }
 
 bool ballMoved(const BoardLook& board, const Move& move) {
@@ -98,20 +95,15 @@ BoardLook QuickGameTest::settledBoard() {
 
 BoardLook QuickGameTest::waitForBoard(const std::function<bool(const BoardLook&)>& done) {
     BoardLook board{};
-    for (int waited = 0; waited <= 5000; waited += 100) {
+    waitUntil(5000, 100, [&] {
         board = readBoard(session, session.screenshot());
-        if (done(board)) {
-            board = settledBoard();
-            if (done(board))
-                return board;
-        }
-        pause(100);
-    }
+        return done(board) && done(board = settledBoard());
+    });
     return board;
 }
 
 bool QuickGameTest::spriteChanges(const Screenshot& before, int x, int y) {
-    for (int waited = 0; waited <= 2000; waited += 50) {
+    return waitUntil(2000, 50, [&] {
         const Screenshot now = session.screenshot();
         for (int dy = 0; dy < 20; ++dy) {
             for (int dx = 0; dx < 20; ++dx) {
@@ -120,9 +112,8 @@ bool QuickGameTest::spriteChanges(const Screenshot& before, int x, int y) {
                     return true;
             }
         }
-        pause(50);
-    }
-    return false;
+        return false;
+    });
 }
 
 void QuickGameTest::keepShot(const char* step) const {

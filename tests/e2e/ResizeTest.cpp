@@ -15,14 +15,9 @@ class ResizeTest : public QuickGameTest {
     // score's digits exactly in place.
     void resizeTo(int width, int height) {
         ASSERT_TRUE(session.resizeWindow(width, height));
-        bool drawn = false;
-        for (int waited = 0; waited <= 3000 && !drawn; waited += 100) {
-            drawn = readNumber(session, session.screenshot(), 13) == 100;
-            if (!drawn)
-                pause(100);
-        }
-        ASSERT_TRUE(drawn) << "the best score is not where a centred scale " << session.scale()
-                           << " puts it";
+        ASSERT_TRUE(waitUntil(3000, 100,
+                              [&] { return readNumber(session, session.screenshot(), 13) == 100; }))
+            << "the best score is not where a centred scale " << session.scale() << " puts it";
     }
     // The black margin: the window's corners and the pixels just outside the device screen.
     void expectBlackAround(int width, int height) {

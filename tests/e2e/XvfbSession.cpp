@@ -13,8 +13,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <sstream>
+#include <string_view>
 #include <thread>
 
 extern char** environ;
@@ -43,28 +45,30 @@ bool readXwdLayout(const unsigned char* data, size_t size, XwdLayout& layout) {
            layout.offset + size_t{layout.bytesPerLine} * static_cast<size_t>(layout.height) <= size;
 }
 
+bool waitUntil(int timeoutMs, int stepMs, const std::function<bool()>& condition) {
+    for (int waited = 0; waited <= timeoutMs; waited += stepMs) {
+        if (condition())
+            return true;
+        pause(stepMs);
+    }
+    return false;
+}
+
 pid_t spawnProcess(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv) {
     std::vector<char*> args;
     for (const std::string& a : argv)
         args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
     // The extra variables replace inherited ones of the same name.
-    std::vector<std::string> envStrings;
+    std::vector<char*> env;
     for (char** e = environ; *e; ++e) {
-        const std::string entry(*e);
-        const std::string name = entry.substr(0, entry.find('=') + 1);
-        bool replaced = false;
-        for (const std::string& extra : extraEnv) {
-            replaced = replaced || extra.rfind(name, 0) == 0;
-        }
-        if (!replaced)
-            envStrings.push_back(entry);
+        const std::string_view name(*e, std::strcspn(*e, "=") + 1);
+        if (std::none_of(extraEnv.begin(), extraEnv.end(),
+                         [&](const std::string& extra) { return extra.starts_with(name); }))
+            env.push_back(*e);
     }
     for (const std::string& e : extraEnv)
-        envStrings.push_back(e);
-    std::vector<char*> env;
-    for (std::string& e : envStrings)
-        env.push_back(e.data());
+        env.push_back(const_cast<char*>(e.c_str()));
     env.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -88,15 +92,10 @@ void stopProcess(pid_t& pid) {
     if (pid <= 0)
         return;
     kill(pid, SIGTERM);
-    for (int i = 0; i < 50; ++i) {
-        if (waitpid(pid, nullptr, WNOHANG) == pid) {
-            pid = -1;
-            return;
-        }
-        pause(20);
+    if (!waitUntil(1000, 20, [&] { return waitpid(pid, nullptr, WNOHANG) == pid; })) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
     }
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
     pid = -1;
 }
 
@@ -147,12 +146,8 @@ bool XvfbSession::startWindowManager() {
         return false;
     windowManager_ = spawnProcess({"openbox", "--sm-disable"}, {"DISPLAY=" + displayName()});
     // It manages the screen once it publishes the desktops.
-    for (int waited = 0; windowManager_ > 0 && waited <= 5000; waited += 50) {
-        if (run("xdotool get_desktop") == 0)
-            return true;
-        pause(50);
-    }
-    return false;
+    return windowManager_ > 0 &&
+           waitUntil(5000, 50, [&] { return run("xdotool get_desktop") == 0; });
 }
 
 int XvfbSession::run(const std::string& command) const {
@@ -178,28 +173,23 @@ bool XvfbSession::startProgram(const std::string& program,
     std::vector<std::string> env = environment;
     env.push_back("DISPLAY=" + displayName());
     program_ = spawnProcess({program}, env);
-    if (program_ <= 0)
-        return false;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::istringstream ids(
-            capture("xdotool search --onlyvisible --name '^" + windowName + "$'"));
-        if (ids >> windowId_)
-            return measureDevice();
-        pause(100);
-    }
-    return false;
+    return program_ > 0 &&
+           waitUntil(10000, 100,
+                     [&] {
+                         std::istringstream ids(
+                             capture("xdotool search --onlyvisible --name '^" + windowName + "$'"));
+                         return bool(ids >> windowId_);
+                     }) &&
+           measureDevice();
 }
 
 int XvfbSession::waitForExit(int timeoutMs) {
-    for (int waited = 0; program_ > 0 && waited <= timeoutMs; waited += 20) {
-        int status = 0;
-        if (waitpid(program_, &status, WNOHANG) == program_) {
-            program_ = -1;
-            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
-        pause(20);
-    }
-    return -1;
+    int status = 0;
+    if (program_ <= 0 ||
+        !waitUntil(timeoutMs, 20, [&] { return waitpid(program_, &status, WNOHANG) == program_; }))
+        return -1;
+    program_ = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 bool XvfbSession::windowGeometry(int& x, int& y, int& width, int& height) const {
@@ -211,15 +201,12 @@ bool XvfbSession::windowGeometry(int& x, int& y, int& width, int& height) const 
         if (colon == std::string::npos)
             continue;
         const std::string name = line.substr(line.find_first_not_of(' '), colon);
-        const int value = std::atoi(line.c_str() + colon + 1);
-        if (name.starts_with("Absolute upper-left X"))
-            x = value;
-        if (name.starts_with("Absolute upper-left Y"))
-            y = value;
-        if (name.starts_with("Width"))
-            width = value;
-        if (name.starts_with("Height"))
-            height = value;
+        for (auto [field, value] : {std::pair{"Absolute upper-left X", &x},
+                                    {"Absolute upper-left Y", &y},
+                                    {"Width", &width},
+                                    {"Height", &height}})
+            if (name.starts_with(field))
+                *value = std::atoi(line.c_str() + colon + 1);
     }
     return x >= 0 && width > 0 && height > 0;
 }
@@ -227,24 +214,16 @@ bool XvfbSession::windowGeometry(int& x, int& y, int& width, int& height) const 
 bool XvfbSession::remapWindow() {
     run("xdotool windowunmap --sync " + windowId_);
     run("xdotool windowmap --sync " + windowId_);
-    for (int waited = 0; waited <= 3000; waited += 50) {
-        if (measureDevice())
-            return true;
-        pause(50);
-    }
-    return false;
+    return waitUntil(3000, 50, [&] { return measureDevice(); });
 }
 
 bool XvfbSession::resizeWindow(int width, int height) {
     run("xdotool windowsize " + windowId_ + " " + std::to_string(width) + " " +
         std::to_string(height));
-    for (int waited = 0; waited <= 3000; waited += 50) {
-        int x = 0, y = 0, w = 0, h = 0;
-        if (windowGeometry(x, y, w, h) && w == width && h == height)
-            return measureDevice();
-        pause(50);
-    }
-    return false;
+    int x = 0, y = 0, w = 0, h = 0;
+    return waitUntil(3000, 50,
+                     [&] { return windowGeometry(x, y, w, h) && w == width && h == height; }) &&
+           measureDevice();
 }
 
 bool XvfbSession::measureDevice() {

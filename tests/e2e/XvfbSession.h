@@ -4,6 +4,7 @@
 #include <sys/types.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -102,5 +103,7 @@ void stopProcess(pid_t& pid);
 
 // Sleeps, in milliseconds.
 void pause(int ms);
+// Checks every stepMs until the condition holds (true) or timeoutMs have passed (false).
+bool waitUntil(int timeoutMs, int stepMs, const std::function<bool()>& condition);
 
 }  // namespace korvat::e2e
