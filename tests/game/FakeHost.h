@@ -2,6 +2,7 @@
 // The silent host, recording what the rules ask of it, with a fixed generator and a set clock.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -79,21 +80,10 @@ class FakeHost : public SilentHost {
         log("gameEnded", finalScore, entersTable);
     }
 
-    // Position of the first call that starts with `prefix` at or after `from`, or -1.
-    int find(const std::string& prefix, int from = 0) const {
-        for (int i = from; i < static_cast<int>(calls.size()); ++i) {
-            if (calls[i].rfind(prefix, 0) == 0) {
-                return i;
-            }
-        }
-        return -1;
-    }
+    // How many calls start with `prefix`.
     int count(const std::string& prefix) const {
-        int n = 0;
-        for (const std::string& call : calls) {
-            n += call.rfind(prefix, 0) == 0 ? 1 : 0;
-        }
-        return n;
+        return static_cast<int>(std::ranges::count_if(
+            calls, [&](const std::string& c) { return c.starts_with(prefix); }));
     }
 
   private:
@@ -119,11 +109,8 @@ inline void put(Game& game, std::initializer_list<CellPos> cells, int32_t color)
 }
 
 inline int ballCount(const Game& game) {
-    int n = 0;
-    for (int32_t cell : game.state.board.cells) {
-        n += cell != EMPTY ? 1 : 0;
-    }
-    return n;
+    return static_cast<int>(
+        std::ranges::count_if(game.state.board.cells, [](int32_t c) { return c != EMPTY; }));
 }
 
 // A game on an empty board, with its recording host.

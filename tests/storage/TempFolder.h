@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 
 namespace korvat::testing {
@@ -39,23 +40,15 @@ class TempFolder {
 class ScopedEnv {
   public:
     ScopedEnv(const char* name, const std::string& value) : name_(name) {
-        const char* old = std::getenv(name);
-        had_ = old != nullptr;
-        old_ = had_ ? old : "";
+        if (const char* old = std::getenv(name))
+            old_ = old;
         setenv(name, value.c_str(), 1);
     }
-    ~ScopedEnv() {
-        if (had_) {
-            setenv(name_, old_.c_str(), 1);
-        } else {
-            unsetenv(name_);
-        }
-    }
+    ~ScopedEnv() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
 
   private:
     const char* name_;
-    bool had_ = false;
-    std::string old_;
+    std::optional<std::string> old_;
 };
 
 inline void writeText(const std::string& path, const std::string& bytes) {
