@@ -16,9 +16,7 @@
 namespace korvat::shell::testing {
 namespace {
 
-SDL_Keysym key(SDL_Keycode sym, Uint16 mod = KMOD_NONE) {
-    return {SDL_GetScancodeFromKey(sym), sym, mod, 0};
-}
+using platform::testing::key;
 
 class ScriptedDialogs final : public DialogRunner {
   public:

@@ -88,9 +88,11 @@ int32_t routeCells(const GameState& state) {
     return n;
 }
 
-void queueTap(CellPos cell) {
-    const SDL_Point p = BoardCursor::tapPoint(cell);
-    platform::testing::pushClick(p.x, p.y + platform::kClientTop);
+void queueMove(const Move& move) {
+    for (const CellPos cell : {move.from, move.to}) {
+        const SDL_Point p = BoardCursor::tapPoint(cell);
+        platform::testing::pushClick(p.x, p.y + platform::kClientTop);
+    }
 }
 
 SDL_Color pixelAt(SDL_Surface* surface, int x, int y) {

@@ -66,7 +66,8 @@ int32_t routeCells(const GameState& state);  // of the route last searched
 inline auto ballCount(const Board& board) {
     return std::ranges::count_if(board.cells, [](int32_t c) { return c != EMPTY; });
 }
-void queueTap(CellPos cell);  // a left click on the cell's middle, for the display's loop
+// Left clicks on the middles of the move's cells, for the display's loop.
+void queueMove(const Move& move);
 
 SDL_Color pixelAt(SDL_Surface* surface, int x, int y);
 bool sameColor(SDL_Color a, SDL_Color b);

@@ -59,8 +59,7 @@ TEST_F(WindowLoopTest, ScreenChecksumOfTheFirstGameAfterOneMove) {
     window.run({
         [&] {
             move = findMove(window.game(), 4);
-            queueTap(move.from);
-            queueTap(move.to);
+            queueMove(move);
         },
         [&] {
             // The clock shows only once it has ticked. Tick it here, whether or not the real
@@ -127,8 +126,7 @@ TEST_F(WindowLoopTest, OptionsTypedMoveDelayIsStoredReloadedAndPacesTheNextMove)
             ASSERT_NE(move.from.x, -1);
             routeLength = routeCells(state);
             window.sleeps.clear();
-            queueTap(move.from);
-            queueTap(move.to);
+            queueMove(move);
         },
         [&] {
             // One pause on each cell between start and destination, then the appearance.
@@ -156,8 +154,7 @@ TEST_F(WindowLoopTest, SaveAndLoadThroughTheChooserGiveBackTheBoardAndRuleSet) {
     auto playOneMove = [&] {
         const Move move = findMove(window.game());
         ASSERT_NE(move.from.x, -1);
-        queueTap(move.from);
-        queueTap(move.to);
+        queueMove(move);
     };
     window.run({
         [&] {
