@@ -2,7 +2,6 @@
 // legal taps, the state checked after every one, and nothing may pile up on the way (memory,
 // open files).
 #include <SDL.h>
-#include <dirent.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -11,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -44,14 +44,9 @@ long residentKilobytes() {
 }
 
 int openDescriptors() {
-    int count = 0;
-    if (DIR* dir = opendir("/proc/self/fd")) {
-        while (const dirent* entry = readdir(dir)) {
-            count += entry->d_name[0] != '.' ? 1 : 0;
-        }
-        closedir(dir);
-    }
-    return count - 1;  // the directory being read
+    namespace fs = std::filesystem;
+    // Less the one of the directory being read.
+    return static_cast<int>(std::distance(fs::directory_iterator("/proc/self/fd"), {})) - 1;
 }
 
 // The modal windows of the end of a game, answered at once.
