@@ -83,7 +83,13 @@ class FakeScreen {
         c.showMessage = [](void* self, const char* text) {
             static_cast<FakeScreen*>(self)->messages.emplace_back(text);
         };
-        c.sleep = [](void* self, uint32_t ms) { static_cast<FakeScreen*>(self)->slept(ms); };
+        c.sleep = [](void* self, uint32_t ms) {
+            auto* screen = static_cast<FakeScreen*>(self);
+            if (screen->onSleep) {
+                screen->onSleep();
+            }
+            screen->sleeps.push_back(ms);
+        };
         c.loadBitmap = [](void* self, int id) {
             // The caller frees it; the sanitized build reports a copy that is never freed.
             auto* screen = static_cast<FakeScreen*>(self);
@@ -110,13 +116,6 @@ class FakeScreen {
     std::function<void()> onSleep;  // runs at each sleep, before it is recorded
 
   private:
-    void slept(uint32_t ms) {
-        if (onSleep) {
-            onSleep();
-        }
-        sleeps.push_back(ms);
-    }
-
     SDL_Surface* target_;
     std::map<int, SDL_Surface*> sheets_;
 };
