@@ -18,7 +18,9 @@ struct CellPos {
 };
 
 // Every grid is column-major: cell (x, y) is element x * 9 + y.
-constexpr int32_t cellIndex(int32_t x, int32_t y) { return x * kBoardSize + y; }
+constexpr int32_t cellIndex(int32_t x, int32_t y) {
+    return x * kBoardSize + y;
+}
 
 // 9 x 9 cells, EMPTY or a colour 1..7.
 struct Board {
