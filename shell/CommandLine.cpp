@@ -1,9 +1,8 @@
 #include "CommandLine.h"
 
 #include <cstdio>
-#include <string_view>
 
-#include "dist/Version.h"
+#include "dist/InformationOptions.h"
 
 namespace korvat::shell {
 namespace {
@@ -17,20 +16,14 @@ std::optional<int> answerCommandLine(int argc, char** argv) {
     if (argc < 2) {
         return std::nullopt;
     }
-    const std::string_view option = argv[1];
-    if (argc == 2 && option == "--help") {
-        std::printf(
-            "%s"
-            "A puzzle game of coloured balls; without options it opens its window.\n"
-            "  --help     show this text\n"
-            "  --version  show the version\n"
-            "See man 6 korvat.\n",
-            kUsage);
-        return std::fflush(stdout) == 0 ? 0 : 1;
-    }
-    if (argc == 2 && option == "--version") {
-        std::printf("korvat %s\n", kVersion);
-        return std::fflush(stdout) == 0 ? 0 : 1;
+    if (const std::optional<int> answered =
+            answerInformationOption(argc, argv, "korvat", kUsage,
+                                    "A puzzle game of coloured balls; without options it opens "
+                                    "its window.\n"
+                                    "  --help     show this text\n"
+                                    "  --version  show the version\n"
+                                    "See man 6 korvat.\n")) {
+        return answered;
     }
     std::fputs(kUsage, stderr);
     return kUsageExit;

@@ -27,6 +27,12 @@ void setWindowIcon(SDL_Window* window) {
     }
 }
 
+// The one line a start without a window leaves, and its exit code.
+int cannotOpenWindow(const char* reason) {
+    std::fprintf(stderr, "korvat: cannot open a window: %s\n", reason);
+    return kNoDisplayExitCode;
+}
+
 }  // namespace
 
 int GameApp::run() {
@@ -37,8 +43,7 @@ int GameApp::run() {
     platform::Display& display = platform::Display::instance();
     std::string reason;
     if (!display.start(reason)) {
-        std::fprintf(stderr, "korvat: cannot open a window: %s\n", reason.c_str());
-        return kNoDisplayExitCode;
+        return cannotOpenWindow(reason.c_str());
     }
     const std::string programPath = platform::programFilePath();
     platform::SingleInstance instance(programPath);
@@ -48,9 +53,9 @@ int GameApp::run() {
     }
 
     if (!display.open(kGameTitle)) {
-        std::fprintf(stderr, "korvat: cannot open a window: %s\n", SDL_GetError());
+        const int exitCode = cannotOpenWindow(SDL_GetError());
         display.close();
-        return kNoDisplayExitCode;
+        return exitCode;
     }
     setWindowIcon(display.window());
     display.serveRaiseRequests(&instance);

@@ -12,7 +12,7 @@
 #include "RandomGames.h"
 #include "ScriptDriver.h"
 #include "ScriptNumber.h"
-#include "dist/Version.h"
+#include "dist/InformationOptions.h"
 
 namespace {
 
@@ -27,29 +27,14 @@ int usage() {
 
 // Asked alone, --help and --version answer on stdout; every other command line goes to the
 // parser as before.
-std::optional<int> answerInformation(int argc, char** argv) {
-    if (argc != 2) {
-        return std::nullopt;
-    }
-    const std::string_view option = argv[1];
-    if (option == "--help") {
-        std::printf(
-            "%s"
-            "The game's rules and files without a window.\n"
-            "  --script FILE     play the taps and commands of FILE (- for stdin)\n"
-            "  --home DIR        the folder standing for the program's own\n"
-            "  --random-games N  play N random games from the seed S\n"
-            "  --help            this text\n"
-            "  --version         the version\n"
-            "See man 6 korvat.\n",
-            kUsage);
-    } else if (option == "--version") {
-        std::printf("korvat-sim %s\n", korvat::kVersion);
-    } else {
-        return std::nullopt;
-    }
-    return std::fflush(stdout) == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
-}
+constexpr char kHelp[] =
+    "The game's rules and files without a window.\n"
+    "  --script FILE     play the taps and commands of FILE (- for stdin)\n"
+    "  --home DIR        the folder standing for the program's own\n"
+    "  --random-games N  play N random games from the seed S\n"
+    "  --help            this text\n"
+    "  --version         the version\n"
+    "See man 6 korvat.\n";
 
 struct CommandLine {
     std::optional<std::string> script;
@@ -195,7 +180,8 @@ int runScript(const CommandLine& line) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (const std::optional<int> answered = answerInformation(argc, argv)) {
+    if (const std::optional<int> answered =
+            korvat::answerInformationOption(argc, argv, "korvat-sim", kUsage, kHelp)) {
         return *answered;
     }
     const std::optional<CommandLine> line = parseCommandLine(argc, argv);
