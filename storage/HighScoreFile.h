@@ -13,8 +13,7 @@ namespace korvat::storage {
 std::string highScorePath(const std::string& programDir);
 
 // highScorePath(programDir) when a file can be created in that folder and it is not a system
-// folder, else
-// $XDG_DATA_HOME/korvat/top.ten (~/.local/share/korvat/top.ten).
+// folder, else $XDG_DATA_HOME/korvat/top.ten (~/.local/share/korvat/top.ten).
 std::string highScoreFileFor(const std::string& programDir);
 
 // Sets highest to 100 first. A file that cannot be read or is not exactly 480 bytes: false,
