@@ -1,22 +1,36 @@
+#include "game/Utf16Name.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "game/Utf16Name.h"
 
 namespace korvat {
 namespace {
 
 TEST(Utf16NameTest, MalformedBytesBecomeReplacementCharacters) {
-    char16_t out[16];
-    // A stray continuation byte, a truncated sequence, an overlong form, an encoded surrogate.
-    EXPECT_EQ(utf8ToUtf16Name("a\x80"
-                              "b\xE2\x82"
-                              "c\xC0\xAF"
-                              "d\xED\xA0\x80",
-                              out, 15),
-              11);
-    EXPECT_EQ(std::u16string(out), u"a\uFFFDb\uFFFDc\uFFFD\uFFFDd\uFFFD\uFFFD\uFFFD");
+    struct Case {
+        const char* what;
+        const char* utf8;
+        std::u16string units;
+    };
+    const std::u16string bad = u"\uFFFD";
+    const Case cases[] = {
+        {"stray continuation byte", "a\x80", u"a" + bad},
+        {"truncated sequence", "\xE2\x82z", bad + u"z"},
+        {"overlong two-byte form", "\xC0\xAF", bad + bad},
+        {"overlong three-byte form", "\xE0\x80\x80", bad + bad + bad},
+        {"highest overlong three-byte form", "\xE0\x9F\xBF", bad + bad + bad},
+        {"lowest three-byte character", "\xE0\xA0\x80", u"\u0800"},
+        {"overlong four-byte form", "\xF0\x8F\xBF\xBF", bad + bad + bad + bad},
+        {"encoded surrogate", "\xED\xA0\x80", bad + bad + bad},
+        {"beyond U+10FFFF", "\xF4\x90\x80\x80", bad + bad + bad + bad},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        char16_t out[8];
+        EXPECT_EQ(utf8ToUtf16Name(c.utf8, out, 7), static_cast<int>(c.units.size()));
+        EXPECT_EQ(std::u16string(out), c.units);
+    }
 }
 
 TEST(Utf16NameTest, Utf8OutputHoldsOnlyWholeCharactersAndStopsAtTheUnitLimit) {
