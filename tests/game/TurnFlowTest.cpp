@@ -1,164 +1,190 @@
+// What the rules ask of their host that the replay driver does not show: timers, pauses,
+// redraws and the clock around the name dialog.
 #include <gtest/gtest.h>
 
-#include "FakeHost.h"
+#include <algorithm>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
 
-namespace korvat::test {
+#include "game/Game.h"
+#include "game/Geometry.h"
+#include "game/SilentHost.h"
+
+namespace korvat {
 namespace {
 
-class TurnFlowTest : public GameTest {
-  protected:
-    void SetUp() override {
-        game.initialise();
-        GameTest::SetUp();
-        for (int k = 0; k < 3; ++k) {
-            game.state.nextCells[k] = {6 + k, 0};
-            game.state.nextColors[k] = 3 + k;
-        }
+using Calls = std::vector<std::string>;
+
+// The silent host with a set clock, logging each call as "name arg arg".
+class FakeHost : public SilentHost {
+  public:
+    uint32_t tick = 0;
+    uint32_t tickAfterNameDialog = 0;  // 0: the clock stands still while the dialog is open
+    std::optional<uint32_t> storedJumpDelay;
+    SavedGame toRead{};
+    Calls calls;
+
+    uint32_t tickCount() override { return tick; }
+    void startTimer(TimerId id, uint32_t ms) override { log(timerName("start", id), ms); }
+    void stopTimer(TimerId id) override { log(timerName("stop", id)); }
+    void sleepMs(uint32_t ms) override { log("sleep", ms); }
+    void redrawAll() override { log("redrawAll"); }
+    void drawNextColors() override { log("drawNextColors"); }
+    void drawScores() override { log("drawScores"); }
+    void drawHints() override { log("drawHints"); }
+    void drawRestingBall(CellPos cell, int32_t color) override {
+        log("drawRestingBall", cell.x, cell.y, color);
     }
-    void tap(int32_t x, int32_t y) { game.onBoardTap(pixelX(x), pixelY(y)); }
-    bool selected(int32_t x, int32_t y) const {
-        return game.state.selectedX == x && game.state.selectedY == y;
+    void drawExplosionFrame(int32_t f, int32_t r) override { log("drawExplosionFrame", f, r); }
+    void askPlayerName(char* name, size_t capacity) override {
+        log("askPlayerName");
+        std::strncpy(name, "Ann", capacity);
+        tick = tickAfterNameDialog != 0 ? tickAfterNameDialog : tick;
     }
-    // The bounce frames drawn over `ticks` ticks; "-" for a tick that drew nothing, "+s"
-    // appended when the tick sound played.
-    std::vector<std::string> bounce(int ticks) {
-        std::vector<std::string> shown;
-        for (int i = 0; i < ticks; ++i) {
-            host.calls.clear();
-            game.onTimer(TimerId::Bounce);
-            std::string tick = "-";
-            for (const std::string& call : host.calls) {
-                if (call.rfind("drawBounceFrame", 0) == 0) {
-                    tick = call.substr(call.rfind(' ') + 1);
-                }
-            }
-            if (host.count("sound " + std::to_string(static_cast<int>(SoundId::BounceTick))) == 1) {
-                tick += "+s";
-            }
-            shown.push_back(tick);
-        }
-        return shown;
+    void setRuleCheckMarks(bool block) override { log(block ? "checkBlock" : "checkLines"); }
+    void loadSettings(Settings& settings) override {
+        settings.jumpDelay = storedJumpDelay.value_or(settings.jumpDelay);
+    }
+    bool readSavedGame(const char*, SavedGame& game) override {
+        game = toRead;
+        return true;
+    }
+    void gameEnded(uint32_t score, bool entersTable) override {
+        log("gameEnded", score, entersTable);
+    }
+
+    int count(const std::string& prefix) const {
+        return static_cast<int>(std::ranges::count_if(
+            calls, [&](const std::string& call) { return call.starts_with(prefix); }));
+    }
+
+  private:
+    static std::string timerName(std::string verb, TimerId id) {
+        return verb + (id == TimerId::Bounce ? "Bounce" : "Clock");
+    }
+    template <typename... Numbers>
+    void log(std::string call, Numbers... numbers) {
+        ((call += " " + std::to_string(numbers)), ...);
+        calls.push_back(call);
     }
 };
 
-TEST_F(TurnFlowTest, FirstPaintStartsBothTimersAndTheClock) {
-    game.state.newGamePending = 1;
-    host.tick = 5000;
-    game.onPaint();
-    for (const TimerId id : {TimerId::Bounce, TimerId::Clock}) {
-        EXPECT_GT(host.count("startTimer " + std::to_string(static_cast<int>(id))), 0);
+// A game after its first paint, on an empty board in Lines rules, the host's log empty.
+class TurnFlowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        game.initialise();
+        game.state.newGamePending = 0;
+        host.calls.clear();
     }
-    EXPECT_EQ(game.state.clockStartTick, 5000u);
+    void put(std::initializer_list<CellPos> cells, int32_t color) {
+        for (const CellPos& cell : cells) {
+            game.state.board.at(cell.x, cell.y) = color;
+        }
+    }
+    void tap(int32_t x, int32_t y) {
+        game.onBoardTap(kBoardRect.left + kCellPitch * x + 1, kBoardRect.top + kRowPitch * y + 1);
+    }
+
+    FakeHost host;
+    Game game{host.roles()};
+};
+
+TEST_F(TurnFlowTest, BounceTimerRunsAtTheJumpDelayFromTheFirstPaintAndTakesANewOneAtOnce) {
+    game.state.newGamePending = 1;
+    game.state.settings.jumpDelay = 40;
+    game.onPaint();
+    EXPECT_EQ(host.count("startBounce 40"), 1);
+    EXPECT_EQ(host.count("startClock"), 1);
+    // Delays that would flood the window with ticks, or that mean no wait elsewhere: 10 ms.
+    const uint32_t jumpAndPeriod[][2] = {{250, 250}, {10, 10}, {9, 10}, {0, 10}, {1u << 31, 10}};
+    for (const auto& [jump, period] : jumpAndPeriod) {
+        host.storedJumpDelay = jump;
+        host.calls.clear();
+        game.readSettings();
+        EXPECT_EQ(host.calls, Calls{"startBounce " + std::to_string(period)}) << jump;
+    }
 }
 
-TEST_F(TurnFlowTest, TapsOnTheLastPixelsOfTheBoardHitNoCell) {
-    put(game, {{8, 4}, {0, 8}}, 2);
-    game.onBoardTap(236, pixelY(4));
-    game.onBoardTap(pixelX(0), 266);
-    EXPECT_TRUE(selected(-1, -1));
-    game.onBoardTap(235, pixelY(4));
-    EXPECT_TRUE(selected(8, 4));
-    game.onBoardTap(pixelX(0), 265);
-    EXPECT_TRUE(selected(0, 8));
-    game.onBoardTap(1, 40);   // left of the board
-    game.onBoardTap(10, 31);  // the panel
-    EXPECT_TRUE(selected(0, 8));
-    put(game, {{0, 0}}, 5);
-    game.onBoardTap(2, 32);  // the board's top-left pixel belongs to cell (0, 0)
-    EXPECT_TRUE(selected(0, 0));
-}
-
-TEST_F(TurnFlowTest, ReselectingContinuesTheBounceAndSwitchingRestsTheOldBall) {
-    put(game, {{1, 1}}, 4);
-    put(game, {{5, 5}}, 6);
-    game.state.bounceFrame = 4;  // where the last bounce stopped
+TEST_F(TurnFlowTest, SwitchingTheSelectionRestsTheOldBallAndUndoRedraws) {
+    put({{1, 1}}, 4);
+    put({{5, 5}}, 6);
+    for (int k = 0; k < kWaveSize; ++k) {
+        game.state.nextCells[k] = {6 + k, 0};
+    }
     tap(1, 1);
-    tap(1, 1);
-    EXPECT_EQ(game.state.bounceFrame, 4);
-    EXPECT_EQ(host.count("drawRestingBall"), 0);
     tap(5, 5);
-    EXPECT_TRUE(selected(5, 5));
-    EXPECT_EQ(host.calls.back(), "drawRestingBall 1 1 4");
-}
-
-TEST_F(TurnFlowTest, UndoRestoresScoreAndBestAndRedraws) {
-    put(game, {{4, 4}}, 1);
-    game.state.score = 30;
-    game.state.settings.bestScore = 40;
-    const Board before = game.state.board;
-    tap(4, 4);
-    tap(4, 8);
-    game.state.settings.bestScore = 90;  // as if the turn had ended a game
-    game.state.score = 55;
+    EXPECT_EQ(host.calls, Calls{"drawRestingBall 1 1 4"});
+    tap(5, 8);
     host.calls.clear();
     game.onUndo();
-    EXPECT_EQ(game.state.board, before);
-    EXPECT_EQ(game.state.score, 30u);
-    EXPECT_EQ(game.state.settings.bestScore, 40u);
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"drawNextColors", "redrawAll"}));
+    EXPECT_EQ(host.calls, (Calls{"drawNextColors", "redrawAll"}));
 }
 
-TEST_F(TurnFlowTest, LoadingStopsTheBounceFirstAndRestartsIt) {
+TEST_F(TurnFlowTest, LoadingStopsTheBounceBeforeReadingAndRestartsIt) {
     host.toRead.blockMode = 1;
     host.toRead.linesMode = 0;
-    for (int32_t& cell : host.toRead.board.cells) {
-        cell = EMPTY;
-    }
-    host.calls.clear();
+    std::ranges::fill(host.toRead.board.cells, EMPTY);
     game.resumeLoadedGame("a.kvt");
-    const std::string bounceTimer = " " + std::to_string(static_cast<int>(TimerId::Bounce));
-    EXPECT_EQ(host.calls.front(), "stopTimer" + bounceTimer);
-    EXPECT_GT(host.count("checkMarks block"), 0);
-    EXPECT_GT(host.count("startTimer" + bounceTimer), 0);
+    EXPECT_EQ(host.calls.front(), "stopBounce");
+    EXPECT_EQ(host.count("checkBlock"), 1);
+    EXPECT_EQ(host.count("startBounce"), 1);
     EXPECT_EQ(host.calls.back(), "redrawAll");
 }
 
-TEST_F(TurnFlowTest, AnEmptiedSelectionStillTicksAndTheTickNeedsSoundExactlyOn) {
-    game.state.selectedX = 4;
-    game.state.selectedY = 4;
-    EXPECT_EQ(bounce(4), (std::vector<std::string>{"-", "-", "-", "-+s"}));
-    put(game, {{4, 4}}, 2);
-    game.state.bounceFrame = 9;
-    game.state.settings.soundOn = 2;
-    EXPECT_EQ(bounce(4), (std::vector<std::string>{"8", "7", "6", "5"}));
+TEST_F(TurnFlowTest, LinesBurstPausesAfterEachFrameButBlockBurstDoesNot) {
+    game.state.settings.explosionDelay = 40;
+    put({{2, 4}, {3, 4}, {4, 4}, {5, 4}, {6, 4}, {4, 2}, {4, 3}, {4, 5}, {4, 6}}, 2);
+    ASSERT_EQ(game.scanLines(4, 4), 1);
+    host.calls.clear();
+    game.clearLines();
+    Calls expected;
+    for (int r = 5; r <= 9; ++r) {
+        for (int f : {0, 2}) {  // across, then down
+            expected.push_back("drawExplosionFrame " + std::to_string(f) + " " + std::to_string(r));
+            expected.push_back("sleep 40");
+        }
+    }
+    expected.insert(expected.end(), {"drawHints", "drawScores"});
+    EXPECT_EQ(host.calls, expected);
+
+    // A delay that reads as negative means no pause at all; a Block burst never pauses.
+    game.state.settings.explosionDelay = 1u << 31;
+    put({{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}}, 1);
+    ASSERT_EQ(game.scanLines(0, 1), 1);
+    host.calls.clear();
+    game.clearLines();
+    game.state.settings.explosionDelay = 100;
+    put({{0, 0}, {1, 0}, {0, 1}, {1, 1}}, 3);
+    ASSERT_EQ(game.scanBlocks(1, 1), 1);
+    game.clearBlock();
+    EXPECT_EQ(host.count("drawExplosionFrame"), 10);
+    EXPECT_EQ(host.count("sleep"), 0);
+    EXPECT_EQ(host.calls.back(), "drawScores");
 }
 
-TEST_F(TurnFlowTest, BounceStepsAtTheJumpDelayAndTakesANewOneAtOnce) {
-    game.state.settings.jumpDelay = 40;
-    game.startNewGame();
-    int32_t ball = 0;
-    while (game.state.board.cells[ball] == EMPTY) {
-        ++ball;
-    }
-    tap(ball / kBoardSize, ball % kBoardSize);
-    // The times on a fake clock at which frames are drawn, the timer ticking every period
-    // from its last start; Options is confirmed with a jump delay of 250 at 100 ms.
-    host.settingsStored = true;
-    host.storedSettings = game.state.settings;
-    host.storedSettings.jumpDelay = 250;
-    std::vector<uint32_t> frameTimes;
-    for (host.tick = 1; host.tick <= 700; ++host.tick) {
-        if (host.tick == 100) {
-            game.readSettings();
-        }
-        const uint32_t sinceStart = host.tick - host.bounceStartedAt;
-        if (sinceStart > 0 && sinceStart % host.bouncePeriod == 0) {
-            const int drawn = host.count("drawBounceFrame");
-            game.onTimer(TimerId::Bounce);
-            if (host.count("drawBounceFrame") > drawn) {
-                frameTimes.push_back(host.tick);
-            }
+TEST_F(TurnFlowTest, EndOfGameCountsTheTimeSpentTypingTheName) {
+    for (int32_t x = 0; x < kBoardSize; ++x) {
+        for (int32_t y = 0; y < kBoardSize; ++y) {
+            game.state.board.at(x, y) = 1 + (x + 2 * y) % 4;  // no line anywhere
         }
     }
-    EXPECT_EQ(frameTimes, (std::vector<uint32_t>{40, 80, 350, 600}));
+    put({{3, 3}, {5, 5}}, EMPTY);
+    game.state.score = 200;
+    game.state.carriedSeconds = 3000;
+    game.state.clockStartTick = 1000;
+    host.tick = 1000;
+    host.tickAfterNameDialog = 1000 + 725 * 1000 + 999;
+    game.planNextCells();
 
-    // Delays that would flood the window with ticks, or that mean no wait elsewhere: 10 ms.
-    for (const uint32_t jump : {9u, 0u, 0x80000000u}) {
-        host.storedSettings.jumpDelay = jump;
-        game.readSettings();
-        EXPECT_EQ(host.bouncePeriod, 10u) << jump;
-    }
+    EXPECT_EQ(host.calls.front(), "gameEnded 200 1");  // 200 enters the default table
+    const HighScoreEntry& top = game.highScores.entries[0];
+    EXPECT_EQ(top.score, 200u);
+    EXPECT_EQ(std::vector({top.hours, top.minutes, top.seconds}), std::vector({1u, 2u, 5u}));
+    EXPECT_EQ(game.state.clockStartTick, host.tick);  // the next game's clock starts now
 }
 
 }  // namespace
-}  // namespace korvat::test
+}  // namespace korvat
