@@ -1,5 +1,6 @@
 // Any file content: reading never fails hard, a value set afterwards reads back, and the other
 // settings and every byte before the changed line survive the rewrite.
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -28,17 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     // Only the line that counts is replaced: the rest of the text is kept around it.
-    const size_t kept = rewritten.size() >= size ? size : rewritten.size();
-    size_t same = 0;
-    while (same < kept && rewritten[same] == text[same]) {
-        ++same;
-    }
-    size_t sameEnd = 0;
-    while (sameEnd < kept - same &&
-           rewritten[rewritten.size() - 1 - sameEnd] == text[size - 1 - sameEnd]) {
-        ++sameEnd;
-    }
-    if (rewritten.size() - same - sameEnd > 32) {
+    const std::string_view out = rewritten;
+    const size_t same =
+        std::mismatch(text.begin(), text.end(), out.begin(), out.end()).first - text.begin();
+    const size_t sameEnd =
+        std::mismatch(text.rbegin(), text.rend(), out.rbegin(), out.rend()).first - text.rbegin();
+    if (out.size() - same - std::min(sameEnd, std::min(size, out.size()) - same) > 32) {
         std::abort();  // more changed than one line of a name and a number
     }
     return 0;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,7 +20,7 @@ using Calls = std::vector<std::string>;
 class FakeHost : public SilentHost {
   public:
     uint32_t tick = 0;
-    uint32_t tickAfterNameDialog = 0;  // 0: the clock stands still while the dialog is open
+    uint32_t tickAfterNameDialog = 0;  // where the clock stands when the name dialog closes
     std::optional<uint32_t> storedJumpDelay;
     SavedGame toRead{};
     Calls calls;
@@ -39,9 +38,8 @@ class FakeHost : public SilentHost {
     }
     void drawExplosionFrame(int32_t f, int32_t r) override { log("drawExplosionFrame", f, r); }
     void askPlayerName(char* name, size_t capacity) override {
-        log("askPlayerName");
-        std::strncpy(name, "Ann", capacity);
-        tick = tickAfterNameDialog != 0 ? tickAfterNameDialog : tick;
+        SilentHost::askPlayerName(name, capacity);
+        tick = tickAfterNameDialog;
     }
     void setRuleCheckMarks(bool block) override { log(block ? "checkBlock" : "checkLines"); }
     void loadSettings(Settings& settings) override {
