@@ -49,9 +49,7 @@ class FakeHost : public SilentHost {
         game = toRead;
         return true;
     }
-    void gameEnded(uint32_t score, bool entersTable) override {
-        log("gameEnded", score, entersTable);
-    }
+    void gameEnded(uint32_t score, bool enters) override { log("gameEnded", score, enters); }
 
     int count(const std::string& prefix) const {
         return static_cast<int>(std::ranges::count_if(
@@ -164,10 +162,8 @@ TEST_F(TurnFlowTest, LinesBurstPausesAfterEachFrameButBlockBurstDoesNot) {
 }
 
 TEST_F(TurnFlowTest, EndOfGameCountsTheTimeSpentTypingTheName) {
-    for (int32_t x = 0; x < kBoardSize; ++x) {
-        for (int32_t y = 0; y < kBoardSize; ++y) {
-            game.state.board.at(x, y) = 1 + (x + 2 * y) % 4;  // no line anywhere
-        }
+    for (int32_t i = 0; i < kCellCount; ++i) {
+        game.state.board.cells[i] = 1 + (i / kBoardSize + 2 * i) % 4;  // no line anywhere
     }
     put({{3, 3}, {5, 5}}, EMPTY);
     game.state.score = 200;

@@ -59,11 +59,8 @@ korvat::SavedGame savedGame(const Lines& header, const Lines& rows) {
                            static_cast<int32_t>(number(header.at(5)))};
     for (int y = 0; y < korvat::kBoardSize; ++y) {
         const Lines cells = split(rows[y], ' ');
-        if (cells.size() != korvat::kBoardSize) {
-            throw Failure("board row of other than nine cells: " + rows[y]);
-        }
         for (int x = 0; x < korvat::kBoardSize; ++x) {
-            game.board.at(x, y) = cells[x] == "." ? korvat::EMPTY : std::stoi(cells[x]);
+            game.board.at(x, y) = cells.at(x) == "." ? korvat::EMPTY : std::stoi(cells[x]);
         }
     }
     return game;
