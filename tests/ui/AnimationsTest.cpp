@@ -5,6 +5,7 @@
 
 #include "FakeScreen.h"
 #include "ui/Animations.h"
+#include "ui/Blit.h"
 #include "ui/Drawing.h"
 #include "ui/Layout.h"
 
@@ -33,8 +34,7 @@ TEST(AnimateMove, WalksTheRouteAndGivesBackThePassedCellsHintsIncluded) {
     animateMove(screen.context(), state);
     EXPECT_EQ(screen.sleeps, (std::vector<uint32_t>{30, 30}));
     for (const CellPos c : passed) {
-        const Point at = cellOrigin(c.x, c.y);
-        EXPECT_TRUE(sameArea(screen.target(), at.x, at.y, before, at.x, at.y, 21, 21));
+        EXPECT_TRUE(sameArea(screen.target(), before, cellArea(c)));
     }
     EXPECT_TRUE(screen.cellShows({0, 0}, 0, 0));
     EXPECT_TRUE(screen.cellShows({2, 1}, 4, 0));

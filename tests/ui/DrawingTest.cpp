@@ -4,56 +4,75 @@
 #include "FakeScreen.h"
 #include "assets/Resources.h"
 #include "ui/Drawing.h"
-#include "ui/Layout.h"
 
 namespace korvat::ui::test {
 namespace {
 
-using res::kPanelImage;
+struct Digits {
+    int sheet;
+    Area (*glyph)(int32_t digit);
+    int pitch;
+};
+constexpr Digits kScoreGlyphs{res::kScoreDigits, scoreDigit, kScoreDigitPitch};
+constexpr Digits kClockGlyphs{res::kClockDigits, clockDigit, kClockDigitPitch};
 
-// Five digits cut from `sheetId` (cells `width` wide) at (x, y), one every `pitch` pixels.
-void expectDigits(FakeScreen& screen, int sheetId, int x, int y, const int (&digits)[5], int width,
-                  int height, int pitch) {
-    for (int k = 0; k < 5; ++k) {
-        EXPECT_TRUE(sameArea(screen.target(), x + k * pitch, y, screen.sheet(sheetId),
-                             width * digits[k], 0, width, height))
-            << "digit " << k;
+// Place k of the number holds (first + k) % 10: every place differs from its neighbours.
+uint32_t rising(int first) {
+    uint32_t value = 0;
+    for (int k = 0; k < kNumberDigits; ++k) {
+        value = value * 10 + (first + k) % 10;
+    }
+    return value;
+}
+
+void expectRising(FakeScreen& screen, const Digits& digits, Point at, int first) {
+    for (int k = 0; k < kNumberDigits; ++k) {
+        const int digit = first < 0 ? 0 : (first + k) % 10;
+        EXPECT_TRUE(
+            screen.shows({at.x + k * digits.pitch, at.y}, digits.sheet, digits.glyph(digit)))
+            << "place " << k << " of " << at.x << "," << at.y << " should show " << digit;
     }
 }
 
-TEST(Panel, NumbersClockAndComingColoursOnStripsOfTheUnshiftedPanelImage) {
+TEST(Panel, ImageAtItsCornerAndComingColoursOnAStripOfTheUnshiftedImage) {
     FakeScreen screen;
     drawPanel(screen.context());
-    EXPECT_TRUE(sameArea(screen.target(), 2, 2, screen.sheet(kPanelImage), 0, 0, 235, 29));
+    EXPECT_TRUE(screen.shows({2, 2}, res::kPanelImage, {0, 0, kPanelWidth, kPanelHeight}));
     EXPECT_EQ(pixel(screen.target(), 1, 1), kBackground);
     EXPECT_EQ(pixel(screen.target(), 237, 31), kBackground);
 
-    // Each strip runs from its top down to the panel's edge, never into the board row.
-    drawNumber(screen.context(), kScorePos.x, kScorePos.y, 7);
-    expectDigits(screen, res::kScoreDigits, 168, 6, {0, 0, 0, 0, 7}, 10, 20, 12);
-    EXPECT_EQ(pixel(screen.target(), 178, 10), screen.sheetPixel(kPanelImage, 178, 10));
-    const SDL_Rect scoreStrip{168, 6, 60, 23};
-    EXPECT_TRUE(SDL_RectEquals(&screen.presents.back(), &scoreStrip));
-    drawNumber(screen.context(), kBestScorePos.x, kBestScorePos.y, 100000);
-    expectDigits(screen, res::kScoreDigits, 13, 6, {0, 0, 0, 0, 0}, 10, 20, 12);
-
-    // The colons of the clock come from the same image: they move up left after a tick.
-    drawClockDigits(screen.context(), kClockPos.x, kClockPos.y, 12345);
-    expectDigits(screen, res::kClockDigits, 103, 20, {1, 2, 3, 4, 5}, 7, 8, 9);
-    EXPECT_EQ(pixel(screen.target(), 110, 22), screen.sheetPixel(kPanelImage, 110, 22));
-    EXPECT_EQ(pixel(screen.target(), 128, 28), screen.sheetPixel(kPanelImage, 128, 28));
-
     GameState state;
     state.nextColors[0] = 3;
-    state.nextColors[1] = -1;
+    state.nextColors[1] = -1;  // keeps the panel's background
     state.nextColors[2] = 7;
     drawNextColors(screen.context(), state);
-    SDL_Surface* icons = screen.sheet(res::kNextBallIcons);
-    EXPECT_TRUE(sameArea(screen.target(), 100, 4, icons, 45, 0, 15, 15));
-    EXPECT_TRUE(sameArea(screen.target(), 134, 4, icons, 105, 0, 15, 15));
-    EXPECT_EQ(pixel(screen.target(), 117, 4), screen.sheetPixel(kPanelImage, 117, 4));
-    const SDL_Rect iconStrip{100, 4, 51, 15};
-    EXPECT_TRUE(SDL_RectEquals(&screen.presents.back(), &iconStrip));
+    EXPECT_TRUE(screen.shows(nextIconPos(0), res::kNextBallIcons, nextIcon(3)));
+    EXPECT_TRUE(screen.shows(nextIconPos(2), res::kNextBallIcons, nextIcon(7)));
+    EXPECT_EQ(pixel(screen.target(), 117, 4), sheetPixel(res::kPanelImage, 117, 4));
+    EXPECT_EQ(screen.presents.back(), kNextColorsStrip);
+}
+
+// Every digit in every place of the score, the best score and the clock, as the layout cuts it
+// from its sheet; the gaps and the clock's colons come from the unshifted panel image.
+TEST(Panel, NumbersShowEachDigitInItsPlace) {
+    FakeScreen screen;
+    GameState state;
+    for (int first = 0; first < 10; ++first) {
+        state.score = rising(first);
+        state.settings.bestScore = rising(9 - first);
+        drawScores(screen.context(), state);
+        drawClockDigits(screen.context(), kClockPos.x, kClockPos.y, rising(first));
+        expectRising(screen, kScoreGlyphs, kScorePos, first);
+        expectRising(screen, kScoreGlyphs, kBestScorePos, 9 - first);
+        expectRising(screen, kClockGlyphs, kClockPos, first);
+    }
+    EXPECT_EQ(pixel(screen.target(), 178, 10), sheetPixel(res::kPanelImage, 178, 10));
+    EXPECT_EQ(pixel(screen.target(), 110, 22), sheetPixel(res::kPanelImage, 110, 22));
+    EXPECT_EQ(pixel(screen.target(), 128, 28), sheetPixel(res::kPanelImage, 128, 28));
+    // Each strip runs from its top down to the panel's edge, never into the board row.
+    drawNumber(screen.context(), kScorePos.x, kScorePos.y, kLargestNumber + 1);
+    expectRising(screen, kScoreGlyphs, kScorePos, -1);  // zeros
+    EXPECT_EQ(screen.presents.back(), (Area{168, 6, 60, 23}));
 }
 
 TEST(DrawBoard, BallsAtRestAndHintsOnTheBoardImage) {
@@ -71,8 +90,8 @@ TEST(DrawBoard, BallsAtRestAndHintsOnTheBoardImage) {
     state.nextCells[2] = {3, 1};
     drawBoard(screen.context(), state);
     EXPECT_TRUE(screen.cellShows({8, 8}, 5, 0));
-    // Elsewhere the board image at (2, 32), nothing outside it.
-    EXPECT_TRUE(sameArea(screen.target(), 2, 32, screen.sheet(res::kBoardImage), 0, 0, 200, 200));
+    // Elsewhere the board image at its corner, nothing outside it.
+    EXPECT_TRUE(screen.shows({2, 32}, res::kBoardImage, {0, 0, 200, 200}));
     EXPECT_EQ(pixel(screen.target(), 1, 32), kBackground);
     EXPECT_EQ(pixel(screen.target(), 2, 31), kBackground);
 
@@ -85,12 +104,11 @@ TEST(DrawBoard, BallsAtRestAndHintsOnTheBoardImage) {
 TEST(SingleBalls, RestingAndBounceFramesAndNothingBeyond) {
     FakeScreen screen;
     drawBounceFrame(screen.context(), {2, 7}, 4, 3);
-    EXPECT_TRUE(
-        sameArea(screen.target(), 58, 218, screen.sheet(res::kBounceSheet), 84, 63, 21, 21));
+    EXPECT_TRUE(screen.shows(cellOrigin(2, 7), res::kBounceSheet, ballSprite(4, 3)));
     drawRestingBall(screen.context(), {2, 7}, 4);
     EXPECT_TRUE(screen.cellShows({2, 7}, 4, 0));
     SDL_Surface* before = SDL_DuplicateSurface(screen.target());
-    drawBounceFrame(screen.context(), {2, 7}, 4, 9);
+    drawBounceFrame(screen.context(), {2, 7}, 4, kBounceFrames);
     drawBounceFrame(screen.context(), {2, 7}, EMPTY, 4);
     drawRestingBall(screen.context(), {2, 7}, EMPTY);
     EXPECT_TRUE(screen.sameAs(before));
