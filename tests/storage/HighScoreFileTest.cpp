@@ -1,9 +1,11 @@
+#include "storage/HighScoreFile.h"
+
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <filesystem>
 
 #include "TempFolder.h"
-#include "storage/HighScoreFile.h"
 
 namespace korvat::storage {
 namespace {
@@ -17,32 +19,20 @@ std::string sampleFile() {
     for (int r = 0; r < kHighScoreRows; ++r) {
         for (int u = 0; u < kNameUnits; ++u) {
             const char16_t unit = r == 3 ? u'\u0410' + u : u < 3 ? u"Ann"[u] : u < 15 ? u' ' : 0;
-            bytes += static_cast<char>(unit & 0xff);
-            bytes += static_cast<char>(unit >> 8);
+            bytes += {char(unit & 0xff), char(unit >> 8)};
         }
-        put32(bytes, scores[r]);
-        put32(bytes, static_cast<uint32_t>(r));
-        put32(bytes, 59);
-        put32(bytes, 1);
+        bytes += le32(scores[r]) + le32(r) + le32(59) + le32(1);
     }
     return bytes;
 }
 
-HighScoreTable defaultTable() {
+TEST(HighScoreFile, LoadKeepsFileOrderSaveWritesTheSameBytesOtherSizesCountAsMissing) {
+    TempFolder folder;
+    const std::string path = folder.file("top.ten");
+    writeText(path, sampleFile());
     HighScoreTable table;
     makeDefaultHighScores(table);
-    return table;
-}
-
-class HighScoreFileTest : public ::testing::Test {
-  protected:
-    TempFolder folder;
-    std::string path = folder.file("top.ten");
-};
-
-TEST_F(HighScoreFileTest, LoadKeepsFileOrderAndSaveWritesTheSameBytes) {
-    writeText(path, sampleFile());
-    HighScoreTable table = defaultTable();
+    const HighScoreTable defaults = table;
     ASSERT_TRUE(loadHighScores(path, table));
     EXPECT_EQ(table.entries[0].score, 50u);
     EXPECT_EQ(table.entries[1].score, 700u);
@@ -51,17 +41,15 @@ TEST_F(HighScoreFileTest, LoadKeepsFileOrderAndSaveWritesTheSameBytes) {
     EXPECT_EQ(storedNameLength(table.entries[3]), 16);  // a name without its zero unit
     ASSERT_TRUE(saveHighScores(path, table));
     EXPECT_EQ(readText(path), sampleFile());
-    EXPECT_FALSE(saveHighScores(path, defaultTable(), failHalfway));
+    EXPECT_FALSE(saveHighScores(path, defaults, failHalfway));
     EXPECT_EQ(readText(path), sampleFile()) << "a failed write leaves the old file";
-    EXPECT_EQ(folder.entryCount(), 1u);
-}
+    EXPECT_EQ(folder.entryCount(), 1);
 
-TEST_F(HighScoreFileTest, FilesOfAnyOtherSizeCountAsMissing) {
     writeText(path, sampleFile() + '\0');
-    HighScoreTable table = defaultTable();
+    table = defaults;
     EXPECT_FALSE(loadHighScores(path, table));
     EXPECT_EQ(table.entries[0].name[0], u'T') << "rows untouched";
-    EXPECT_FALSE(loadHighScores(folder.path(), table));
+    EXPECT_FALSE(loadHighScores(folder.path, table));
     EXPECT_FALSE(loadHighScores("", table));
 }
 
@@ -78,10 +66,10 @@ TEST(HighScorePath, AppendsTheFileNameToTheProgramFolder) {
 
 TEST(HighScorePath, StaysBesideAWritableProgramFolderElseGoesToTheUserDataFolder) {
     TempFolder data;
-    EXPECT_EQ(highScoreFileFor(data.path()), data.file("top.ten"));
-    EXPECT_EQ(data.entryCount(), 0u) << "no probe file is left behind";
+    EXPECT_EQ(highScoreFileFor(data.path), data.file("top.ten"));
+    EXPECT_EQ(data.entryCount(), 0) << "no probe file is left behind";
 
-    const ScopedEnv home("XDG_DATA_HOME", data.path());
+    setenv("XDG_DATA_HOME", data.path.c_str(), 1);
     // Neither a missing folder nor /proc takes a new file, whoever runs the test (root too).
     EXPECT_EQ(highScoreFileFor(data.file("gone/")), data.file("korvat/top.ten"));
     const std::string path = highScoreFileFor("/proc/self/");
@@ -91,7 +79,8 @@ TEST(HighScorePath, StaysBesideAWritableProgramFolderElseGoesToTheUserDataFolder
     EXPECT_EQ(highScoreFileFor("/usr/local/bin"), path);
 
     // The table is written there, folder made, and read back from there.
-    HighScoreTable table = defaultTable();
+    HighScoreTable table;
+    makeDefaultHighScores(table);
     table.entries[0].score = 4321;
     ASSERT_TRUE(saveHighScores(path, table));
     HighScoreTable loaded;

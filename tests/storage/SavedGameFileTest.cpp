@@ -16,9 +16,7 @@ using namespace korvat::testing;
 // colour-7 ball at column 8, row 8.
 SavedGame sampleGame() {
     SavedGame game{3723, 0x01020304, 1, 0, {}};
-    for (int32_t& cell : game.board.cells) {
-        cell = EMPTY;
-    }
+    std::fill(std::begin(game.board.cells), std::end(game.board.cells), EMPTY);
     game.board.at(1, 0) = 1;
     game.board.at(8, 8) = 7;
     return game;
@@ -28,7 +26,7 @@ SavedGame sampleGame() {
 std::string sampleBytes() {
     std::string bytes("\x8b\x0e\0\0\x04\x03\x02\x01\x01\0\0\0\0\0\0\0", 16);
     for (int i = 0; i < kCellCount; ++i) {
-        put32(bytes, i == 9 ? 1 : i == 80 ? 7 : 0xffffffffu);
+        bytes += le32(i == 9 ? 1 : i == 80 ? 7 : EMPTY);
     }
     return bytes;
 }
@@ -38,47 +36,33 @@ void expectSample(const SavedGame& game) {
     EXPECT_EQ(game.board, sampleGame().board);
 }
 
-class SavedGameFileTest : public ::testing::Test {
-  protected:
+TEST(SavedGameFile, SavingIsByteExactAndAtomicLoadingRefusesRecordsThatWouldBreakTheGame) {
     TempFolder folder;
-    std::string path = folder.file("game.kvt");
-};
-
-TEST_F(SavedGameFileTest, SavingIsByteExactAtomicAndLeavesNoTemporaryFile) {
+    const std::string path = folder.file("game.kvt");
     writeText(path, std::string(1000, 'x'));
     ASSERT_TRUE(saveGameToFile(path, sampleGame()));
     EXPECT_EQ(readText(path), sampleBytes());
-    EXPECT_EQ(folder.entryCount(), 1u);
     SavedGame game{};
     ASSERT_TRUE(loadGameFromFile(path, game));
     expectSample(game);
-
-    SavedGame other = sampleGame();
-    other.score = 999;
-    EXPECT_FALSE(saveGameToFile(path, other, failHalfway));
+    game.score = 999;
+    EXPECT_FALSE(saveGameToFile(path, game, failHalfway));
     EXPECT_EQ(readText(path), sampleBytes()) << "a failed write leaves the old file whole";
-    EXPECT_EQ(folder.entryCount(), 1u);
-    EXPECT_FALSE(saveGameToFile(folder.file("new.kvt"), other, failHalfway));
-    EXPECT_FALSE(std::filesystem::exists(folder.file("new.kvt")));
-}
+    EXPECT_FALSE(saveGameToFile(folder.file("new.kvt"), game, failHalfway));
+    EXPECT_EQ(folder.entryCount(), 1) << "no temporary and no new file";
+    EXPECT_FALSE(saveGameToFile(folder.path, game)) << "a folder is not replaced";
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path));
 
-TEST_F(SavedGameFileTest, RecordsThatWouldBreakTheGameAreRefusedAndChangeNothing) {
     // Offset and value: both rule flags off, Lines flag 2, a cell of colour 0, a cell of -2.
-    const std::pair<size_t, uint32_t> damages[] = {
-        {8, 0}, {12, 2}, {16, 0}, {16 + 4 * 80, 0xfffffffeu}};
+    const std::pair<size_t, int32_t> damages[] = {{8, 0}, {12, 2}, {16, 0}, {16 + 4 * 80, -2}};
     for (const auto& [offset, value] : damages) {
-        std::string bytes = sampleBytes();
-        std::string word;
-        put32(word, value);
-        writeText(path, bytes.replace(offset, 4, word));
-        SavedGame game = sampleGame();
+        writeText(path, sampleBytes().replace(offset, 4, le32(value)));
+        game = sampleGame();
         EXPECT_FALSE(loadGameFromFile(path, game)) << offset;
         expectSample(game);
     }
-    SavedGame game = sampleGame();
-    EXPECT_FALSE(loadGameFromFile(folder.path(), game));
-    EXPECT_FALSE(saveGameToFile(folder.path(), game)) << "a folder is not replaced";
-    EXPECT_TRUE(std::filesystem::is_directory(folder.path()));
+    EXPECT_FALSE(loadGameFromFile(folder.path, game));
+    expectSample(game);
 }
 
 }  // namespace

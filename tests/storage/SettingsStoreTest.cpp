@@ -1,7 +1,9 @@
 #include "storage/SettingsStore.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <random>
@@ -17,8 +19,7 @@ std::array<uint32_t, 6> fields(const Settings& s) {
     return {s.bestScore, s.soundOn, s.jumpDelay, s.moveDelay, s.explosionDelay, s.appearDelay};
 }
 
-class SettingsStoreTest : public ::testing::Test {
-  protected:
+struct SettingsStoreTest : ::testing::Test {
     TempFolder folder;
     std::string path = folder.file("korvat.conf");
     SettingsStore store{path};
@@ -37,7 +38,7 @@ TEST_F(SettingsStoreTest, FirstRunKeepsDefaultsThenAllSixAreSavedInDecimalAndWin
     Settings loaded{900, 1, 1, 1, 1, 1};  // a stored best score wins even when lower
     loadSettings(loaded, store);
     EXPECT_EQ(fields(loaded), fields(Settings{300, 0, 10, 20, 4294967295u, 0}));
-    EXPECT_EQ(folder.entryCount(), 1u);
+    EXPECT_EQ(folder.entryCount(), 1);
 }
 
 TEST_F(SettingsStoreTest, ADamagedValueFallsBackAloneAndUnknownLinesAreKept) {
@@ -64,10 +65,7 @@ TEST_F(SettingsStoreTest, ADamagedValueFallsBackAloneAndUnknownLinesAreKept) {
 
 TEST_F(SettingsStoreTest, AFileThatCannotBeReadWholeIsMovedAsideOnceAndAFreshOneWritten) {
     std::string noise(10 << 20, '\0');
-    std::mt19937 random(7);
-    for (char& c : noise) {
-        c = static_cast<char>(random());
-    }
+    std::generate(noise.begin(), noise.end(), std::mt19937(7));
     writeText(path, noise);
     Settings settings{};
     loadSettings(settings, store);
@@ -87,18 +85,16 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeReadWholeIsMovedAsideOnceAndAFreshOne
     EXPECT_FALSE(store.write(kMoveDelayValue, 50));
     ::testing::internal::GetCapturedStderr();
     EXPECT_TRUE(readText(path + ".unreadable") == noise);
-    EXPECT_EQ(folder.entryCount(), 2u);
+    EXPECT_EQ(folder.entryCount(), 2);
 }
 
 TEST(SettingsFilePlace, FollowsXdgConfigHomeAndIgnoresRelativeOnes) {
     TempFolder folder;
-    {
-        const ScopedEnv config("XDG_CONFIG_HOME", folder.path());
-        EXPECT_EQ(SettingsStore().filePath(), folder.path() + "/korvat/korvat.conf");
-    }
-    const ScopedEnv config("XDG_CONFIG_HOME", "relative/dir");
-    const ScopedEnv home("HOME", folder.path());
-    EXPECT_EQ(SettingsStore::defaultPath(), folder.path() + "/.config/korvat/korvat.conf");
+    setenv("XDG_CONFIG_HOME", folder.path.c_str(), 1);
+    EXPECT_EQ(SettingsStore().filePath(), folder.file("korvat/korvat.conf"));
+    setenv("XDG_CONFIG_HOME", "relative/dir", 1);
+    setenv("HOME", folder.path.c_str(), 1);
+    EXPECT_EQ(SettingsStore::defaultPath(), folder.file(".config/korvat/korvat.conf"));
 
     // A file where the folder should be: nothing is written, nothing changed.
     writeText(folder.file("korvat"), "not a folder");

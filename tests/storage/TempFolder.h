@@ -1,70 +1,40 @@
 #pragma once
-// Test helpers: a temporary folder, whole files, a failing writer, an environment variable.
+// File test helpers: a temporary folder, whole files, stored numbers and a failing writer.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <optional>
 #include <string>
 
 namespace korvat::testing {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
-  public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "korvat-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
+struct TempFolder {
+    std::string path = (std::filesystem::temp_directory_path() / "korvat-XXXXXX").string();
+
+    TempFolder() { mkdtemp(path.data()); }
     ~TempFolder() {
         std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
+        std::filesystem::remove_all(path, ignored);
     }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::string path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-    size_t entryCount() const {
-        return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(path_),
-                                                 std::filesystem::directory_iterator{}));
-    }
-
-  private:
-    std::string path_;
-};
-
-// Sets an environment variable and puts the old value back.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
+    std::string file(const std::string& name) const { return path + "/" + name; }
+    auto entryCount() const { return std::distance(std::filesystem::directory_iterator(path), {}); }
 };
 
 inline void writeText(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 inline std::string readText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// Appends a 32-bit number, least significant byte first, as the stored files hold them.
-inline void put32(std::string& bytes, uint32_t v) {
-    for (int i = 0; i < 4; ++i) {
-        bytes += static_cast<char>(v >> (8 * i));
-    }
+// A 32-bit number as the stored files hold it, least significant byte first.
+inline std::string le32(uint32_t v) {
+    return {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
 }
 
 // A writer that puts half of the bytes on disk and then reports a failure, as a full disk does.
