@@ -7,7 +7,6 @@
 #include "ui/Animations.h"
 #include "ui/Blit.h"
 #include "ui/Drawing.h"
-#include "ui/Layout.h"
 
 namespace korvat::ui::test {
 namespace {
@@ -25,15 +24,14 @@ TEST(AnimateMove, WalksTheRouteAndGivesBackThePassedCellsHintsIncluded) {
     drawHints(screen.context(), state);
     SDL_Surface* before = SDL_DuplicateSurface(screen.target());
 
-    const CellPos passed[] = {{1, 0}, {2, 0}};
     size_t frame = 0;
     screen.onSleep = [&] {
-        EXPECT_TRUE(screen.cellShows(passed[frame++ % 2], 4, 0));
+        EXPECT_TRUE(screen.cellShows(route[1 + frame++ % 2], 4, 0));
         EXPECT_TRUE(screen.cellShows({0, 0}, 0, 0));  // start already erased
     };
     animateMove(screen.context(), state);
     EXPECT_EQ(screen.sleeps, (std::vector<uint32_t>{30, 30}));
-    for (const CellPos c : passed) {
+    for (const CellPos c : {route[1], route[2]}) {
         EXPECT_TRUE(sameArea(screen.target(), before, cellArea(c)));
     }
     EXPECT_TRUE(screen.cellShows({0, 0}, 0, 0));
@@ -51,18 +49,16 @@ TEST(AnimateMove, WalksTheRouteAndGivesBackThePassedCellsHintsIncluded) {
 TEST(AnimateAppearance, GrowsTheWaveFrameByFrameWithAPauseAfterEach) {
     FakeScreen screen;
     GameState state = emptyState();
-    state.appearColors[0] = 2;
-    state.appearColors[1] = 5;
-    state.appearColors[2] = -1;
-    state.appearCells[0] = {0, 8};
-    state.appearCells[1] = {7, 3};
-    state.appearCells[2] = {4, 4};
+    const int colors[] = {2, 5, -1};
+    const CellPos cells[] = {{0, 8}, {7, 3}, {4, 4}};
+    std::copy(std::begin(colors), std::end(colors), state.appearColors);
+    std::copy(std::begin(cells), std::end(cells), state.appearCells);
     state.settings.appearDelay = 40;
     int row = 4;  // rows 3, 2, 1, 0 of the ball sheet, a pause after each
     screen.onSleep = [&] {
         --row;
-        EXPECT_TRUE(screen.cellShows({0, 8}, 2, row));
-        EXPECT_TRUE(screen.cellShows({7, 3}, 5, row));
+        EXPECT_TRUE(screen.cellShows(cells[0], 2, row));
+        EXPECT_TRUE(screen.cellShows(cells[1], 5, row));
     };
     animateAppearance(screen.context(), state);
     EXPECT_EQ(screen.sleeps, (std::vector<uint32_t>(4, 40)));

@@ -1,13 +1,10 @@
 // A first sheet that cannot be loaded is reported once (the move and explosion frames stay
-// silent) and nothing is drawn; a later one fails silently, and nothing of the off-screen work
-// reaches the window either.
+// silent), a later one fails silently; either way nothing reaches the window.
 #include <gtest/gtest.h>
 
 #include "FakeScreen.h"
-#include "assets/Resources.h"
 #include "ui/Animations.h"
 #include "ui/Drawing.h"
-#include "ui/Layout.h"
 
 namespace korvat::ui::test {
 namespace {
