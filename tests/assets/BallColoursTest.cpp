@@ -13,7 +13,7 @@ namespace korvat::test {
 namespace {
 
 TEST(BallColours, RedDarkRedMagentaYellowGreenCyanBlueDifferingInLightnessAndMark) {
-    const SurfacePtr sheet = loadEmbedded(res::kBallSheet);
+    const SurfacePtr sheet = loadShown(res::kBallSheet);
     const std::string strong[8] = {"", "r", "r", "rb", "rg", "g", "gb", "b"};  // channels
     double lightness[8] = {};
     std::vector<bool> marks[8];

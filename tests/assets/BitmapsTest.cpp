@@ -1,5 +1,5 @@
 // Every bitmap is a plain BMP file of the right size and depth, and the sheets keep the grids
-// and backgrounds the drawing code copies from.
+// and backgrounds the drawing code copies from: a ball's corners are the board tile's grey.
 #include <gtest/gtest.h>
 
 #include "SurfacePixels.h"
@@ -41,8 +41,9 @@ TEST(Bitmaps, AreUncompressedBottomUpFilesOfTheirSizeAndDepth) {
         EXPECT_EQ(field(22, 4), uint32_t(s.height));  // positive: bottom-up
         EXPECT_EQ(field(28, 2), uint32_t(s.bits));
         EXPECT_EQ(field(30, 4), 0u);  // BI_RGB
-        EXPECT_NE(loadEmbedded(s.id), nullptr) << SDL_GetError();
+        EXPECT_NE(loadShown(s.id), nullptr) << SDL_GetError();
     }
+    EXPECT_EQ(platform::loadBitmap(999), nullptr);
 }
 
 // Everything in the rectangle is `colour`.
@@ -55,8 +56,8 @@ void expectPlain(const SDL_Surface* sheet, SDL_Rect r, Colour colour) {
 }
 
 TEST(BallSheets, CellsStandOnTileGreyAndEmptyCellsArePlainGrey) {
-    const SurfacePtr balls = loadEmbedded(res::kBallSheet);
-    const SurfacePtr bounce = loadEmbedded(res::kBounceSheet);
+    const SurfacePtr balls = loadShown(res::kBallSheet);
+    const SurfacePtr bounce = loadShown(res::kBounceSheet);
     for (const auto& [sheet, rows] : {std::pair{balls.get(), 10}, std::pair{bounce.get(), 9}}) {
         for (int c = 0; c < 8; ++c) {
             for (int r = 0; r < rows; ++r) {
@@ -71,7 +72,7 @@ TEST(BallSheets, CellsStandOnTileGreyAndEmptyCellsArePlainGrey) {
 }
 
 TEST(BoardImage, TilesHaveLineHighlightGreyInteriorAndShadow) {
-    const SurfacePtr board = loadEmbedded(res::kBoardImage);
+    const SurfacePtr board = loadShown(res::kBoardImage);
     ASSERT_NE(board, nullptr);
     const Colour line = pixel(board.get(), 0, 10);
     const Colour shadow = pixel(board.get(), 25, 10);

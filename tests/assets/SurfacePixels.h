@@ -1,11 +1,11 @@
 #pragma once
-// The embedded bitmaps as the display shows them: 5-5-5 sheets with their channels shifted left
-// by three, other depths as SDL decodes them.
+// The embedded bitmaps as the display shows them, through the program's own loader.
 #include <SDL.h>
 
 #include <memory>
 
 #include "assets/Resources.h"
+#include "platform/Resources.h"
 
 namespace korvat::test {
 
@@ -19,26 +19,16 @@ struct SurfaceDeleter {
 };
 using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
 
-// Through SDL's own loader; null when it does not load.
-inline SurfacePtr loadEmbedded(int id) {
-    const res::Blob blob = res::findBitmap(id);
-    SurfacePtr loaded(blob.data ? SDL_LoadBMP_RW(SDL_RWFromConstMem(blob.data, int(blob.size)), 1)
-                                : nullptr);
-    if (loaded == nullptr || loaded->format->format == SDL_PIXELFORMAT_RGB555) {
-        return loaded;
-    }
-    return SurfacePtr(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_XRGB8888, 0));
+// Bitmap `id` in 32-bit pixels; null when it does not load.
+inline SurfacePtr loadShown(int id) {
+    const SurfacePtr loaded(platform::loadBitmap(id));
+    return SurfacePtr(loaded ? SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_XRGB8888, 0)
+                             : nullptr);
 }
 
 inline Colour pixel(const SDL_Surface* surface, int x, int y) {
-    const auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
-    if (surface->format->format == SDL_PIXELFORMAT_RGB555) {
-        const Uint16 v = reinterpret_cast<const Uint16*>(row)[x];
-        return {((v >> 10) & 31) << 3, ((v >> 5) & 31) << 3, (v & 31) << 3};
-    }
-    Uint8 r, g, b;
-    SDL_GetRGB(reinterpret_cast<const Uint32*>(row)[x], surface->format, &r, &g, &b);
-    return {r, g, b};
+    const Uint32 v = static_cast<const Uint32*>(surface->pixels)[y * surface->pitch / 4 + x];
+    return {int(v >> 16 & 0xFF), int(v >> 8 & 0xFF), int(v & 0xFF)};
 }
 
 inline double luma(Colour c) {

@@ -1,8 +1,13 @@
-// The four waves: whole RIFF files of 8-bit unsigned mono PCM at 11025 Hz.
+// The four waves: whole RIFF files of 8-bit unsigned mono PCM at 11025 Hz, played without any
+// audio hardware.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "assets/Resources.h"
+#include "platform/Audio.h"
+#include "platform/Resources.h"
 
 namespace korvat::test {
 namespace {
@@ -12,22 +17,31 @@ TEST(Waves, AreWholeFilesOfMonoBytesAt11025Hz) {
          {res::kBounceTickWave, res::kRefusalWave, res::kAppearanceWave, res::kExplosionWave}) {
         SCOPED_TRACE(id);
         const res::Blob blob = res::findWave(id);
-        ASSERT_GT(blob.size, 44u);
+        platform::Wave wave;
+        ASSERT_TRUE(platform::loadWave(id, wave)) << SDL_GetError();
         // The RIFF size counts the file after its first eight bytes.
         EXPECT_EQ(SDL_SwapLE32(*reinterpret_cast<const Uint32*>(blob.data + 4)), blob.size - 8);
-        SDL_AudioSpec spec;
-        Uint8* samples = nullptr;
-        Uint32 length = 0;
-        ASSERT_NE(SDL_LoadWAV_RW(SDL_RWFromConstMem(blob.data, int(blob.size)), 1, &spec, &samples,
-                                 &length),
-                  nullptr)
-            << SDL_GetError();
-        EXPECT_EQ(spec.format, AUDIO_U8);
-        EXPECT_EQ(spec.channels, 1);
-        EXPECT_EQ(spec.freq, 11025);
-        EXPECT_EQ(length, blob.size - 44);  // a 44-byte header, then the samples
-        SDL_FreeWAV(samples);
+        EXPECT_EQ(wave.spec.format, AUDIO_U8);
+        EXPECT_EQ(wave.spec.channels, 1);
+        EXPECT_EQ(wave.spec.freq, 11025);
+        EXPECT_EQ(wave.length, blob.size - 44);  // a 44-byte header, then the samples
+        SDL_FreeWAV(wave.samples);
     }
+}
+
+std::vector<int> played;
+
+TEST(PlaySound, StartsEverySoundWithoutHardwareAndNeverFails) {
+    platform::setSoundObserverForTesting([](int id) { played.push_back(id); });
+    for (const int id : {res::kBounceTickWave, res::kExplosionWave, 999}) {
+        platform::playSoundResource(id);  // replaces the one before
+    }
+    platform::setSoundObserverForTesting(nullptr);
+    platform::closeAudio();
+    platform::playSoundResource(res::kBounceTickWave);  // opens the device again
+    platform::closeAudio();
+    EXPECT_EQ(played, (std::vector<int>{res::kBounceTickWave, res::kExplosionWave, 999}));
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER), 0u);
 }
 
 }  // namespace
