@@ -52,6 +52,8 @@ TEST(WholeFiles, ARewriteKeepsTheModeAndRemovesAnEarlierWritesTemporary) {
     writeText(temporaryPathFor(path), "left by a crash");
     ASSERT_TRUE(replaceWith(path, "two", TempFile::Named));
     ASSERT_TRUE(replaceWith(path, "three"));
+    EXPECT_FALSE(writeFileAtomically(path, reinterpret_cast<const uint8_t*>("four"), 4, failHalfway,
+                                     TempFile::Named));
     EXPECT_EQ(readText(path), "three");
     EXPECT_EQ(folder.entryCount(), 1);
     struct stat st {};

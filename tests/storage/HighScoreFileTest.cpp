@@ -53,21 +53,17 @@ TEST(HighScoreFile, LoadKeepsFileOrderSaveWritesTheSameBytesOtherSizesCountAsMis
     EXPECT_FALSE(loadHighScores("", table));
 }
 
-TEST(HighScorePath, AppendsTheFileNameToTheProgramFolder) {
-    EXPECT_EQ(highScorePath("/opt/korvat/"), "/opt/korvat/top.ten");
-    EXPECT_EQ(highScorePath("/opt/korvat"), "/opt/korvat/top.ten");
+TEST(HighScorePath, StaysBesideAWritableProgramFolderElseGoesToTheUserDataFolder) {
+    TempFolder data;
+    EXPECT_EQ(highScoreFileFor(data.path), data.file("top.ten"));
+    EXPECT_EQ(highScoreFileFor(data.path + "/"), data.file("top.ten"));
+    EXPECT_EQ(data.entryCount(), 0) << "no probe file is left behind";
     EXPECT_EQ(highScorePath(""), "");
     const std::string fits = std::string(platform::kMaxPathBytes - 8, 'd') + "/";
     EXPECT_EQ(highScorePath(fits).size(), platform::kMaxPathBytes);
     EXPECT_EQ(highScorePath("d" + fits), "") << "a path too long is not cut into another one";
     EXPECT_EQ(std::filesystem::read_symlink("/proc/self/exe").parent_path().string() + "/",
               platform::programDirectory());
-}
-
-TEST(HighScorePath, StaysBesideAWritableProgramFolderElseGoesToTheUserDataFolder) {
-    TempFolder data;
-    EXPECT_EQ(highScoreFileFor(data.path), data.file("top.ten"));
-    EXPECT_EQ(data.entryCount(), 0) << "no probe file is left behind";
 
     setenv("XDG_DATA_HOME", data.path.c_str(), 1);
     // Neither a missing folder nor /proc takes a new file, whoever runs the test (root too).
