@@ -12,7 +12,7 @@ namespace {
 
 TEST(AnimateMove, WalksTheRouteAndGivesBackThePassedCellsHintsIncluded) {
     FakeScreen screen;
-    GameState state = emptyState();
+    GameState state;
     state.board.at(0, 0) = 4;
     state.nextColors[0] = 2;
     state.nextCells[0] = {2, 0};
@@ -45,7 +45,7 @@ TEST(AnimateMove, WalksTheRouteAndGivesBackThePassedCellsHintsIncluded) {
 
 TEST(AnimateAppearance, GrowsTheWaveFrameByFrameWithAPauseAfterEach) {
     FakeScreen screen;
-    GameState state = emptyState();
+    GameState state;
     const int colors[] = {2, 5, -1};
     const CellPos cells[] = {{0, 8}, {7, 3}, {4, 4}};
     std::copy(std::begin(colors), std::end(colors), state.appearColors);
@@ -65,7 +65,7 @@ TEST(AnimateAppearance, GrowsTheWaveFrameByFrameWithAPauseAfterEach) {
 
 TEST(ExplosionFrame, FigureRowsOverTheBoardAsShownAndNoCellsBeyondTheRecord) {
     FakeScreen screen;
-    GameState state = emptyState();
+    GameState state;
     state.board.at(0, 0) = 1;
     drawBoard(screen.context(), state);
     FigureRecord& figure = state.figures[2];

@@ -77,10 +77,9 @@ TEST(Panel, NumbersShowEachDigitInItsPlace) {
 
 TEST(DrawBoard, BallsAtRestAndHintsOnTheBoardImage) {
     FakeScreen screen;
-    GameState state = emptyState();
+    GameState state;
     state.board.at(8, 8) = 5;
-    state.board.at(3, 3) = 0;  // no colours: the tile stays
-    state.board.at(4, 4) = 8;
+    state.board.at(4, 4) = 8;  // no colour, as the 0s elsewhere: the tile stays
     state.board.at(5, 5) = 1000000000;
     state.nextColors[0] = 2;
     state.nextColors[1] = 0;

@@ -4,7 +4,6 @@
 // sheet pixel was copied there. The context records what the drawing asks of its caller.
 #include <SDL.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -29,12 +28,6 @@ inline uint32_t pixel(SDL_Surface* s, int x, int y) {
 // What every coded sheet holds at (x, y); each is 240 x 240, larger than any real one.
 constexpr uint32_t sheetPixel(int id, int x, int y) {
     return static_cast<uint32_t>(x << 16 | y << 8 | id);
-}
-
-inline GameState emptyState() {
-    GameState state;
-    std::fill(std::begin(state.board.cells), std::end(state.board.cells), EMPTY);
-    return state;
 }
 
 class FakeScreen {

@@ -32,7 +32,7 @@ const Case kCases[] = {
 };
 
 GameState someState() {
-    GameState state = emptyState();
+    GameState state;
     state.board.at(1, 1) = 3;
     for (int k = 0; k < 3; ++k) {
         state.nextColors[k] = state.appearColors[k] = k + 1;
