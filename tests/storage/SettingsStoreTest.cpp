@@ -25,7 +25,7 @@ struct SettingsStoreTest : ::testing::Test {
     SettingsStore store{path};
 };
 
-TEST_F(SettingsStoreTest, FirstRunKeepsDefaultsThenAllSixAreSavedInDecimalAndWin) {
+TEST_F(SettingsStoreTest, AllSixInDecimalEachFallingBackAloneAndUnknownLinesKept) {
     Settings settings{100, 0, 7, 7, 7, 7};  // the best score is the table's, taken before
     loadSettings(settings, store);
     EXPECT_EQ(fields(settings), fields(Settings{100, 1, 100, 100, 100, 100}));
@@ -39,9 +39,8 @@ TEST_F(SettingsStoreTest, FirstRunKeepsDefaultsThenAllSixAreSavedInDecimalAndWin
     loadSettings(loaded, store);
     EXPECT_EQ(fields(loaded), fields(Settings{300, 0, 10, 20, 4294967295u, 0}));
     EXPECT_EQ(folder.entryCount(), 1);
-}
 
-TEST_F(SettingsStoreTest, ADamagedValueFallsBackAloneAndUnknownLinesAreKept) {
+    // A damaged value falls back alone; unknown lines are kept on rewrite.
     const std::string before =
         "; an old comment\n"
         "\xff\xfe garbage\r\n"
@@ -52,7 +51,7 @@ TEST_F(SettingsStoreTest, ADamagedValueFallsBackAloneAndUnknownLinesAreKept) {
         "colour=blue\n"
         "playsound=0";
     writeText(path, before);
-    Settings settings{};
+    settings = {};
     loadSettings(settings, store);
     EXPECT_EQ(fields(settings), fields(Settings{0, 0, 100, 7, 100, 100}));
 
