@@ -25,6 +25,7 @@ uint32_t rising(int first) {
     return value;
 }
 
+// The number rising(first) at `at`, or zeros for a negative `first`.
 void expectRising(FakeScreen& screen, const Digits& digits, Point at, int first) {
     for (int k = 0; k < kNumberDigits; ++k) {
         const int digit = first < 0 ? 0 : (first + k) % 10;
@@ -71,7 +72,7 @@ TEST(Panel, NumbersShowEachDigitInItsPlace) {
     EXPECT_EQ(pixel(screen.target(), 128, 28), sheetPixel(res::kPanelImage, 128, 28));
     // Each strip runs from its top down to the panel's edge, never into the board row.
     drawNumber(screen.context(), kScorePos.x, kScorePos.y, kLargestNumber + 1);
-    expectRising(screen, kScoreGlyphs, kScorePos, -1);  // zeros
+    expectRising(screen, kScoreGlyphs, kScorePos, -1);
     EXPECT_EQ(screen.presents.back(), (Area{168, 6, 60, 23}));
 }
 
