@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "PlatformTestSupport.h"
 #include "game/Game.h"
-#include "platform_test_support.h"
 #include "shell/GameDialog.h"
 
 namespace korvat::shell::testing {

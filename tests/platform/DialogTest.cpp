@@ -1,9 +1,9 @@
 // Template dialogs: editing, focus and buttons driven through the page's handlers.
 #include <gtest/gtest.h>
 
+#include "PlatformTestSupport.h"
 #include "assets/Resources.h"
 #include "platform/Dialog.h"
-#include "platform_test_support.h"
 
 namespace korvat::platform {
 namespace {

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "PlatformTestSupport.h"
 #include "platform/WindowTimers.h"
-#include "platform_test_support.h"
 
 namespace korvat::platform {
 namespace {

@@ -5,11 +5,11 @@
 #include <string>
 #include <tuple>
 
+#include "PlatformTestSupport.h"
 #include "assets/Resources.h"
 #include "platform/CommandBar.h"
 #include "platform/Font.h"
 #include "platform/MessageBox.h"
-#include "platform_test_support.h"
 
 namespace korvat::platform {
 namespace {

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "PlatformTestSupport.h"
 #include "platform/FileChooser.h"
 #include "platform/MessageBox.h"
-#include "platform_test_support.h"
 
 namespace korvat::platform {
 namespace {

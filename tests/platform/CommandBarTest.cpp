@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "PlatformTestSupport.h"
 #include "assets/Commands.h"
 #include "assets/Resources.h"
 #include "platform/CommandBar.h"
-#include "platform_test_support.h"
 
 namespace korvat::platform {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform_test_support.h"
+#include "PlatformTestSupport.h"
 
 namespace korvat::platform::testing {
 

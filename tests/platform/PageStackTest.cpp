@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "platform_test_support.h"
+#include "PlatformTestSupport.h"
 
 namespace korvat::platform {
 namespace {
