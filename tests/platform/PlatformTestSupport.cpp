@@ -13,16 +13,6 @@ void RecordingPage::onPaint() {
     log.push_back("paint");
 }
 
-void RecordingPage::onMouseDown(int x, int y) {
-    log.push_back("down " + std::to_string(x) + "," + std::to_string(y));
-}
-
-void RecordingPage::onTimer(int id) {
-    if (timerScript) {
-        timerScript(id);
-    }
-}
-
 int runSteps(RecordingPage& page, const std::vector<std::function<void()>>& steps) {
     constexpr int kStepTimer = 99;
     Display& display = Display::instance();
@@ -30,15 +20,13 @@ int runSteps(RecordingPage& page, const std::vector<std::function<void()>>& step
     const auto previous = page.timerScript;
     page.timerScript = [&](int id) {
         if (id != kStepTimer) {
-            if (previous) {
-                previous(id);
-            }
+            previous(id);
         } else if (display.topPage() != &page) {
             // A step's nested loop runs: the next step waits for it to end.
         } else if (next < steps.size()) {
             steps[next++]();
         } else {
-            page.endModal(kEndResult);
+            page.endModal(7);
         }
     };
     display.setTimer(page, kStepTimer, 10);
@@ -48,21 +36,12 @@ int runSteps(RecordingPage& page, const std::vector<std::function<void()>>& step
     return result;
 }
 
-namespace {
-Uint32 windowId() {
-    return SDL_GetWindowID(Display::instance().window());
-}
-}  // namespace
-
 void pushClick(int deviceX, int deviceY) {
     const SDL_Point p = Display::instance().windowPoint(deviceX, deviceY);
     for (const Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
         SDL_Event event{};
         event.type = type;
-        event.button.windowID = windowId();
         event.button.button = SDL_BUTTON_LEFT;
-        event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-        event.button.clicks = 1;
         event.button.x = p.x;
         event.button.y = p.y;
         SDL_PushEvent(&event);
@@ -72,10 +51,7 @@ void pushClick(int deviceX, int deviceY) {
 void pushKey(SDL_Keycode key, Uint16 mod) {
     SDL_Event event{};
     event.type = SDL_KEYDOWN;
-    event.key.windowID = windowId();
-    event.key.state = SDL_PRESSED;
     event.key.keysym.sym = key;
-    event.key.keysym.scancode = SDL_GetScancodeFromKey(key);
     event.key.keysym.mod = mod;
     SDL_PushEvent(&event);
 }
@@ -83,7 +59,6 @@ void pushKey(SDL_Keycode key, Uint16 mod) {
 void pushText(const char* utf8) {
     SDL_Event event{};
     event.type = SDL_TEXTINPUT;
-    event.text.windowID = windowId();
     SDL_strlcpy(event.text.text, utf8, sizeof event.text.text);
     SDL_PushEvent(&event);
 }
@@ -91,7 +66,6 @@ void pushText(const char* utf8) {
 void pushWheel(int y, bool flipped) {
     SDL_Event event{};
     event.type = SDL_MOUSEWHEEL;
-    event.wheel.windowID = windowId();
     event.wheel.y = y;
     event.wheel.direction = flipped ? SDL_MOUSEWHEEL_FLIPPED : SDL_MOUSEWHEEL_NORMAL;
     SDL_PushEvent(&event);

@@ -1,6 +1,6 @@
 #pragma once
-// Shared by the platform tests: the display on SDL's offscreen driver, a page that records
-// what reaches it, scripted steps inside its modal loop, and injected input.
+// Shared by the platform and shell tests: the display on SDL's offscreen driver, a page that
+// logs what reaches it, scripted steps inside its modal loop, and injected input.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -17,32 +17,32 @@ class DisplayTest : public ::testing::Test {
     void SetUp() override;
 };
 
-// Records "paint", "down x,y", "wheel n" and commands; draws itself in one flat grey.
+// Logs "paint", "down x,y", "wheel n" and "command n"; paints itself in one flat grey.
 class RecordingPage : public Page {
   public:
     explicit RecordingPage(Uint8 shade = 200) : shade_(shade) {}
 
     const char* caption() const override { return "page"; }
     void onPaint() override;
-    void onMouseDown(int x, int y) override;
+    void onMouseDown(int x, int y) override {
+        log.push_back("down " + std::to_string(x) + "," + std::to_string(y));
+    }
     void onMouseWheel(int rows) override { log.push_back("wheel " + std::to_string(rows)); }
-    void onCommand(int command) override { commands.push_back(command); }
-    void onTimer(int id) override;
+    void onCommand(int command) override { log.push_back("command " + std::to_string(command)); }
+    void onTimer(int id) override { timerScript(id); }
     CommandBar* commandBar() override { return bar; }
 
     std::vector<std::string> log;
-    std::vector<int> commands;
     CommandBar* bar = nullptr;
-    std::function<void(int)> timerScript;  // called from onTimer
+    std::function<void(int)> timerScript = [](int) {};
 
   private:
     Uint8 shade_;
 };
 
 // Runs `page` modally and calls each step from a tick of the page's timer while the page is on
-// top, so the input a step queues is taken before the next step. The loop ends with
-// kEndResult on the tick after the last step unless a step ends it.
-constexpr int kEndResult = 7;
+// top, so the input a step queues is taken before the next step. The loop ends on the tick
+// after the last step unless a step ends it; returns the loop's result.
 int runSteps(RecordingPage& page, const std::vector<std::function<void()>>& steps);
 
 // Injected input, in device-screen pixels.
