@@ -18,22 +18,21 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::key;
+using Texts = std::vector<std::string>;
 
-class FileChooserTest : public ::testing::Test {
+class FileChooserTest : public testing::DisplayTest {
   protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() / ("korvat-chooser-" + std::to_string(getpid()));
+        DisplayTest::SetUp();
         fs::remove_all(root_);
         fs::create_directories(root_ / "games" / "old");
         fs::create_directories(root_ / "Zeta");
         for (const char* file :
              {"top.kvt", "games/b.kvt", "games/A.KVT", "games/notes.txt", "games/.hidden.kvt"}) {
-            touch(root_ / file);
+            std::ofstream(root_ / file) << "x";
         }
     }
     void TearDown() override { fs::remove_all(root_); }
-
-    static void touch(const fs::path& file) { std::ofstream(file) << "x"; }
 
     FileChooser& open(FileChooser::Mode mode = FileChooser::Mode::Save) {
         chooser_ =
@@ -41,52 +40,42 @@ class FileChooserTest : public ::testing::Test {
         chooser_->create();
         return *chooser_;
     }
-
-    static ListBox& list(const FileChooser& chooser) {
-        return *dynamic_cast<ListBox*>(chooser.control(FileChooser::kFolderList));
+    ListBox& list() const {
+        return *dynamic_cast<ListBox*>(chooser_->control(FileChooser::kFolderList));
     }
 
-    static std::vector<std::string> rowTexts(const FileChooser& chooser) {
-        std::vector<std::string> texts;
-        for (const ListBox::Row& row : list(chooser).rows()) {
+    // Folders in brackets.
+    Texts rowTexts() const {
+        Texts texts;
+        for (const ListBox::Row& row : list().rows()) {
             texts.push_back(row.folder ? "[" + row.text + "]" : row.text);
         }
         return texts;
     }
-
-    static void clickRow(FileChooser& chooser, const std::string& text) {
-        const ListBox& l = list(chooser);
-        for (size_t i = 0; i < l.rows().size(); ++i) {
-            if (l.rows()[i].text == text) {
-                const int row = static_cast<int>(i) - l.topRow();
-                chooser.onMouseDown(l.rect().x + 30, l.rect().y + 6 + row * ListBox::kRowHeight);
-                return;
-            }
-        }
-        FAIL() << "no row " << text;
+    void clickRow(int row) {
+        const SDL_Rect r = list().rect();
+        chooser_->onMouseDown(r.x + 30, r.y + 6 + (row - list().topRow()) * ListBox::kRowHeight);
     }
 
-    fs::path root_;
+    const fs::path root_ =
+        fs::temp_directory_path() / ("korvat-chooser-" + std::to_string(getpid()));
     std::unique_ptr<FileChooser> chooser_;
 };
 
 TEST_F(FileChooserTest, ListsFoldersFirstThenMatchingFilesAndAFileIsChosenByTwoClicks) {
     FileChooser& chooser = open(FileChooser::Mode::Open);
     EXPECT_EQ(chooser.caption(), std::string("Open"));
-    EXPECT_EQ(rowTexts(chooser),
-              (std::vector<std::string>{"[..]", "[games]", "[Zeta]", "top.kvt"}));
+    EXPECT_EQ(rowTexts(), (Texts{"[..]", "[games]", "[Zeta]", "top.kvt"}));
     EXPECT_EQ(chooser.focusId(), FileChooser::kNameBox);
-
-    clickRow(chooser, "games");
+    clickRow(1);
     EXPECT_EQ(chooser.folder(), (root_ / "games").string());
     // Matching ignores case; other and hidden files stay out.
-    EXPECT_EQ(rowTexts(chooser), (std::vector<std::string>{"[..]", "[old]", "A.KVT", "b.kvt"}));
-
-    clickRow(chooser, "..");
-    clickRow(chooser, "top.kvt");
+    EXPECT_EQ(rowTexts(), (Texts{"[..]", "[old]", "A.KVT", "b.kvt"}));
+    clickRow(0);
+    clickRow(3);
     EXPECT_EQ(chooser.itemText(FileChooser::kNameBox), "top.kvt");
     EXPECT_FALSE(chooser.modalEnded());
-    clickRow(chooser, "top.kvt");
+    clickRow(3);
     EXPECT_EQ(chooser.modalResult(), kIdOK);
     EXPECT_EQ(chooser.path(), (root_ / "top.kvt").string());
 }
@@ -113,33 +102,30 @@ TEST_F(FileChooserTest, TypedNameIsTakenAsItIsAndEmptyOrAFolderKeepsItOpen) {
 }
 
 TEST_F(FileChooserTest, SavingOverAFileAsksAndNoGoesBackWithTheNameTyped) {
-    ASSERT_TRUE(Display::instance().open("Korvat 1.2")) << SDL_GetError();
-    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     FileChooser& chooser = open();
     chooser.onTextInput("top");
     const MessageBoxLayout box = layoutMessageBox("Replace top.kvt?", true);
-    const SDL_Rect& no = box.noButton;
-    testing::pushClick(no.x + no.w / 2, no.y + no.h / 2 + kClientTop);
-    chooser.onOK();
+    const auto answer = [&](const SDL_Rect& button) {
+        testing::pushClick(button.x + button.w / 2, button.y + button.h / 2 + kClientTop);
+        chooser.onOK();
+    };
+    answer(box.noButton);
     EXPECT_FALSE(chooser.modalEnded());
     EXPECT_EQ(chooser.itemText(FileChooser::kNameBox), "top");
     testing::pushKey(SDLK_ESCAPE);  // also No
     chooser.onOK();
     EXPECT_FALSE(chooser.modalEnded());
-
-    const SDL_Rect& yes = box.okButton;
-    testing::pushClick(yes.x + yes.w / 2, yes.y + yes.h / 2 + kClientTop);
-    chooser.onOK();
+    answer(box.okButton);
     EXPECT_EQ(chooser.modalResult(), kIdOK);
     EXPECT_EQ(chooser.path(), (root_ / "top.kvt").string());
 }
 
 TEST_F(FileChooserTest, KeysWheelAndScrollBarMoveThroughALongList) {
     for (int i = 0; i < 40; ++i) {
-        touch(root_ / ("save" + std::to_string(100 + i) + ".kvt"));
+        std::ofstream(root_ / ("save" + std::to_string(100 + i) + ".kvt")) << "x";
     }
     FileChooser& chooser = open();
-    ListBox& l = list(chooser);
+    ListBox& l = list();
     ASSERT_EQ(l.rows().size(), 44u);
     const int lastTop = 44 - l.visibleRows();
     chooser.onMouseWheel(3);
