@@ -80,44 +80,37 @@ TEST_F(FileChooserTest, ListsFoldersFirstThenMatchingFilesAndAFileIsChosenByTwoC
     EXPECT_EQ(chooser.path(), (root_ / "top.kvt").string());
 }
 
-TEST_F(FileChooserTest, TypedNameIsTakenAsItIsAndEmptyOrAFolderKeepsItOpen) {
+TEST_F(FileChooserTest, TypedNameIsTrimmedAFolderIsEnteredAndSavingOverAFileAsksFirst) {
     FileChooser& chooser = open();
     EXPECT_EQ(chooser.caption(), std::string("Save As"));
-    chooser.onOK();
+    chooser.onOK();  // nothing typed
     chooser.onTextInput("games");
     chooser.onOK();
     EXPECT_FALSE(chooser.modalEnded());
     EXPECT_EQ(chooser.folder(), (root_ / "games").string());
     EXPECT_EQ(chooser.itemText(FileChooser::kNameBox), "");
-    chooser.onTextInput("  old/keep.dat ");  // has an extension: none added
-    chooser.onKeyDown(key(SDLK_RETURN));
-    EXPECT_EQ(chooser.modalResult(), kIdOK);
-    EXPECT_EQ(chooser.path(), (root_ / "games" / "old" / "keep.dat").string());
 
-    FileChooser& cancelled = open();
-    cancelled.onTextInput("abc");
-    cancelled.onKeyDown(key(SDLK_ESCAPE));
-    EXPECT_EQ(cancelled.modalResult(), kIdCancel);
-    EXPECT_TRUE(cancelled.path().empty());
-}
-
-TEST_F(FileChooserTest, SavingOverAFileAsksAndNoGoesBackWithTheNameTyped) {
-    FileChooser& chooser = open();
-    chooser.onTextInput("top");
-    const MessageBoxLayout box = layoutMessageBox("Replace top.kvt?", true);
+    chooser.onTextInput(" b ");  // b.kvt, which is there
+    const MessageBoxLayout box = layoutMessageBox("Replace b.kvt?", true);
     const auto answer = [&](const SDL_Rect& button) {
         testing::pushClick(button.x + button.w / 2, button.y + button.h / 2 + kClientTop);
         chooser.onOK();
     };
     answer(box.noButton);
     EXPECT_FALSE(chooser.modalEnded());
-    EXPECT_EQ(chooser.itemText(FileChooser::kNameBox), "top");
+    EXPECT_EQ(chooser.itemText(FileChooser::kNameBox), " b ");
     testing::pushKey(SDLK_ESCAPE);  // also No
     chooser.onOK();
     EXPECT_FALSE(chooser.modalEnded());
     answer(box.okButton);
     EXPECT_EQ(chooser.modalResult(), kIdOK);
-    EXPECT_EQ(chooser.path(), (root_ / "top.kvt").string());
+    EXPECT_EQ(chooser.path(), (root_ / "games" / "b.kvt").string());
+
+    FileChooser& cancelled = open();
+    cancelled.onTextInput("abc");
+    cancelled.onKeyDown(key(SDLK_ESCAPE));
+    EXPECT_EQ(cancelled.modalResult(), kIdCancel);
+    EXPECT_TRUE(cancelled.path().empty());
 }
 
 TEST_F(FileChooserTest, KeysWheelAndScrollBarMoveThroughALongList) {

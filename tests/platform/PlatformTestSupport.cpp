@@ -51,8 +51,7 @@ void pushClick(int deviceX, int deviceY) {
 void pushKey(SDL_Keycode key, Uint16 mod) {
     SDL_Event event{};
     event.type = SDL_KEYDOWN;
-    event.key.keysym.sym = key;
-    event.key.keysym.mod = mod;
+    event.key.keysym = testing::key(key, mod);
     SDL_PushEvent(&event);
 }
 

@@ -12,6 +12,7 @@
 
 namespace korvat::platform::testing {
 
+// Opens the display once and empties the event queue before each test.
 class DisplayTest : public ::testing::Test {
   protected:
     void SetUp() override;
@@ -53,10 +54,7 @@ void pushWheel(int y, bool flipped = false);  // flipped: a natural-scrolling wh
 
 // A key for a page's or a control's onKeyDown.
 inline SDL_Keysym key(SDL_Keycode sym, Uint16 mod = KMOD_NONE) {
-    SDL_Keysym k{};
-    k.sym = sym;
-    k.mod = mod;
-    return k;
+    return {SDL_GetScancodeFromKey(sym), sym, mod, 0};
 }
 
 // The colour of a device-screen pixel as shown.

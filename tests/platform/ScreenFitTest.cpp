@@ -7,18 +7,16 @@
 namespace korvat::platform {
 namespace {
 
-TEST(ScreenFit, LargestWholeScaleThatFitsBothSidesAndNeverBelowOne) {
-    struct Case {
+TEST(ScreenFit, LargestWholeScaleCentredAndWindowPixelsMappedToDevicePixels) {
+    struct Scale {
         int width, height, scale;
     };
-    // A wide desktop: the height decides; a tall one: the width.
-    for (const Case c :
-         {Case{479, 639, 1}, {480, 640, 2}, {1920, 1040, 3}, {500, 2000, 2}, {100, 100, 1}}) {
+    // A wide desktop: the height decides; a tall one: the width; never below 1.
+    for (const Scale c :
+         {Scale{479, 639, 1}, {480, 640, 2}, {1920, 1040, 3}, {500, 2000, 2}, {100, 100, 1}}) {
         EXPECT_EQ(chooseScale(c.width, c.height), c.scale) << c.width << " x " << c.height;
     }
-}
 
-TEST(ScreenFit, CentresTheScreenAndMapsWindowPixelsToDevicePixels) {
     const ScreenFit fit = fitScreen(1000, 700);  // scale 2: 480 x 640 at (260, 30)
     struct Case {
         int windowX, windowY, deviceX, deviceY;  // device -1: outside the screen
