@@ -12,10 +12,13 @@
 
 namespace korvat::platform::testing {
 
-// Opens the display once and empties the event queue before each test.
+// The display open and no input left over from an earlier test.
 class DisplayTest : public ::testing::Test {
   protected:
-    void SetUp() override;
+    void SetUp() override {
+        ASSERT_TRUE(Display::instance().open("Korvat 1.2")) << SDL_GetError();
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    }
 };
 
 // Logs "paint", "down x,y", "wheel n" and "command n"; paints itself in one flat grey.
@@ -24,7 +27,11 @@ class RecordingPage : public Page {
     explicit RecordingPage(Uint8 shade = 200) : shade_(shade) {}
 
     const char* caption() const override { return "page"; }
-    void onPaint() override;
+    void onPaint() override {
+        SDL_Surface* s = clientSurface();
+        SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, shade_, shade_, shade_));
+        log.push_back("paint");
+    }
     void onMouseDown(int x, int y) override {
         log.push_back("down " + std::to_string(x) + "," + std::to_string(y));
     }
@@ -44,20 +51,81 @@ class RecordingPage : public Page {
 // Runs `page` modally and calls each step from a tick of the page's timer while the page is on
 // top, so the input a step queues is taken before the next step. The loop ends on the tick
 // after the last step unless a step ends it; returns the loop's result.
-int runSteps(RecordingPage& page, const std::vector<std::function<void()>>& steps);
-
-// Injected input, in device-screen pixels.
-void pushClick(int deviceX, int deviceY);
-void pushKey(SDL_Keycode key, Uint16 mod = KMOD_NONE);
-void pushText(const char* utf8);              // typed text, as a text-input event
-void pushWheel(int y, bool flipped = false);  // flipped: a natural-scrolling wheel
+inline int runSteps(RecordingPage& page, const std::vector<std::function<void()>>& steps) {
+    constexpr int kStepTimer = 99;
+    Display& display = Display::instance();
+    size_t next = 0;
+    const auto previous = page.timerScript;
+    page.timerScript = [&](int id) {
+        if (id != kStepTimer) {
+            previous(id);
+        } else if (display.topPage() != &page) {
+            // A step's nested loop runs: the next step waits for it to end.
+        } else if (next < steps.size()) {
+            steps[next++]();
+        } else {
+            page.endModal(7);
+        }
+    };
+    display.setTimer(page, kStepTimer, 10);
+    const int result = display.runModal(page);
+    page.timerScript = previous;
+    EXPECT_EQ(next, steps.size()) << "the loop ended before all steps ran";
+    return result;
+}
 
 // A key for a page's or a control's onKeyDown.
 inline SDL_Keysym key(SDL_Keycode sym, Uint16 mod = KMOD_NONE) {
     return {SDL_GetScancodeFromKey(sym), sym, mod, 0};
 }
 
+// Injected input, in device-screen pixels.
+inline void pushClick(int deviceX, int deviceY) {
+    const SDL_Point p = Display::instance().windowPoint(deviceX, deviceY);
+    for (const Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+        SDL_Event event{};
+        event.type = type;
+        event.button.button = SDL_BUTTON_LEFT;
+        event.button.x = p.x;
+        event.button.y = p.y;
+        SDL_PushEvent(&event);
+    }
+}
+
+inline void pushKey(SDL_Keycode sym, Uint16 mod = KMOD_NONE) {
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.keysym = key(sym, mod);
+    SDL_PushEvent(&event);
+}
+
+// Typed text, as a text-input event.
+inline void pushText(const char* utf8) {
+    SDL_Event event{};
+    event.type = SDL_TEXTINPUT;
+    SDL_strlcpy(event.text.text, utf8, sizeof event.text.text);
+    SDL_PushEvent(&event);
+}
+
+// flipped: a natural-scrolling wheel, which reports the other sign.
+inline void pushWheel(int y, bool flipped = false) {
+    SDL_Event event{};
+    event.type = SDL_MOUSEWHEEL;
+    event.wheel.y = y;
+    event.wheel.direction = flipped ? SDL_MOUSEWHEEL_FLIPPED : SDL_MOUSEWHEEL_NORMAL;
+    SDL_PushEvent(&event);
+}
+
 // The colour of a device-screen pixel as shown.
-SDL_Color screenPixel(int x, int y);
+inline SDL_Color screenPixel(int x, int y) {
+    SDL_Surface* shot = Display::instance().snapshot();
+    SDL_Color c{0, 0, 0, 255};
+    if (shot != nullptr) {
+        const Uint32 v = static_cast<const Uint32*>(shot->pixels)[y * shot->pitch / 4 + x];
+        SDL_GetRGB(v, shot->format, &c.r, &c.g, &c.b);
+        SDL_FreeSurface(shot);
+    }
+    return c;
+}
 
 }  // namespace korvat::platform::testing
