@@ -13,23 +13,25 @@ using testing::screenPixel;
 
 class PageStack : public testing::DisplayTest {};
 
-TEST_F(PageStack, OnlyTheTopPageShowsAndTakesTapsAndWheelTurnsInClientCoordinatesAndRows) {
+TEST_F(PageStack, TopPageShowsAndTakesInputInClientCoordinatesAndAnEndedPageTicksNoMore) {
     RecordingPage main(50);
     RecordingPage dialog(150);
-    Display& display = Display::instance();
+    int endedTicks = 0;
     runSteps(main, {[&] {
-                 runSteps(dialog, {[&] { EXPECT_EQ(screenPixel(120, 150).r, 150); }});
-                 EXPECT_EQ(display.topPage(), &main);
-                 EXPECT_EQ(screenPixel(120, 150).r, 50);
-                 pushClick(10, kClientTop + 20);
-                 pushClick(239, kClientTop + kClientHeight - 1);
-                 pushClick(100, 5);   // title bar, not its OK button
-                 pushWheel(-1);       // turned towards the user: down the list
-                 pushWheel(2);        // away: up
-                 pushWheel(1, true);  // a flipped (natural) wheel reports the other sign
-                 pushWheel(0);        // sideways only
-             }});
-    EXPECT_EQ(display.topPage(), nullptr);
+                        runSteps(dialog, {[&] { EXPECT_EQ(screenPixel(120, 150).r, 150); }});
+                        dialog.timerScript = [&](int) { ++endedTicks; };
+                        EXPECT_EQ(screenPixel(120, 150).r, 50);
+                        pushClick(10, kClientTop + 20);
+                        pushClick(239, kClientTop + kClientHeight - 1);
+                        pushClick(100, 5);   // title bar, not its OK button
+                        pushWheel(-1);       // turned towards the user: down the list
+                        pushWheel(2);        // away: up
+                        pushWheel(1, true);  // a flipped (natural) wheel reports the other sign
+                        pushWheel(0);        // sideways only
+                    },
+                    [] {}, [] {}});  // time for the dialog's step timer to tick if it still ran
+    EXPECT_EQ(endedTicks, 0) << "an ended page's timer ticked";
+    EXPECT_EQ(Display::instance().topPage(), nullptr);
     EXPECT_EQ(main.log, (std::vector<std::string>{"paint", "paint", "down 10,20", "down 239,267",
                                                   "wheel 3", "wheel -6", "wheel 3"}));
 }

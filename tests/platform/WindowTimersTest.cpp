@@ -67,31 +67,5 @@ TEST(WindowTimers, BelongToTheirPageAndMayBeKilledOrFiredFromAHandler) {
     EXPECT_EQ(order, (std::vector<int>{1, 103}));
 }
 
-class DisplayTimers : public testing::DisplayTest {};
-
-TEST_F(DisplayTimers, LowerPageTicksInsideANestedLoopAndAnEndedPageTicksNoMore) {
-    RecordingPage main;
-    RecordingPage dialog;
-    Display& display = Display::instance();
-    int ticksUnderDialog = 0;
-    int dialogTicks = 0;
-    main.timerScript = [&](int id) {
-        if (id == 2 && display.topPage() == &dialog && ++ticksUnderDialog == 5) {
-            dialog.endModal(3);
-        }
-    };
-    dialog.timerScript = [&](int) { ++dialogTicks; };
-    int ticksWhenEnded = -1;
-    runSteps(main, {[&] {  // opens the dialog from a tick, as the end of a game does
-                        display.setTimer(main, 2, 2);
-                        display.setTimer(dialog, 1, 1);
-                        EXPECT_EQ(display.runModal(dialog), 3);
-                        ticksWhenEnded = dialogTicks;
-                    },
-                    [&] { EXPECT_EQ(dialogTicks, ticksWhenEnded); }});
-    EXPECT_EQ(ticksUnderDialog, 5);
-    EXPECT_GT(ticksWhenEnded, 0);
-}
-
 }  // namespace
 }  // namespace korvat::platform
