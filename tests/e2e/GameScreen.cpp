@@ -16,11 +16,7 @@ namespace {
 
 constexpr Rgb kTileGrey{192, 192, 192};
 
-SDL_Point deviceOfClient(int x, int y) {
-    return {x, y + platform::kClientTop};
-}
-
-Rgb surfacePixel(SDL_Surface* surface, int x, int y) {
+Rgb surfacePixel(const SDL_Surface* surface, int x, int y) {
     Uint32 value = 0;
     const auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
     SDL_memcpy(&value, row + x * surface->format->BytesPerPixel, surface->format->BytesPerPixel);
@@ -37,11 +33,11 @@ int BoardLook::count(CellLook look) const {
 
 SDL_Point cellPixel(int x, int y, int dx, int dy) {
     const ui::Point origin = ui::cellOrigin(x, y);
-    return deviceOfClient(origin.x + dx, origin.y + dy);
+    return {origin.x + dx, origin.y + dy + platform::kClientTop};
 }
 
 BoardLook readBoard(const XvfbSession& session, const Screenshot& shot) {
-    BoardLook board{};
+    BoardLook board;
     for (int x = 0; x < 9; ++x) {
         for (int y = 0; y < 9; ++y) {
             // A resting ball reaches the sprite's left part; a 9-pixel hint only its middle.
@@ -57,15 +53,18 @@ BoardLook readBoard(const XvfbSession& session, const Screenshot& shot) {
     return board;
 }
 
-int readNumber(const XvfbSession& session, const Screenshot& shot, int panelX) {
-    SDL_Surface* digits = platform::loadBitmap(res::kScoreDigits);
+int readNumber(const XvfbSession& session, int panelX) {
+    const std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> digits(
+        platform::loadBitmap(res::kScoreDigits), SDL_FreeSurface);
     if (!digits)
         return -1;
-    auto digitShown = [&](int k, int d) {
+    const Screenshot shot = session.screenshot();
+    const auto shown = [&](int k, int d) {
         for (int y = 0; y < 20; ++y) {
             for (int x = 0; x < 10; ++x) {
-                const SDL_Point p = deviceOfClient(panelX + 12 * k + x, 6 + y);
-                if (!(session.devicePixel(shot, p.x, p.y) == surfacePixel(digits, 10 * d + x, y)))
+                const Rgb pixel =
+                    session.devicePixel(shot, panelX + 12 * k + x, platform::kClientTop + 6 + y);
+                if (!(pixel == surfacePixel(digits.get(), 10 * d + x, y)))
                     return false;
             }
         }
@@ -74,59 +73,43 @@ int readNumber(const XvfbSession& session, const Screenshot& shot, int panelX) {
     int value = 0;
     for (int k = 0; k < 5 && value >= 0; ++k) {
         int d = 0;
-        while (d < 10 && !digitShown(k, d))
+        while (d < 10 && !shown(k, d))
             ++d;
         value = d < 10 ? value * 10 + d : -1;
     }
-    SDL_FreeSurface(digits);
     return value;
 }
 
 MenuPoints findMenuPoints() {
     MenuPoints points;
-    std::unique_ptr<platform::CommandBar> bar = shell::buildMenuBar();
-    if (!bar || bar->dropDownCount() < 1)
-        return points;
-    const SDL_Rect menu = bar->dropDownRect(0);
-    points.gameMenu = {menu.x + menu.w / 2, menu.y + menu.h / 2};
-    auto click = [&](SDL_Point p) {
+    const std::unique_ptr<platform::CommandBar> bar = shell::buildMenuBar();
+    // A point well inside the button or the shown item of `command`.
+    const auto pointOf = [&](int command) {
+        for (int y = 0; y < platform::kScreenHeight; ++y) {
+            for (int x = 0; x < platform::kScreenWidth; ++x) {
+                if (bar->commandAt(x, y) == command && bar->commandAt(x + 4, y + 6) == command)
+                    return SDL_Point{x + 4, y + 6};
+            }
+        }
+        return SDL_Point{};
+    };
+    const auto click = [&](SDL_Point p) {
         bar->mouseDown(p.x, p.y);
         bar->mouseUp(p.x, p.y);
     };
-    auto itemPoint = [&](int command, SDL_Point& out) {
-        for (int y = platform::kClientTop; y < platform::kMenuBarTop; ++y) {
-            for (int x = 0; x < platform::kScreenWidth; x += 8) {
-                if (bar->commandAt(x, y) == command) {
-                    out = {x + 4, y + 6};  // well inside the item's row
-                    return bar->commandAt(out.x, out.y) == command;
-                }
-            }
-        }
-        return false;
-    };
-    const int stripY = platform::kMenuBarTop + 13;
-    for (int x = 0; x < platform::kScreenWidth && points.undoButton.x == 0; ++x) {
-        if (bar->commandAt(x, stripY) == command::kUndo)
-            points.undoButton = {x + 4, stripY};
-    }
-    // The Game pop-up and its items.
+    points.undoButton = pointOf(command::kUndo);
+    const SDL_Rect game = bar->dropDownRect(0);
+    points.gameMenu = {game.x + game.w / 2, game.y + game.h / 2};
     click(points.gameMenu);
-    const bool found = itemPoint(command::kSaveGame, points.saveItem) &&
-                       itemPoint(command::kLoadGame, points.loadItem);
-    // "New game" is the first row of the pop-up: the row that opens a second level.
-    const std::vector<SDL_Rect> levels = bar->popupRects();
-    if (levels.empty())
-        return points;
-    const SDL_Rect top = levels.front();
-    for (int y = top.y; y < top.y + 30 && points.newGameItem.x == 0; ++y) {
-        click({top.x + 20, y});
-        if (bar->popupRects().size() == 2)
-            points.newGameItem = {top.x + 20, y + 4};
-        if (!bar->menuOpen())
-            click(points.gameMenu);
+    points.saveItem = pointOf(command::kSaveGame);
+    points.loadItem = pointOf(command::kLoadGame);
+    // "New game", the first row of the pop-up, opens a second level.
+    if (bar->popupRects().size() == 1) {
+        const SDL_Rect popup = bar->popupRects().front();
+        points.newGameItem = {popup.x + 20, popup.y + 10};
+        click(points.newGameItem);
+        points.blockItem = pointOf(command::kBlockMode);
     }
-    points.complete = found && points.newGameItem.x != 0 && points.undoButton.x != 0 &&
-                      itemPoint(command::kBlockMode, points.blockItem);
     return points;
 }
 

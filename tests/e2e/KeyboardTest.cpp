@@ -1,9 +1,12 @@
 // A move played with the keyboard alone through the real program: the arrows show and move
 // the board cursor, Space takes a ball, Enter puts it down (the program goes on), Ctrl+Z takes
-// the move back.
+// the move back, and Exit (Ctrl+Q) ends with 18 without writing the settings.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <utility>
 
 #include "QuickGame.h"
 
@@ -11,65 +14,52 @@ namespace korvat::e2e {
 namespace {
 
 constexpr Rgb kCursorColour{0, 0, 128};
-
-struct Cell {
-    int x = -1, y = -1;
-    friend bool operator==(const Cell&, const Cell&) = default;
-};
-constexpr Cell kNoCell{};
-
-std::ostream& operator<<(std::ostream& out, const Cell& c) {
-    return out << "(" << c.x << "," << c.y << ")";
-}
+using Cell = std::pair<int, int>;
+constexpr Cell kNoCell{-1, -1};
 
 class KeyboardTest : public QuickGameTest {
   protected:
-    // The cursor's frame lies at offsets 1 to 24 of a cell's 26-pixel tile; the sprite starts
-    // at offset 4.
-    bool framed(const Screenshot& shot, int x, int y) const {
-        static constexpr int kOffsets[][2] = {{1, 1}, {24, 1}, {1, 24}, {24, 24}, {12, 1}, {1, 12}};
-        for (const auto& o : kOffsets) {
-            const SDL_Point p = cellPixel(x, y, o[0] - 4, o[1] - 4);
-            if (!(session.devicePixel(shot, p.x, p.y) == kCursorColour))
-                return false;
-        }
-        return true;
-    }
-    // The one framed cell; kNoCell when none or several are.
+    // The one cell with the cursor's frame (at offsets 1 to 24 of the 26-pixel tile; the sprite
+    // starts at offset 4); kNoCell when none or several are framed.
     Cell cursor() const {
+        static constexpr int kFrame[][2] = {{1, 1}, {24, 1}, {1, 24}, {24, 24}, {12, 1}, {1, 12}};
         const Screenshot shot = session.screenshot();
         Cell found = kNoCell;
         for (int x = 0; x < 9; ++x) {
             for (int y = 0; y < 9; ++y) {
-                if (!framed(shot, x, y))
-                    continue;
-                if (found != kNoCell)
+                const bool framed = std::all_of(std::begin(kFrame), std::end(kFrame), [&](auto o) {
+                    const SDL_Point p = cellPixel(x, y, o[0] - 4, o[1] - 4);
+                    return session.devicePixel(shot, p.x, p.y) == kCursorColour;
+                });
+                if (framed && found != kNoCell)
                     return kNoCell;
-                found = {x, y};
+                if (framed)
+                    found = {x, y};
             }
         }
         return found;
     }
-    bool waitForCursor(Cell cell) {
+    bool waitForCursor(Cell cell) const {
         return waitUntil(3000, 50, [&] { return cursor() == cell; });
     }
     // Arrow keys from one cell to another.
     void walk(Cell from, Cell to) {
         std::string keys;
-        for (int x = from.x; x < to.x; ++x)
-            keys += " Right";
-        for (int x = from.x; x > to.x; --x)
-            keys += " Left";
-        for (int y = from.y; y < to.y; ++y)
-            keys += " Down";
-        for (int y = from.y; y > to.y; --y)
-            keys += " Up";
+        for (; from.first != to.first; from.first += from.first < to.first ? 1 : -1)
+            keys += from.first < to.first ? " Right" : " Left";
+        for (; from.second != to.second; from.second += from.second < to.second ? 1 : -1)
+            keys += from.second < to.second ? " Down" : " Up";
         if (!keys.empty())
             session.key(keys);
     }
+    std::string settingsText() const {
+        std::ifstream in(settingsPath());
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
 };
 
-TEST_F(KeyboardTest, ArrowsSpaceEnterAndCtrlZPlayAMoveAndTakeItBack) {
+TEST_F(KeyboardTest, ArrowsSpaceEnterCtrlZAndCtrlQ) {
+    const std::string settings = settingsText();
     const BoardLook start = settledBoard();
     ASSERT_EQ(start.count(CellLook::Ball), 3);
     const Screenshot startShot = session.screenshot();
@@ -81,8 +71,7 @@ TEST_F(KeyboardTest, ArrowsSpaceEnterAndCtrlZPlayAMoveAndTakeItBack) {
         session.key("Right");
         waitForCursor(Cell{4, 4});
     }
-    ASSERT_EQ(cursor(), (Cell{4, 4}));
-    keepShot("keyboard-cursor");
+    ASSERT_EQ(cursor(), Cell(4, 4));
     session.key("Right");
     ASSERT_TRUE(waitForCursor(Cell{5, 4})) << "the old cell keeps no frame";
     session.key("Up Up Left");
@@ -95,24 +84,28 @@ TEST_F(KeyboardTest, ArrowsSpaceEnterAndCtrlZPlayAMoveAndTakeItBack) {
     walk(Cell{4, 2}, ball);
     ASSERT_TRUE(waitForCursor(ball));
     session.key("space");
-    EXPECT_TRUE(spriteChanges(startShot, ball.x, ball.y));
+    EXPECT_TRUE(spriteChanges(startShot, ball.first, ball.second));
 
     // To the free neighbour, Enter: the ball goes there and the announced wave lands.
     walk(ball, target);
     ASSERT_TRUE(waitForCursor(target));
     session.key("Return");
     const BoardLook moved = waitForBoard([&](const BoardLook& b) { return ballMoved(b, move); });
-    keepShot("keyboard-moved");
     ASSERT_EQ(session.waitForExit(0), -1) << "Enter ended the program";
     EXPECT_TRUE(ballMoved(moved, move));
-    EXPECT_EQ(moved.signature[target.x][target.y], start.signature[ball.x][ball.y]);
+    EXPECT_EQ(moved.signature[move.toX][move.toY], start.signature[move.fromX][move.fromY]);
     EXPECT_EQ(moved.count(CellLook::Ball), 6);
 
     // Ctrl+Z: the board as before the move.
     session.key("ctrl+z");
-    const BoardLook undone = waitForBoard([&](const BoardLook& b) { return sameCells(b, start); });
-    EXPECT_TRUE(sameCells(undone, start));
-    EXPECT_EQ(undone.signature[ball.x][ball.y], start.signature[ball.x][ball.y]);
+    const BoardLook undone =
+        waitForBoard([&](const BoardLook& b) { return b.cells == start.cells; });
+    EXPECT_EQ(undone.cells, start.cells);
+    EXPECT_EQ(undone.signature[move.fromX][move.fromY], start.signature[move.fromX][move.fromY]);
+
+    session.key("ctrl+q");
+    EXPECT_EQ(session.waitForExit(4000), 18);
+    EXPECT_EQ(settingsText(), settings);
 }
 
 }  // namespace

@@ -2,54 +2,28 @@
 
 #include <unistd.h>
 
-#include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 
 #include "dist/Version.h"
 #include "storage/SettingsStore.h"
 
 namespace korvat::e2e {
-namespace {
 
 namespace fs = std::filesystem;
 
-void writeQuickSettings(const std::string& configHome, uint32_t moveDelay) {
-    fs::create_directories(configHome + "/korvat");
-    storage::SettingsStore store(configHome + "/korvat/korvat.conf");
-    for (const char* name :
-         {kJumpDelayValue, kExplosionDelayValue, kAppearDelayValue, kSoundValue}) {
-        store.write(name, 0);
-    }
-    store.write(kMoveDelayValue, moveDelay);
-}
-
-}  // namespace
-
-TempHome::TempHome() {
-    char name[] = "/tmp/korvat-e2e-XXXXXX";
-    if (mkdtemp(name) != nullptr)
-        path = name;
-}
-
-TempHome::~TempHome() {
-    if (!path.empty()) {
-        std::error_code ignored;
-        fs::remove_all(path, ignored);
-    }
-}
-
-bool findMove(const BoardLook& board, Move& move) {
+bool findMove(const BoardLook& board, Move& move, int length) {
     static constexpr int kSteps[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
+    const auto empty = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x <= 8 && y <= 8 && board.cells[x][y] == CellLook::Empty;
+    };
     for (int x = 0; x < 9; ++x) {
         for (int y = 0; y < 9; ++y) {
-            if (board.cells[x][y] != CellLook::Ball)
-                continue;
-            for (const auto& step : kSteps) {
-                const int tx = x + step[0], ty = y + step[1];
-                if (tx >= 0 && ty >= 0 && tx <= 8 && ty <= 8 &&
-                    board.cells[tx][ty] == CellLook::Empty) {
-                    move = {x, y, tx, ty};
+            for (const auto& [dx, dy] : kSteps) {
+                int free = 0;
+                while (free < length && empty(x + (free + 1) * dx, y + (free + 1) * dy))
+                    ++free;
+                if (board.cells[x][y] == CellLook::Ball && free == length) {
+                    move = {x, y, x + length * dx, y + length * dy};
                     return true;
                 }
             }
@@ -58,51 +32,69 @@ bool findMove(const BoardLook& board, Move& move) {
     return false;
 }
 
-bool sameCells(const BoardLook& a, const BoardLook& b) {
-    return std::equal(&a.cells[0][0], &a.cells[0][0] + 81, &b.cells[0][0]);
-}
-
 bool ballMoved(const BoardLook& board, const Move& move) {
     return board.cells[move.fromX][move.fromY] != CellLook::Ball &&
            board.cells[move.toX][move.toY] == CellLook::Ball;
 }
 
+QuickGameTest::QuickGameTest() {
+    char name[] = "/tmp/korvat-e2e-XXXXXX";
+    if (mkdtemp(name) != nullptr)
+        home = name;
+}
+
+QuickGameTest::~QuickGameTest() {
+    std::error_code ignored;
+    if (!home.empty())
+        fs::remove_all(home, ignored);
+}
+
 void QuickGameTest::SetUp() {
     if (!session.ready())
         GTEST_SKIP() << "no Xvfb";
-    ASSERT_FALSE(home.path.empty());
+    ASSERT_FALSE(home.empty());
     fs::copy_file(KORVAT_GAME_BINARY, program());
-    writeQuickSettings(home.path + "/config", moveDelay);
+    fs::create_directories(home + "/config/korvat");
+    storage::SettingsStore store(settingsPath());
+    for (const char* name : {kJumpDelayValue, kExplosionDelayValue, kAppearDelayValue, kSoundValue})
+        store.write(name, 0);
+    store.write(kMoveDelayValue, moveDelay);
     ASSERT_TRUE(session.startProgram(program(), environment(), kGameTitle));
 }
 
 std::vector<std::string> QuickGameTest::environment() const {
-    return {"HOME=" + home.path, "XDG_CONFIG_HOME=" + home.path + "/config",
-            "XDG_DATA_HOME=" + home.path + "/data", "SDL_AUDIODRIVER=dummy"};
+    return {"HOME=" + home, "XDG_CONFIG_HOME=" + home + "/config",
+            "XDG_DATA_HOME=" + home + "/data", "SDL_AUDIODRIVER=dummy",
+            "DISPLAY=" + session.displayName()};
 }
 
-BoardLook QuickGameTest::settledBoard() {
+BoardLook QuickGameTest::settledBoard() const {
     BoardLook last = readBoard(session, session.screenshot());
     for (int i = 0; i < 40; ++i) {
         pause(150);
         const BoardLook now = readBoard(session, session.screenshot());
-        if (sameCells(now, last) && now.count(CellLook::Ball) > 0)
+        if (now.cells == last.cells && now.count(CellLook::Ball) > 0)
             return now;
         last = now;
     }
     return last;
 }
 
-BoardLook QuickGameTest::waitForBoard(const std::function<bool(const BoardLook&)>& done) {
-    BoardLook board{};
+BoardLook QuickGameTest::waitForBoard(const std::function<bool(const BoardLook&)>& done) const {
+    BoardLook board;
     waitUntil(5000, 100, [&] {
-        board = readBoard(session, session.screenshot());
-        return done(board) && done(board = settledBoard());
+        return done(board = readBoard(session, session.screenshot())) &&
+               done(board = settledBoard());
     });
     return board;
 }
 
-bool QuickGameTest::spriteChanges(const Screenshot& before, int x, int y) {
+bool QuickGameTest::screenInPlace(int timeoutMs) {
+    return waitUntil(timeoutMs, 100,
+                     [&] { return session.measureDevice() && readNumber(session, 13) == 100; });
+}
+
+bool QuickGameTest::spriteChanges(const Screenshot& before, int x, int y) const {
     return waitUntil(2000, 50, [&] {
         const Screenshot now = session.screenshot();
         for (int dy = 0; dy < 20; ++dy) {
@@ -116,9 +108,9 @@ bool QuickGameTest::spriteChanges(const Screenshot& before, int x, int y) {
     });
 }
 
-void QuickGameTest::keepShot(const char* step) const {
-    if (const char* dir = std::getenv("KORVAT_E2E_SHOTS"))
-        session.keepScreenshot(std::string(dir) + "/" + step + ".xwd");
+void QuickGameTest::clickDevice(SDL_Point p) {
+    session.clickDevice(p.x, p.y);
+    pause(250);
 }
 
 }  // namespace korvat::e2e

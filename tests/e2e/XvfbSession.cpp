@@ -13,10 +13,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <sstream>
-#include <string_view>
 #include <thread>
 
 extern char** environ;
@@ -34,15 +32,18 @@ uint32_t bigEndian32(const unsigned char* p) {
 }  // namespace
 
 bool readXwdLayout(const unsigned char* data, size_t size, XwdLayout& layout) {
-    if (size < 100) {
+    if (size < 100)
         return false;
-    }
     layout.width = static_cast<int>(bigEndian32(data + 16));
     layout.height = static_cast<int>(bigEndian32(data + 20));
     layout.bytesPerLine = bigEndian32(data + 48);
     layout.offset = bigEndian32(data) + size_t{bigEndian32(data + 76)} * 12;  // header, colours
     return bigEndian32(data + 44) == 32 &&
            layout.offset + size_t{layout.bytesPerLine} * static_cast<size_t>(layout.height) <= size;
+}
+
+void pause(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 bool waitUntil(int timeoutMs, int stepMs, const std::function<bool()>& condition) {
@@ -55,36 +56,29 @@ bool waitUntil(int timeoutMs, int stepMs, const std::function<bool()>& condition
 }
 
 pid_t spawnProcess(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv) {
-    std::vector<char*> args;
+    std::vector<char*> args, env;
     for (const std::string& a : argv)
         args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    // The extra variables replace inherited ones of the same name.
-    std::vector<char*> env;
     for (char** e = environ; *e; ++e) {
-        const std::string_view name(*e, std::strcspn(*e, "=") + 1);
+        const std::string name(*e, std::strcspn(*e, "=") + 1);
         if (std::none_of(extraEnv.begin(), extraEnv.end(),
                          [&](const std::string& extra) { return extra.starts_with(name); }))
             env.push_back(*e);
     }
     for (const std::string& e : extraEnv)
         env.push_back(const_cast<char*>(e.c_str()));
+    args.push_back(nullptr);
     env.push_back(nullptr);
+    // No child may hold the test's output open: a test that dies would leave the server or the
+    // game behind, and ctest would wait for their output to end.
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    // Neither child may hold the test's output open: a test that dies would leave the server
-    // or the game behind, and ctest would wait for their output to end.
-    const int devNull = open("/dev/null", O_WRONLY);
-    if (devNull >= 0) {
-        posix_spawn_file_actions_adddup2(&actions, devNull, 1);
-        posix_spawn_file_actions_adddup2(&actions, devNull, 2);
-    }
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
     pid_t pid = -1;
     if (posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), env.data()) != 0)
         pid = -1;
     posix_spawn_file_actions_destroy(&actions);
-    if (devNull >= 0)
-        close(devNull);
     return pid;
 }
 
@@ -99,36 +93,23 @@ void stopProcess(pid_t& pid) {
     pid = -1;
 }
 
-void pause(int ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
-
 XvfbSession::XvfbSession(int screenWidth, int screenHeight) {
     char dirTemplate[] = "/tmp/korvat-xvfb-XXXXXX";
-    if (!mkdtemp(dirTemplate))
+    int fds[2];
+    if (!mkdtemp(dirTemplate) || pipe(fds) != 0)
         return;
     fbDir_ = dirTemplate;
-    int fds[2];
-    if (pipe(fds) != 0)
-        return;
-    // -displayfd lets the server pick a free display and tell us its number.
-    const std::string screen =
-        std::to_string(screenWidth) + "x" + std::to_string(screenHeight) + "x24";
-    server_ = spawnProcess({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen,
-                            "-fbdir", fbDir_, "-nolisten", "tcp", "-noreset"},
+    // -displayfd lets the server pick a free display and write its number once it listens.
+    const std::string screen = std::to_string(screenWidth) + "x" + std::to_string(screenHeight);
+    server_ = spawnProcess({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
+                            screen + "x24", "-fbdir", fbDir_, "-nolisten", "tcp", "-noreset"},
                            {});
     close(fds[1]);
-    std::string number;
-    pollfd waitFor{fds[0], POLLIN, 0};
-    while (server_ > 0 && poll(&waitFor, 1, 10000) > 0) {
-        char c = 0;
-        if (read(fds[0], &c, 1) != 1 || c == '\n')
-            break;
-        number += c;
-    }
+    pollfd number{fds[0], POLLIN, 0};
+    char text[16] = {};
+    if (server_ > 0 && poll(&number, 1, 10000) > 0 && read(fds[0], text, sizeof text - 1) > 0)
+        display_ = std::atoi(text);
     close(fds[0]);
-    if (!number.empty())
-        display_ = std::atoi(number.c_str());
 }
 
 XvfbSession::~XvfbSession() {
@@ -142,26 +123,24 @@ XvfbSession::~XvfbSession() {
 }
 
 bool XvfbSession::startWindowManager() {
-    if (!ready())
-        return false;
-    windowManager_ = spawnProcess({"openbox", "--sm-disable"}, {"DISPLAY=" + displayName()});
+    if (ready())
+        windowManager_ = spawnProcess({"openbox", "--sm-disable"}, {"DISPLAY=" + displayName()});
     // It manages the screen once it publishes the desktops.
     return windowManager_ > 0 &&
            waitUntil(5000, 50, [&] { return run("xdotool get_desktop") == 0; });
 }
 
 int XvfbSession::run(const std::string& command) const {
-    const std::string full = "DISPLAY=" + displayName() + " " + command + " >/dev/null 2>&1";
-    return std::system(full.c_str());
+    return std::system(("DISPLAY=" + displayName() + " " + command + " >/dev/null 2>&1").c_str());
 }
 
 std::string XvfbSession::capture(const std::string& command) const {
-    const std::string full = "DISPLAY=" + displayName() + " " + command + " 2>/dev/null";
     std::string out;
-    if (FILE* pipe = popen(full.c_str(), "r")) {
-        char buffer[256];
-        while (fgets(buffer, sizeof buffer, pipe))
-            out += buffer;
+    if (FILE* pipe =
+            popen(("DISPLAY=" + displayName() + " " + command + " 2>/dev/null").c_str(), "r")) {
+        char buffer[4096];
+        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            out.append(buffer, n);
         pclose(pipe);
     }
     return out;
@@ -173,13 +152,10 @@ bool XvfbSession::startProgram(const std::string& program,
     std::vector<std::string> env = environment;
     env.push_back("DISPLAY=" + displayName());
     program_ = spawnProcess({program}, env);
+    const std::string search = "xdotool search --onlyvisible --name '^" + windowName + "$'";
     return program_ > 0 &&
            waitUntil(10000, 100,
-                     [&] {
-                         std::istringstream ids(
-                             capture("xdotool search --onlyvisible --name '^" + windowName + "$'"));
-                         return bool(ids >> windowId_);
-                     }) &&
+                     [&] { return bool(std::istringstream(capture(search)) >> windowId_); }) &&
            measureDevice();
 }
 
@@ -197,39 +173,17 @@ bool XvfbSession::windowGeometry(int& x, int& y, int& width, int& height) const 
     std::istringstream info(capture("xwininfo -id " + windowId_));
     x = -1, y = -1, width = 0, height = 0;
     for (std::string line; std::getline(info, line);) {
-        const size_t colon = line.find(':');
-        if (colon == std::string::npos)
-            continue;
-        const std::string name = line.substr(line.find_first_not_of(' '), colon);
-        for (auto [field, value] : {std::pair{"Absolute upper-left X", &x},
-                                    {"Absolute upper-left Y", &y},
-                                    {"Width", &width},
-                                    {"Height", &height}})
-            if (name.starts_with(field))
-                *value = std::atoi(line.c_str() + colon + 1);
+        std::sscanf(line.c_str(), " Absolute upper-left X: %d", &x);
+        std::sscanf(line.c_str(), " Absolute upper-left Y: %d", &y);
+        std::sscanf(line.c_str(), " Width: %d", &width);
+        std::sscanf(line.c_str(), " Height: %d", &height);
     }
     return x >= 0 && width > 0 && height > 0;
 }
 
-bool XvfbSession::remapWindow() {
-    run("xdotool windowunmap --sync " + windowId_);
-    run("xdotool windowmap --sync " + windowId_);
-    return waitUntil(3000, 50, [&] { return measureDevice(); });
-}
-
-bool XvfbSession::resizeWindow(int width, int height) {
-    run("xdotool windowsize " + windowId_ + " " + std::to_string(width) + " " +
-        std::to_string(height));
-    int x = 0, y = 0, w = 0, h = 0;
-    return waitUntil(3000, 50,
-                     [&] { return windowGeometry(x, y, w, h) && w == width && h == height; }) &&
-           measureDevice();
-}
-
 bool XvfbSession::measureDevice() {
     int x = -1, y = -1, width = 0, height = 0;
-    windowGeometry(x, y, width, height);
-    if (x < 0 || width < kDeviceWidth || height < kDeviceHeight)
+    if (!windowGeometry(x, y, width, height) || width < kDeviceWidth || height < kDeviceHeight)
         return false;
     scale_ = std::min(width / kDeviceWidth, height / kDeviceHeight);
     originX_ = x + (width - kDeviceWidth * scale_) / 2;
@@ -247,39 +201,20 @@ void XvfbSession::key(const std::string& keys) {
     run("xdotool key --window " + windowId_ + " " + keys);
 }
 
-void XvfbSession::desktopKey(const std::string& keys) {
-    run("xdotool windowactivate --sync " + windowId_ + " key " + keys);
-}
-
-void XvfbSession::type(const std::string& text) {
-    run("xdotool type --delay 20 '" + text + "'");
-}
-
 Screenshot XvfbSession::screenshot() const {
-    Screenshot shot;
     std::ifstream file(frameBufferPath(), std::ios::binary);
     const std::vector<unsigned char> data((std::istreambuf_iterator<char>(file)),
                                           std::istreambuf_iterator<char>());
     XwdLayout layout;
     if (!readXwdLayout(data.data(), data.size(), layout))
-        return shot;
-    shot.width = layout.width;
-    shot.height = layout.height;
-    shot.pixels.resize(static_cast<size_t>(layout.width) * layout.height);
+        return {};
+    Screenshot shot{layout.width, layout.height, {}};
     for (int y = 0; y < layout.height; ++y) {
         const unsigned char* row = data.data() + layout.offset + size_t{layout.bytesPerLine} * y;
-        for (int x = 0; x < layout.width; ++x) {
-            const unsigned char* p = row + 4 * x;  // little-endian 0x00RRGGBB
-            shot.pixels[static_cast<size_t>(y) * layout.width + x] = Rgb{p[2], p[1], p[0]};
-        }
+        for (int x = 0; x < layout.width; ++x)
+            shot.pixels.push_back(Rgb{row[4 * x + 2], row[4 * x + 1], row[4 * x]});
     }
     return shot;
-}
-
-void XvfbSession::keepScreenshot(const std::string& path) const {
-    std::ifstream in(frameBufferPath(), std::ios::binary);
-    std::ofstream out(path, std::ios::binary);
-    out << in.rdbuf();
 }
 
 Rgb XvfbSession::devicePixel(const Screenshot& shot, int deviceX, int deviceY) const {

@@ -54,38 +54,27 @@ class XvfbSession {
     // Exit code of the program once it ended (waits up to timeoutMs), or -1.
     int waitForExit(int timeoutMs);
     pid_t programPid() const { return program_; }
+    // The program's X window as the X tools name it (a decimal id).
+    const std::string& windowId() const { return windowId_; }
 
+    // A shell command on this server: its exit code, or its standard output.
+    int run(const std::string& command) const;
+    std::string capture(const std::string& command) const;
+
+    // Window geometry on the X screen as the server reports it; false when it cannot be read.
+    bool windowGeometry(int& x, int& y, int& width, int& height) const;
     // Device-screen geometry of the game window: device pixel (x, y) is shown at
     // (originX + x * scale, originY + y * scale) on the X screen.
     bool measureDevice();
     int scale() const { return scale_; }
 
-    // The program's X window, as xdotool names it (a decimal id).
-    const std::string& windowId() const { return windowId_; }
-    // Unmaps the program's window and maps it again: its picture is gone and must be drawn anew.
-    // Measures the device screen again, as a window manager may place it elsewhere.
-    bool remapWindow();
-    // Sets the size of the program's window (no window manager stands between), waits until the
-    // server reports it, and measures the device screen again.
-    bool resizeWindow(int width, int height);
-    // Window geometry on the X screen as the server reports it; false when it cannot be read.
-    bool windowGeometry(int& x, int& y, int& width, int& height) const;
-
     void clickDevice(int deviceX, int deviceY);
     void key(const std::string& keys);  // xdotool key names, e.g. "ctrl+z"
-    // Activates the window and types keys as the keyboard does, so the window manager sees them.
-    void desktopKey(const std::string& keys);
-    void type(const std::string& text);
     Screenshot screenshot() const;
-    // Copies the X screen as an XWD file, for looking at a failure.
-    void keepScreenshot(const std::string& path) const;
     // The colour of a device pixel in a screenshot.
     Rgb devicePixel(const Screenshot& shot, int deviceX, int deviceY) const;
 
   private:
-    int run(const std::string& command) const;
-    std::string capture(const std::string& command) const;
-
     std::string fbDir_;
     pid_t server_ = -1;
     pid_t windowManager_ = -1;
