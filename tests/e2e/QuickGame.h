@@ -2,14 +2,18 @@
 // The game started for a test as a player would find it: in a home folder of its own with all
 // delays 0 (or a chosen move delay) and no sound, on a 1024 x 768 private X server.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "GameScreen.h"
 #include "XvfbSession.h"
+#include "dist/Version.h"
+#include "storage/SettingsStore.h"
 
 namespace korvat::e2e {
 
@@ -18,33 +22,106 @@ struct Move {
 };
 
 // A ball with `length` free cells in a row beside it, none of them announced for a coming ball.
-bool findMove(const BoardLook& board, Move& move, int length = 1);
+inline bool findMove(const BoardLook& board, Move& move, int length = 1) {
+    const auto empty = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x <= 8 && y <= 8 && board.cells[x][y] == CellLook::Empty;
+    };
+    for (int x = 0; x < 9; ++x) {
+        for (int y = 0; y < 9; ++y) {
+            for (const auto [dx, dy] : {SDL_Point{1, 0}, {0, 1}, {-1, 0}, {0, -1}}) {
+                int free = 0;
+                while (free < length && empty(x + (free + 1) * dx, y + (free + 1) * dy))
+                    ++free;
+                if (board.cells[x][y] == CellLook::Ball && free == length) {
+                    move = {x, y, x + length * dx, y + length * dy};
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
 // The ball has left its cell and stands on the target. The cell it left may already be
 // announced for the next wave, so it shows either nothing or a hint.
-bool ballMoved(const BoardLook& board, const Move& move);
+inline bool ballMoved(const BoardLook& board, const Move& move) {
+    return board.cells[move.fromX][move.fromY] != CellLook::Ball &&
+           board.cells[move.toX][move.toY] == CellLook::Ball;
+}
 
 class QuickGameTest : public ::testing::Test {
   protected:
-    QuickGameTest();
-    ~QuickGameTest() override;
-    void SetUp() override;
-    // The program's environment, DISPLAY included.
-    std::vector<std::string> environment() const;
+    QuickGameTest() {
+        char name[] = "/tmp/korvat-e2e-XXXXXX";
+        if (mkdtemp(name) != nullptr)
+            home = name;
+    }
+    ~QuickGameTest() override {
+        std::error_code ignored;
+        if (!home.empty())
+            std::filesystem::remove_all(home, ignored);
+    }
+    void SetUp() override {
+        if (!session.ready())
+            GTEST_SKIP() << "no Xvfb";
+        ASSERT_FALSE(home.empty());
+        std::filesystem::copy_file(KORVAT_GAME_BINARY, program());
+        std::filesystem::create_directories(home + "/config/korvat");
+        storage::SettingsStore store(settingsPath());
+        for (const char* name :
+             {kJumpDelayValue, kExplosionDelayValue, kAppearDelayValue, kSoundValue})
+            store.write(name, 0);
+        store.write(kMoveDelayValue, moveDelay);
+        ASSERT_TRUE(session.startProgram(program(), environment(), kGameTitle));
+    }
+
+    std::vector<std::string> environment() const {
+        return {"HOME=" + home, "XDG_CONFIG_HOME=" + home + "/config",
+                "XDG_DATA_HOME=" + home + "/data", "SDL_AUDIODRIVER=dummy",
+                "DISPLAY=" + session.displayName()};
+    }
     std::string program() const { return home + "/korvat"; }
     std::string settingsPath() const { return home + "/config/korvat/korvat.conf"; }
 
-    // The board once two reads a moment apart agree and show balls.
-    BoardLook settledBoard() const;
-    // The settled board once `done` holds for it (up to 5 s; the last board read otherwise):
-    // a busy machine may leave the old board on the screen for a while.
-    BoardLook waitForBoard(const std::function<bool(const BoardLook&)>& done) const;
+    // The board once two reads a moment apart agree, show balls and satisfy `done` (up to 6 s;
+    // the last board read otherwise): a busy machine may leave the old board on the screen.
+    BoardLook settledBoard(const std::function<bool(const BoardLook&)>& done = nullptr) const {
+        BoardLook last = readBoard(session, session.screenshot());
+        for (int i = 0; i < 40; ++i) {
+            pause(150);
+            const BoardLook now = readBoard(session, session.screenshot());
+            if (now.cells == last.cells && now.count(CellLook::Ball) > 0 && (!done || done(now)))
+                return now;
+            last = now;
+        }
+        return last;
+    }
     // The best score (100) read in place within timeoutMs: the whole screen at its whole scale.
-    bool screenInPlace(int timeoutMs);
+    bool screenInPlace(int timeoutMs) {
+        return waitUntil(timeoutMs, 100,
+                         [&] { return session.measureDevice() && readNumber(session, 13) == 100; });
+    }
     // Whether the sprite of cell (x, y) differs from its look in `before` within two seconds: a
     // selected ball bounces. Its last row and column are left out (the keyboard cursor's frame
     // runs there).
-    bool spriteChanges(const Screenshot& before, int x, int y) const;
-    void clickDevice(SDL_Point p);
+    bool spriteChanges(const Screenshot& before, int x, int y) const {
+        return waitUntil(2000, 50, [&] {
+            const Screenshot now = session.screenshot();
+            for (int dy = 0; dy < 20; ++dy) {
+                for (int dx = 0; dx < 20; ++dx) {
+                    const SDL_Point p = cellPixel(x, y, dx, dy);
+                    if (!(session.devicePixel(now, p.x, p.y) ==
+                          session.devicePixel(before, p.x, p.y)))
+                        return true;
+                }
+            }
+            return false;
+        });
+    }
+    void clickDevice(SDL_Point p) {
+        session.clickDevice(p.x, p.y);
+        pause(250);
+    }
     void clickCell(int x, int y) { clickDevice(cellPixel(x, y)); }
 
     uint32_t moveDelay = 0;  // set before SetUp

@@ -82,15 +82,23 @@ pid_t spawnProcess(const std::vector<std::string>& argv, const std::vector<std::
     return pid;
 }
 
+int waitForExit(pid_t& pid, int timeoutMs) {
+    int status = 0;
+    if (pid <= 0 ||
+        !waitUntil(timeoutMs, 20, [&] { return waitpid(pid, &status, WNOHANG) == pid; }))
+        return -1;
+    pid = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 void stopProcess(pid_t& pid) {
-    if (pid <= 0)
-        return;
-    kill(pid, SIGTERM);
-    if (!waitUntil(1000, 20, [&] { return waitpid(pid, nullptr, WNOHANG) == pid; })) {
+    if (pid > 0)
+        kill(pid, SIGTERM);
+    if (waitForExit(pid, 1000) == -1 && pid > 0) {
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
+        pid = -1;
     }
-    pid = -1;
 }
 
 XvfbSession::XvfbSession(int screenWidth, int screenHeight) {
@@ -159,46 +167,22 @@ bool XvfbSession::startProgram(const std::string& program,
            measureDevice();
 }
 
-int XvfbSession::waitForExit(int timeoutMs) {
-    int status = 0;
-    if (program_ <= 0 ||
-        !waitUntil(timeoutMs, 20, [&] { return waitpid(program_, &status, WNOHANG) == program_; }))
-        return -1;
-    program_ = -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-bool XvfbSession::windowGeometry(int& x, int& y, int& width, int& height) const {
+bool XvfbSession::measureDevice() {
     // xwininfo, as xdotool misplaces a window that a window manager has framed.
     std::istringstream info(capture("xwininfo -id " + windowId_));
-    x = -1, y = -1, width = 0, height = 0;
+    int x = -1, y = -1, width = 0, height = 0;
     for (std::string line; std::getline(info, line);) {
         std::sscanf(line.c_str(), " Absolute upper-left X: %d", &x);
         std::sscanf(line.c_str(), " Absolute upper-left Y: %d", &y);
         std::sscanf(line.c_str(), " Width: %d", &width);
         std::sscanf(line.c_str(), " Height: %d", &height);
     }
-    return x >= 0 && width > 0 && height > 0;
-}
-
-bool XvfbSession::measureDevice() {
-    int x = -1, y = -1, width = 0, height = 0;
-    if (!windowGeometry(x, y, width, height) || width < kDeviceWidth || height < kDeviceHeight)
+    if (x < 0 || width < kDeviceWidth || height < kDeviceHeight)
         return false;
     scale_ = std::min(width / kDeviceWidth, height / kDeviceHeight);
     originX_ = x + (width - kDeviceWidth * scale_) / 2;
     originY_ = y + (height - kDeviceHeight * scale_) / 2;
     return true;
-}
-
-void XvfbSession::clickDevice(int deviceX, int deviceY) {
-    const int x = originX_ + deviceX * scale_ + scale_ / 2;
-    const int y = originY_ + deviceY * scale_ + scale_ / 2;
-    run("xdotool mousemove --sync " + std::to_string(x) + " " + std::to_string(y) + " click 1");
-}
-
-void XvfbSession::key(const std::string& keys) {
-    run("xdotool key --window " + windowId_ + " " + keys);
 }
 
 Screenshot XvfbSession::screenshot() const {
@@ -215,13 +199,6 @@ Screenshot XvfbSession::screenshot() const {
             shot.pixels.push_back(Rgb{row[4 * x + 2], row[4 * x + 1], row[4 * x]});
     }
     return shot;
-}
-
-Rgb XvfbSession::devicePixel(const Screenshot& shot, int deviceX, int deviceY) const {
-    const int x = originX_ + deviceX * scale_, y = originY_ + deviceY * scale_;
-    if (x < 0 || y < 0 || x >= shot.width || y >= shot.height)
-        return {};
-    return shot.at(x, y);
 }
 
 }  // namespace korvat::e2e

@@ -34,6 +34,18 @@ struct XwdLayout {
 // False unless `data` holds a whole 32-bit image.
 bool readXwdLayout(const unsigned char* data, size_t size, XwdLayout& layout);
 
+// Starts argv[0] (looked up in PATH) with the extra environment (NAME=value, replacing inherited
+// variables of the same name), its output sent to /dev/null; -1 when it cannot be started.
+pid_t spawnProcess(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv);
+// Exit code of the process once it ended (waits up to timeoutMs; pid becomes -1), or -1.
+int waitForExit(pid_t& pid, int timeoutMs);
+// SIGTERM, then SIGKILL when the process has not ended within a second; pid becomes -1.
+void stopProcess(pid_t& pid);
+
+void pause(int ms);
+// Checks every stepMs until the condition holds (true) or timeoutMs have passed (false).
+bool waitUntil(int timeoutMs, int stepMs, const std::function<bool()>& condition);
+
 class XvfbSession {
   public:
     XvfbSession(int screenWidth, int screenHeight);
@@ -51,8 +63,7 @@ class XvfbSession {
     // Starts `program` with the given extra environment (NAME=value) and waits for its window.
     bool startProgram(const std::string& program, const std::vector<std::string>& environment,
                       const std::string& windowName);
-    // Exit code of the program once it ended (waits up to timeoutMs), or -1.
-    int waitForExit(int timeoutMs);
+    int waitForExit(int timeoutMs) { return e2e::waitForExit(program_, timeoutMs); }
     pid_t programPid() const { return program_; }
     // The program's X window as the X tools name it (a decimal id).
     const std::string& windowId() const { return windowId_; }
@@ -61,38 +72,29 @@ class XvfbSession {
     int run(const std::string& command) const;
     std::string capture(const std::string& command) const;
 
-    // Window geometry on the X screen as the server reports it; false when it cannot be read.
-    bool windowGeometry(int& x, int& y, int& width, int& height) const;
-    // Device-screen geometry of the game window: device pixel (x, y) is shown at
-    // (originX + x * scale, originY + y * scale) on the X screen.
+    // Where the window shows the device screen, as the server reports its geometry: device pixel
+    // (x, y) at (originX + x * scale, originY + y * scale) on the X screen, centred.
     bool measureDevice();
     int scale() const { return scale_; }
 
-    void clickDevice(int deviceX, int deviceY);
-    void key(const std::string& keys);  // xdotool key names, e.g. "ctrl+z"
+    void clickDevice(int deviceX, int deviceY) const {
+        run("xdotool mousemove --sync " + std::to_string(originX_ + deviceX * scale_ + scale_ / 2) +
+            " " + std::to_string(originY_ + deviceY * scale_ + scale_ / 2) + " click 1");
+    }
+    void key(const std::string& keys) const {  // xdotool key names, e.g. "ctrl+z"
+        run("xdotool key --window " + windowId_ + " " + keys);
+    }
     Screenshot screenshot() const;
-    // The colour of a device pixel in a screenshot.
-    Rgb devicePixel(const Screenshot& shot, int deviceX, int deviceY) const;
+    // The colour of a device pixel in a screenshot; black outside the screen.
+    Rgb devicePixel(const Screenshot& shot, int deviceX, int deviceY) const {
+        const int x = originX_ + deviceX * scale_, y = originY_ + deviceY * scale_;
+        return x < 0 || y < 0 || x >= shot.width || y >= shot.height ? Rgb{} : shot.at(x, y);
+    }
 
   private:
-    std::string fbDir_;
-    pid_t server_ = -1;
-    pid_t windowManager_ = -1;
-    pid_t program_ = -1;
-    int display_ = -1;
-    std::string windowId_;
-    int originX_ = 0, originY_ = 0, scale_ = 1;
+    std::string fbDir_, windowId_;
+    pid_t server_ = -1, windowManager_ = -1, program_ = -1;
+    int display_ = -1, originX_ = 0, originY_ = 0, scale_ = 1;
 };
-
-// Starts argv[0] (looked up in PATH) with the extra environment (NAME=value, replacing inherited
-// variables of the same name), its output sent to /dev/null; -1 when it cannot be started.
-pid_t spawnProcess(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv);
-// SIGTERM, then SIGKILL when the process has not ended within a second; pid becomes -1.
-void stopProcess(pid_t& pid);
-
-// Sleeps, in milliseconds.
-void pause(int ms);
-// Checks every stepMs until the condition holds (true) or timeoutMs have passed (false).
-bool waitUntil(int timeoutMs, int stepMs, const std::function<bool()>& condition);
 
 }  // namespace korvat::e2e
