@@ -1,8 +1,9 @@
 #pragma once
-// Reads the game's board and panel off a screenshot, and knows where the menu bar puts things.
+// Reads the game's board and panel off the screen.
 #include <SDL.h>
 
 #include <array>
+#include <memory>
 
 #include "XvfbSession.h"
 
@@ -20,15 +21,15 @@ struct BoardLook {
 SDL_Point cellPixel(int x, int y, int dx = 10, int dy = 10);
 BoardLook readBoard(const XvfbSession& session, const Screenshot& shot);
 
+// Bitmap resource `id` as 0xAARRGGBB pixels; null when it cannot be loaded.
+using Surface = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
+Surface argbBitmap(int id);
+inline uint32_t argbAt(const Surface& surface, int x, int y) {
+    return static_cast<const uint32_t*>(surface->pixels)[y * surface->pitch / 4 + x];
+}
+
 // The five large digits at panel position 13 (best score) or 168 (score) on the screen now;
 // -1 when a digit matches none of the digit sheet.
 int readNumber(const XvfbSession& session, int panelX);
-
-// Device points of the menu bar, found by asking a bar built the way the main window builds it;
-// a point left at (0, 0) was not found.
-struct MenuPoints {
-    SDL_Point gameMenu{}, newGameItem{}, blockItem{}, saveItem{}, loadItem{}, undoButton{};
-};
-MenuPoints findMenuPoints();
 
 }  // namespace korvat::e2e

@@ -29,10 +29,10 @@ inline bool findMove(const BoardLook& board, Move& move, int length = 1) {
     for (int x = 0; x < 9; ++x) {
         for (int y = 0; y < 9; ++y) {
             for (const auto [dx, dy] : {SDL_Point{1, 0}, {0, 1}, {-1, 0}, {0, -1}}) {
-                int free = 0;
-                while (free < length && empty(x + (free + 1) * dx, y + (free + 1) * dy))
-                    ++free;
-                if (board.cells[x][y] == CellLook::Ball && free == length) {
+                bool free = board.cells[x][y] == CellLook::Ball;
+                for (int k = 1; k <= length; ++k)
+                    free = free && empty(x + k * dx, y + k * dy);
+                if (free) {
                     move = {x, y, x + length * dx, y + length * dy};
                     return true;
                 }
@@ -110,8 +110,7 @@ class QuickGameTest : public ::testing::Test {
             for (int dy = 0; dy < 20; ++dy) {
                 for (int dx = 0; dx < 20; ++dx) {
                     const SDL_Point p = cellPixel(x, y, dx, dy);
-                    if (!(session.devicePixel(now, p.x, p.y) ==
-                          session.devicePixel(before, p.x, p.y)))
+                    if (session.devicePixel(now, p.x, p.y) != session.devicePixel(before, p.x, p.y))
                         return true;
                 }
             }

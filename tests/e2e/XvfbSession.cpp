@@ -11,7 +11,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -59,14 +58,11 @@ pid_t spawnProcess(const std::vector<std::string>& argv, const std::vector<std::
     std::vector<char*> args, env;
     for (const std::string& a : argv)
         args.push_back(const_cast<char*>(a.c_str()));
-    for (char** e = environ; *e; ++e) {
-        const std::string name(*e, std::strcspn(*e, "=") + 1);
-        if (std::none_of(extraEnv.begin(), extraEnv.end(),
-                         [&](const std::string& extra) { return extra.starts_with(name); }))
-            env.push_back(*e);
-    }
+    // The extra variables come first: of two with one name, getenv finds the first.
     for (const std::string& e : extraEnv)
         env.push_back(const_cast<char*>(e.c_str()));
+    for (char** e = environ; *e; ++e)
+        env.push_back(*e);
     args.push_back(nullptr);
     env.push_back(nullptr);
     // No child may hold the test's output open: a test that dies would leave the server or the
@@ -187,17 +183,9 @@ bool XvfbSession::measureDevice() {
 
 Screenshot XvfbSession::screenshot() const {
     std::ifstream file(frameBufferPath(), std::ios::binary);
-    const std::vector<unsigned char> data((std::istreambuf_iterator<char>(file)),
-                                          std::istreambuf_iterator<char>());
-    XwdLayout layout;
-    if (!readXwdLayout(data.data(), data.size(), layout))
-        return {};
-    Screenshot shot{layout.width, layout.height, {}};
-    for (int y = 0; y < layout.height; ++y) {
-        const unsigned char* row = data.data() + layout.offset + size_t{layout.bytesPerLine} * y;
-        for (int x = 0; x < layout.width; ++x)
-            shot.pixels.push_back(Rgb{row[4 * x + 2], row[4 * x + 1], row[4 * x]});
-    }
+    Screenshot shot{{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()}, {}};
+    if (!readXwdLayout(shot.data.data(), shot.data.size(), shot.layout))
+        shot.layout = {};
     return shot;
 }
 

@@ -15,14 +15,6 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
-// The whole X screen as last read.
-struct Screenshot {
-    int width = 0;
-    int height = 0;
-    std::vector<Rgb> pixels;
-    Rgb at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-};
-
 // Where the pixels of a 32-bit XWD image (the server's frame-buffer file) lie: rows of
 // little-endian 0x00RRGGBB words.
 struct XwdLayout {
@@ -34,8 +26,19 @@ struct XwdLayout {
 // False unless `data` holds a whole 32-bit image.
 bool readXwdLayout(const unsigned char* data, size_t size, XwdLayout& layout);
 
-// Starts argv[0] (looked up in PATH) with the extra environment (NAME=value, replacing inherited
-// variables of the same name), its output sent to /dev/null; -1 when it cannot be started.
+// The whole X screen as last read; no pixels when it could not be read.
+struct Screenshot {
+    std::vector<unsigned char> data;
+    XwdLayout layout;
+    Rgb at(int x, int y) const {
+        const unsigned char* p =
+            data.data() + layout.offset + size_t{layout.bytesPerLine} * y + 4 * x;
+        return {p[2], p[1], p[0]};
+    }
+};
+
+// Starts argv[0] (looked up in PATH) with the extra environment (NAME=value, over the inherited
+// one), its output sent to /dev/null; -1 when it cannot be started.
 pid_t spawnProcess(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv);
 // Exit code of the process once it ended (waits up to timeoutMs; pid becomes -1), or -1.
 int waitForExit(pid_t& pid, int timeoutMs);
@@ -88,7 +91,8 @@ class XvfbSession {
     // The colour of a device pixel in a screenshot; black outside the screen.
     Rgb devicePixel(const Screenshot& shot, int deviceX, int deviceY) const {
         const int x = originX_ + deviceX * scale_, y = originY_ + deviceY * scale_;
-        return x < 0 || y < 0 || x >= shot.width || y >= shot.height ? Rgb{} : shot.at(x, y);
+        return x < 0 || y < 0 || x >= shot.layout.width || y >= shot.layout.height ? Rgb{}
+                                                                                   : shot.at(x, y);
     }
 
   private:
