@@ -28,8 +28,8 @@ inline uint32_t argbAt(const Surface& surface, int x, int y) {
     return static_cast<const uint32_t*>(surface->pixels)[y * surface->pitch / 4 + x];
 }
 
-// The five large digits at panel position 13 (best score) or 168 (score) on the screen now;
-// -1 when a digit matches none of the digit sheet.
-int readNumber(const XvfbSession& session, int panelX);
+// Whether the five large digits at panel position 13 (best score) or 168 (score) show `value` on
+// the screen now, pixel for pixel as the digit sheet.
+bool showsNumber(const XvfbSession& session, int panelX, int value);
 
 }  // namespace korvat::e2e

@@ -99,7 +99,7 @@ class QuickGameTest : public ::testing::Test {
     // The best score (100) read in place within timeoutMs: the whole screen at its whole scale.
     bool screenInPlace(int timeoutMs) {
         return waitUntil(timeoutMs, 100,
-                         [&] { return session.measureDevice() && readNumber(session, 13) == 100; });
+                         [&] { return session.measureDevice() && showsNumber(session, 13, 100); });
     }
     // Whether the sprite of cell (x, y) differs from its look in `before` within two seconds: a
     // selected ball bounces. Its last row and column are left out (the keyboard cursor's frame

@@ -131,11 +131,7 @@ bool XvfbSession::startWindowManager() {
         windowManager_ = spawnProcess({"openbox", "--sm-disable"}, {"DISPLAY=" + displayName()});
     // It manages the screen once it publishes the desktops.
     return windowManager_ > 0 &&
-           waitUntil(5000, 50, [&] { return run("xdotool get_desktop") == 0; });
-}
-
-int XvfbSession::run(const std::string& command) const {
-    return std::system(("DISPLAY=" + displayName() + " " + command + " >/dev/null 2>&1").c_str());
+           waitUntil(5000, 50, [&] { return !capture("xdotool get_desktop").empty(); });
 }
 
 std::string XvfbSession::capture(const std::string& command) const {

@@ -71,9 +71,9 @@ class XvfbSession {
     // The program's X window as the X tools name it (a decimal id).
     const std::string& windowId() const { return windowId_; }
 
-    // A shell command on this server: its exit code, or its standard output.
-    int run(const std::string& command) const;
+    // A shell command on this server, and its standard output.
     std::string capture(const std::string& command) const;
+    void run(const std::string& command) const { capture(command); }
 
     // Where the window shows the device screen, as the server reports its geometry: device pixel
     // (x, y) at (originX + x * scale, originY + y * scale) on the X screen, centred.
