@@ -21,20 +21,9 @@
 namespace korvat::e2e {
 namespace {
 
-// Whether each cell shows a ball, in the saved games' order.
-std::vector<bool> ballCells(const BoardLook& board) {
-    std::vector<bool> balls;
-    for (const auto& column : board.cells) {
-        for (CellLook look : column)
-            balls.push_back(look == CellLook::Ball);
-    }
-    return balls;
-}
-
 class AcceptanceTest : public QuickGameTest {
   protected:
-    // A bar built as the main window builds it and clicked along with the window: its open
-    // pop-ups are the window's.
+    // A bar built as the window's is and clicked along with it: its pop-ups are the window's.
     const std::unique_ptr<platform::CommandBar> bar = shell::buildMenuBar();
     void clickBar(SDL_Point p) {
         bar->mouseDown(p.x, p.y);
@@ -74,13 +63,10 @@ TEST_F(AcceptanceTest, MovesUndoesSwitchesRulesSavesLoadsAndEnds) {
     const BoardLook afterMove = settledBoard();
     EXPECT_TRUE(ballMoved(afterMove, move));
     EXPECT_EQ(afterMove.signature[move.toX][move.toY], board.signature[move.fromX][move.fromY]);
-    for (int x = 0; x < 9; ++x) {
-        for (int y = 0; y < 9; ++y) {
-            if (board.cells[x][y] == CellLook::Hint) {
-                EXPECT_EQ(afterMove.cells[x][y], CellLook::Ball) << x << "," << y;
-            }
-        }
-    }
+    const std::vector<bool> hints = board.where(CellLook::Hint);
+    const std::vector<bool> balls = afterMove.where(CellLook::Ball);
+    for (size_t cell = 0; cell < hints.size(); ++cell)
+        EXPECT_TRUE(balls[cell] || !hints[cell]) << "cell " << cell;
     EXPECT_EQ(afterMove.count(CellLook::Ball), 6);
     EXPECT_EQ(afterMove.count(CellLook::Hint), 3);
 
@@ -88,8 +74,7 @@ TEST_F(AcceptanceTest, MovesUndoesSwitchesRulesSavesLoadsAndEnds) {
     choose(command::kUndo);
     EXPECT_EQ(settledBoard().cells, board.cells);
 
-    // Block rules from the menu: a fresh game of three balls.
-    // "New game", the first row of the Game pop-up, opens a second level.
+    // Block rules from the menu ("New game", the Game pop-up's first row): three fresh balls.
     clickGameMenu();
     clickBar({bar->popupRects().at(0).x + 20, bar->popupRects().at(0).y + 10});
     choose(command::kBlockMode);
@@ -110,7 +95,7 @@ TEST_F(AcceptanceTest, MovesUndoesSwitchesRulesSavesLoadsAndEnds) {
     std::vector<bool> savedBalls;
     for (int32_t cell : saved.board.cells)
         savedBalls.push_back(cell != EMPTY);
-    EXPECT_EQ(savedBalls, ballCells(blockGame));
+    EXPECT_EQ(savedBalls, blockGame.where(CellLook::Ball));
 
     // Play on, then load: the saved balls come back, with a fresh wave announced.
     ASSERT_TRUE(findMove(blockGame, move));
@@ -123,11 +108,10 @@ TEST_F(AcceptanceTest, MovesUndoesSwitchesRulesSavesLoadsAndEnds) {
     session.key("Return");
     pause(500);
     const BoardLook loaded = settledBoard();
-    EXPECT_EQ(ballCells(loaded), ballCells(blockGame));
+    EXPECT_EQ(loaded.where(CellLook::Ball), blockGame.where(CellLook::Ball));
     EXPECT_EQ(loaded.count(CellLook::Hint), 3);
 
-    // The OK button of the title bar ends the program and writes the settings, keeping those
-    // it read.
+    // The title bar's OK ends the program and writes the settings, keeping those it read.
     const SDL_Rect ok = platform::titleBarOkButton();
     session.clickDevice(ok.x + ok.w / 2, ok.y + ok.h / 2);
     EXPECT_EQ(session.waitForExit(5000), 0);
@@ -206,13 +190,8 @@ TEST_F(KeyboardTest, ArrowsSpaceEnterCtrlZAndExit) {
     const Screenshot startShot = session.screenshot();
     EXPECT_EQ(framedCells(), Cells{}) << "no cursor before a key is pressed";
 
-    // The first arrow only shows the cursor, in the middle of the board. A key pressed while
-    // the window settles can be lost: press again while nothing shows.
-    for (int attempt = 0; attempt < 3 && framedCells().empty(); ++attempt) {
-        session.key("Right");
-        waitForCursor({4, 4});
-    }
-    ASSERT_TRUE(waitForCursor({4, 4}));
+    // The first arrow only shows the cursor, in the middle of the board.
+    ASSERT_TRUE(retry([&] { session.key("Right"); }, [&] { return waitForCursor({4, 4}); }));
     session.key("Right");
     ASSERT_TRUE(waitForCursor({5, 4})) << "the old cell keeps no frame";
     session.key("Up Up Left");

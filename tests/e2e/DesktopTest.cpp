@@ -1,8 +1,5 @@
-// The game's window on the desktop: resized, it shows the device screen at the largest whole
-// scale that fits, centred in black, and clicks still land; bare and under a window manager,
-// while a move waits out an endless step delay, it is drawn again after an expose, F11 on and
-// off leaves the whole screen in place, a second start hands over at once, and a close request
-// ends the program.
+// The game's window on the desktop: resized, and (bare and under a window manager) serving the
+// desktop while a move waits out an endless step delay.
 #include <gtest/gtest.h>
 #include <signal.h>
 
@@ -13,8 +10,7 @@ namespace {
 
 class ResizeTest : public QuickGameTest {
   protected:
-    // Resizes (no window manager stands between), waits for the screen in place and checks the
-    // pixels just outside the device screen are black.
+    // Resizes (no window manager stands between); the device screen shows centred in black.
     void resizeTo(int width, int height, int scale) {
         session.run("xdotool windowsize --sync " + session.windowId() + " " +
                     std::to_string(width) + " " + std::to_string(height));
@@ -24,15 +20,10 @@ class ResizeTest : public QuickGameTest {
         for (const SDL_Point p : {SDL_Point{-1, 100}, {240, 100}, {100, -1}, {100, 320}})
             EXPECT_EQ(session.devicePixel(shot, p.x, p.y), Rgb{}) << p.x << "," << p.y;
     }
-    // Clicks the cell until its ball bounces: a click can be lost while the window settles.
+    // Clicks the cell until its ball bounces.
     bool select(int x, int y) {
         const Screenshot before = session.screenshot();
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            clickCell(x, y);
-            if (spriteChanges(before, x, y))
-                return true;
-        }
-        return false;
+        return retry([&] { clickCell(x, y); }, [&] { return spriteChanges(before, x, y); });
     }
 };
 
@@ -51,11 +42,8 @@ TEST_F(ResizeTest, TheScreenRescalesCentredAndClicksStillLand) {
     // Tapping the free cell again is harmless: once the ball is there it only selects it.
     const auto arrived = [&](const BoardLook& b) { return ballMoved(b, move); };
     BoardLook moved;
-    for (int attempt = 0; attempt < 3 && !arrived(moved); ++attempt) {
-        clickCell(move.toX, move.toY);
-        moved = settledBoard(arrived);
-    }
-    EXPECT_TRUE(arrived(moved));
+    EXPECT_TRUE(retry([&] { clickCell(move.toX, move.toY); },
+                      [&] { return arrived(moved = settledBoard(arrived)); }));
     EXPECT_EQ(moved.count(CellLook::Ball), 6);
 
     // Up to scale 2 again in a wider window: the same board, and a click takes the ball.
@@ -78,16 +66,16 @@ class DesktopTest : public QuickGameTest, public ::testing::WithParamInterface<b
 
 TEST_P(DesktopTest, TheWindowServesTheDesktopWhileAMoveWaits) {
     Move move;
-    BoardLook board = settledBoard();
-    ASSERT_TRUE(findMove(board, move, 2));
+    ASSERT_TRUE(findMove(settledBoard(), move, 2));
     const int midX = (move.fromX + move.toX) / 2, midY = (move.fromY + move.toY) / 2;
     const auto onTheWay = [&](const BoardLook& b) { return b.cells[midX][midY] == CellLook::Ball; };
-    for (int attempt = 0; attempt < 3 && !onTheWay(board); ++attempt) {
-        clickCell(move.fromX, move.fromY);
-        clickCell(move.toX, move.toY);
-        board = settledBoard(onTheWay);
-    }
-    ASSERT_TRUE(onTheWay(board)) << "the move did not start";
+    ASSERT_TRUE(retry(
+        [&] {
+            clickCell(move.fromX, move.fromY);
+            clickCell(move.toX, move.toY);
+        },
+        [&] { return onTheWay(settledBoard(onTheWay)); }))
+        << "the move did not start";
     ASSERT_TRUE(screenInPlace(1000));
     const int scale = session.scale();
 
@@ -105,16 +93,16 @@ TEST_P(DesktopTest, TheWindowServesTheDesktopWhileAMoveWaits) {
     EXPECT_EQ(waitForExit(second, 1000), 255) << "the second start did not hand over at once";
     stopProcess(second);
 
-    // The window manager's close (its key can be lost on a busy machine: pressed again);
-    // SIGTERM bare.
+    // The window manager's close (its key can be lost on a busy machine); SIGTERM bare.
     int code = -1;
-    for (int attempt = 0; attempt < 3 && code == -1; ++attempt) {
-        if (managed())
-            session.run("xdotool windowactivate --sync " + window + " key alt+F4");
-        else
-            kill(session.programPid(), SIGTERM);
-        code = session.waitForExit(1000);
-    }
+    retry(
+        [&] {
+            if (managed())
+                session.run("xdotool windowactivate --sync " + window + " key alt+F4");
+            else
+                kill(session.programPid(), SIGTERM);
+        },
+        [&] { return (code = session.waitForExit(1000)) != -1; });
     EXPECT_EQ(code, 0) << "the close request waited for the move";
 }
 

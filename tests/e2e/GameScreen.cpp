@@ -1,6 +1,5 @@
 #include "GameScreen.h"
 
-#include <algorithm>
 #include <memory>
 
 #include "assets/Resources.h"
@@ -12,8 +11,13 @@ namespace korvat::e2e {
 
 constexpr Rgb kTileGrey{192, 192, 192};
 
-int BoardLook::count(CellLook look) const {
-    return static_cast<int>(std::count(&cells[0][0], &cells[0][0] + 81, look));
+std::vector<bool> BoardLook::where(CellLook look) const {
+    std::vector<bool> found;
+    for (const auto& column : cells) {
+        for (const CellLook cell : column)
+            found.push_back(cell == look);
+    }
+    return found;
 }
 
 SDL_Point cellPixel(int x, int y, int dx, int dy) {

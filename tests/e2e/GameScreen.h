@@ -2,8 +2,10 @@
 // Reads the game's board and panel off the screen.
 #include <SDL.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "XvfbSession.h"
 
@@ -14,7 +16,11 @@ enum class CellLook { Empty, Ball, Hint };
 struct BoardLook {
     std::array<std::array<CellLook, 9>, 9> cells{};  // [x][y]
     std::array<std::array<Rgb, 9>, 9> signature{};   // a sprite pixel, the same for one colour
-    int count(CellLook look) const;
+    // Whether each cell shows `look`, column by column as saved games list them.
+    std::vector<bool> where(CellLook look) const;
+    int count(CellLook look) const {
+        return static_cast<int>(std::ranges::count(where(look), true));
+    }
 };
 
 // Device-screen point of a cell's sprite pixel (dx, dy).

@@ -16,13 +16,12 @@
 #include <sstream>
 #include <thread>
 
+#include "platform/Display.h"
+
 extern char** environ;
 
 namespace korvat::e2e {
 namespace {
-
-constexpr int kDeviceWidth = 240;
-constexpr int kDeviceHeight = 320;
 
 uint32_t bigEndian32(const unsigned char* p) {
     return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
@@ -130,8 +129,7 @@ bool XvfbSession::startWindowManager() {
     if (ready())
         windowManager_ = spawnProcess({"openbox", "--sm-disable"}, {"DISPLAY=" + displayName()});
     // It manages the screen once it publishes the desktops.
-    return windowManager_ > 0 &&
-           waitUntil(5000, 50, [&] { return !capture("xdotool get_desktop").empty(); });
+    return windowManager_ > 0 && waitUntil(5000, 50, [&] { return run("xdotool get_desktop"); });
 }
 
 std::string XvfbSession::capture(const std::string& command) const {
@@ -161,19 +159,18 @@ bool XvfbSession::startProgram(const std::string& program,
 
 bool XvfbSession::measureDevice() {
     // xwininfo, as xdotool misplaces a window that a window manager has framed.
-    std::istringstream info(capture("xwininfo -id " + windowId_));
-    int x = -1, y = -1, width = 0, height = 0;
-    for (std::string line; std::getline(info, line);) {
-        std::sscanf(line.c_str(), " Absolute upper-left X: %d", &x);
-        std::sscanf(line.c_str(), " Absolute upper-left Y: %d", &y);
-        std::sscanf(line.c_str(), " Width: %d", &width);
-        std::sscanf(line.c_str(), " Height: %d", &height);
-    }
-    if (x < 0 || width < kDeviceWidth || height < kDeviceHeight)
+    const std::string info = capture("xwininfo -id " + windowId_);
+    const auto field = [&](const std::string& name) {
+        const size_t at = info.find(name);
+        return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + name.size());
+    };
+    const int x = field("upper-left X:"), y = field("upper-left Y:");
+    const int width = field("Width:"), height = field("Height:");
+    if (x < 0 || width < platform::kScreenWidth || height < platform::kScreenHeight)
         return false;
-    scale_ = std::min(width / kDeviceWidth, height / kDeviceHeight);
-    originX_ = x + (width - kDeviceWidth * scale_) / 2;
-    originY_ = y + (height - kDeviceHeight * scale_) / 2;
+    scale_ = std::min(width / platform::kScreenWidth, height / platform::kScreenHeight);
+    originX_ = x + (width - platform::kScreenWidth * scale_) / 2;
+    originY_ = y + (height - platform::kScreenHeight * scale_) / 2;
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <sys/types.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,11 +16,9 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
-// Where the pixels of a 32-bit XWD image (the server's frame-buffer file) lie: rows of
-// little-endian 0x00RRGGBB words.
+// Where the rows of little-endian 0x00RRGGBB words of a 32-bit XWD image lie.
 struct XwdLayout {
-    int width = 0;
-    int height = 0;
+    int width = 0, height = 0;
     uint32_t bytesPerLine = 0;
     size_t offset = 0;  // of the first row
 };
@@ -37,8 +36,7 @@ struct Screenshot {
     }
 };
 
-// Starts argv[0] (looked up in PATH) with the extra environment (NAME=value, over the inherited
-// one), its output sent to /dev/null; -1 when it cannot be started.
+// Starts argv[0] (from PATH) with extra NAME=value variables, its output sent to /dev/null.
 pid_t spawnProcess(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv);
 // Exit code of the process once it ended (waits up to timeoutMs; pid becomes -1), or -1.
 int waitForExit(pid_t& pid, int timeoutMs);
@@ -46,7 +44,7 @@ int waitForExit(pid_t& pid, int timeoutMs);
 void stopProcess(pid_t& pid);
 
 void pause(int ms);
-// Checks every stepMs until the condition holds (true) or timeoutMs have passed (false).
+// Whether the condition holds within timeoutMs, checked every stepMs.
 bool waitUntil(int timeoutMs, int stepMs, const std::function<bool()>& condition);
 
 class XvfbSession {
@@ -68,15 +66,17 @@ class XvfbSession {
                       const std::string& windowName);
     int waitForExit(int timeoutMs) { return e2e::waitForExit(program_, timeoutMs); }
     pid_t programPid() const { return program_; }
-    // The program's X window as the X tools name it (a decimal id).
+    // The program's X window as the X tools name it.
     const std::string& windowId() const { return windowId_; }
 
-    // A shell command on this server, and its standard output.
+    // A shell command on this server: whether it succeeded, or its standard output.
+    bool run(const std::string& command) const {
+        return std::system(
+                   ("DISPLAY=" + displayName() + " " + command + " >/dev/null 2>&1").c_str()) == 0;
+    }
     std::string capture(const std::string& command) const;
-    void run(const std::string& command) const { capture(command); }
 
-    // Where the window shows the device screen, as the server reports its geometry: device pixel
-    // (x, y) at (originX + x * scale, originY + y * scale) on the X screen, centred.
+    // Where the window shows the device screen: centred at the largest whole scale that fits.
     bool measureDevice();
     int scale() const { return scale_; }
 
