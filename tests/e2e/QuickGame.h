@@ -54,9 +54,8 @@ class QuickGameTest : public ::testing::Test {
             home = name;
     }
     ~QuickGameTest() override {
-        std::error_code ignored;
-        if (!home.empty())
-            std::filesystem::remove_all(home, ignored);
+        std::error_code ignored;  // as when there is no folder
+        std::filesystem::remove_all(home, ignored);
     }
     void SetUp() override {
         if (!session.ready())

@@ -79,6 +79,7 @@ class XvfbSession {
     // Where the window shows the device screen: centred at the largest whole scale that fits.
     bool measureDevice();
     int scale() const { return scale_; }
+    std::pair<int, int> origin() const { return {originX_, originY_}; }
 
     void clickDevice(int deviceX, int deviceY) const {
         run("xdotool mousemove --sync " + std::to_string(originX_ + deviceX * scale_ + scale_ / 2) +
