@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace korvat::e2e {
@@ -79,7 +80,7 @@ class XvfbSession {
     // Where the window shows the device screen: centred at the largest whole scale that fits.
     bool measureDevice();
     int scale() const { return scale_; }
-    std::pair<int, int> origin() const { return {originX_, originY_}; }
+    std::tuple<int, int, int> placement() const { return {originX_, originY_, scale_}; }
 
     void clickDevice(int deviceX, int deviceY) const {
         run("xdotool mousemove --sync " + std::to_string(originX_ + deviceX * scale_ + scale_ / 2) +
