@@ -14,16 +14,15 @@ class ResizeTest : public QuickGameTest {
     void resizeTo(int width, int height, int scale) {
         session.run("xdotool windowsize --sync " + session.windowId() + " " +
                     std::to_string(width) + " " + std::to_string(height));
-        ASSERT_TRUE(screenInPlace(3000)) << "not in place at scale " << session.scale();
-        ASSERT_EQ(session.scale(), scale);
+        ASSERT_TRUE(screenInPlace(3000) && session.scale() == scale) << session.scale();
         const Screenshot shot = session.screenshot();
         for (const SDL_Point p : {SDL_Point{-1, 100}, {240, 100}, {100, -1}, {100, 320}})
             EXPECT_EQ(session.devicePixel(shot, p.x, p.y), Rgb{}) << p.x << "," << p.y;
     }
     // Clicks the cell until its ball bounces.
     bool select(int x, int y) {
-        const Screenshot before = session.screenshot();
-        return retry([&] { clickCell(x, y); }, [&] { return spriteChanges(before, x, y); });
+        const Screenshot shot = session.screenshot();
+        return retry([&] { clickCell(x, y); }, [&] { return spriteChanges(shot, x, y); });
     }
 };
 

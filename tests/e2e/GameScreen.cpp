@@ -13,10 +13,8 @@ constexpr Rgb kTileGrey{192, 192, 192};
 
 std::vector<bool> BoardLook::where(CellLook look) const {
     std::vector<bool> found;
-    for (const auto& column : cells) {
-        for (const CellLook cell : column)
-            found.push_back(cell == look);
-    }
+    for (int cell = 0; cell < 81; ++cell)
+        found.push_back(cells[cell / 9][cell % 9] == look);
     return found;
 }
 

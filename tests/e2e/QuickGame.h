@@ -8,7 +8,6 @@
 #include <functional>
 
 #include "GameScreen.h"
-#include "XvfbSession.h"
 #include "dist/Version.h"
 #include "storage/SettingsStore.h"
 
@@ -97,8 +96,7 @@ class QuickGameTest : public ::testing::Test {
         return waitUntil(timeoutMs, 100,
                          [&] { return session.measureDevice() && showsNumber(session, 13, 100); });
     }
-    // Whether the middle column of cell (x, y)'s sprite differs from `before` within two seconds:
-    // a selected ball bounces. Its last row, where the keyboard cursor's frame runs, is left out.
+    // Whether the middle column of cell (x, y)'s sprite changes from `before` within 2 s: a bounce.
     bool spriteChanges(const Screenshot& before, int x, int y) const {
         return waitUntil(2000, 50, [&] {
             const Screenshot now = session.screenshot();
@@ -110,8 +108,7 @@ class QuickGameTest : public ::testing::Test {
             return false;
         });
     }
-    // Acts until `done` holds, three times at most: a click or a key can be lost while the
-    // window settles or the machine is busy.
+    // Acts until `done` holds, three times at most: a busy machine can lose a click or a key.
     static bool retry(const std::function<void()>& act, const std::function<bool()>& done) {
         for (int attempt = 0; attempt < 3; ++attempt) {
             act();

@@ -21,15 +21,11 @@
 extern char** environ;
 
 namespace korvat::e2e {
-namespace {
-
-uint32_t bigEndian32(const unsigned char* p) {
-    return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
-}
-
-}  // namespace
 
 bool readXwdLayout(const unsigned char* data, size_t size, XwdLayout& layout) {
+    const auto bigEndian32 = [](const unsigned char* p) {
+        return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
+    };
     if (size < 100)
         return false;
     layout.width = static_cast<int>(bigEndian32(data + 16));
@@ -136,9 +132,8 @@ std::string XvfbSession::capture(const std::string& command) const {
     std::string out;
     if (FILE* pipe =
             popen(("DISPLAY=" + displayName() + " " + command + " 2>/dev/null").c_str(), "r")) {
-        char buffer[4096];
-        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            out.append(buffer, n);
+        for (int c; (c = std::fgetc(pipe)) != EOF;)
+            out += static_cast<char>(c);
         pclose(pipe);
     }
     return out;

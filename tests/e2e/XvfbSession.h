@@ -30,11 +30,6 @@ bool readXwdLayout(const unsigned char* data, size_t size, XwdLayout& layout);
 struct Screenshot {
     std::vector<unsigned char> data;
     XwdLayout layout;
-    Rgb at(int x, int y) const {
-        const unsigned char* p =
-            data.data() + layout.offset + size_t{layout.bytesPerLine} * y + 4 * x;
-        return {p[2], p[1], p[0]};
-    }
 };
 
 // Starts argv[0] (from PATH) with extra NAME=value variables, its output sent to /dev/null.
@@ -45,7 +40,6 @@ int waitForExit(pid_t& pid, int timeoutMs);
 void stopProcess(pid_t& pid);
 
 void pause(int ms);
-// Whether the condition holds within timeoutMs, checked every stepMs.
 bool waitUntil(int timeoutMs, int stepMs, const std::function<bool()>& condition);
 
 class XvfbSession {
@@ -93,8 +87,11 @@ class XvfbSession {
     // The colour of a device pixel in a screenshot; black outside the screen.
     Rgb devicePixel(const Screenshot& shot, int deviceX, int deviceY) const {
         const int x = originX_ + deviceX * scale_, y = originY_ + deviceY * scale_;
-        return x < 0 || y < 0 || x >= shot.layout.width || y >= shot.layout.height ? Rgb{}
-                                                                                   : shot.at(x, y);
+        const XwdLayout& l = shot.layout;
+        if (x < 0 || y < 0 || x >= l.width || y >= l.height)
+            return {};
+        const unsigned char* p = shot.data.data() + l.offset + size_t{l.bytesPerLine} * y + 4 * x;
+        return {p[2], p[1], p[0]};
     }
 
   private:
