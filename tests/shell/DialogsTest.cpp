@@ -1,7 +1,6 @@
 // The Options, player-name and high-score dialogs, built without their modal loops.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,6 +10,7 @@
 #include "shell/HighScoresDialog.h"
 #include "shell/OptionsDialog.h"
 #include "shell/PlayerNameDialog.h"
+#include "storage/SettingsStore.h"
 
 namespace korvat::shell::testing {
 namespace {
@@ -26,11 +26,30 @@ class NotedOptions : public OptionsDialog {
     void notify(const char* text) override { notes.emplace_back(text); }
 };
 
-TEST_F(DialogsTest, OptionsWithABadBoxStoreNothingAndFocusTheFirstInExchangeOrder) {
+TEST_F(DialogsTest, OptionsStoreEveryBoxOnOKAndNothingWhileOneIsBad) {
     storage::SettingsStore store;
+    auto stored = [&](const char* name) {
+        uint32_t value = 12345;
+        store.read(name, value);
+        return value;
+    };
+    // The dialog opens with what is stored, the defaults elsewhere; OK keeps them.
+    store.write(kJumpDelayValue, 5);
+    store.write(kSoundValue, 0);
+    NotedOptions good(store);
+    good.create();
+    good.setItemText(OptionsDialog::kMoveBox, "7");
+    good.onOK();
+    EXPECT_EQ(good.modalResult(), platform::kIdOK);
+    EXPECT_EQ(stored(kMoveDelayValue), 7u);
+    EXPECT_EQ(stored(kJumpDelayValue), 5u);
+    EXPECT_EQ(stored(kAppearDelayValue), 100u);
+    EXPECT_EQ(stored(kSoundValue), 0u);
+    EXPECT_EQ(stored(kBestScoreValue), 12345u);  // not the dialog's
+
     NotedOptions dialog(store);
     dialog.create();
-    dialog.setItemText(OptionsDialog::kMoveBox, "7");
+    dialog.setItemText(OptionsDialog::kMoveBox, "9");
     dialog.setItemText(OptionsDialog::kJumpBox, "");
     dialog.onOK();
     EXPECT_EQ(dialog.notes, std::vector<std::string>{"Please enter a positive integer."});
@@ -43,7 +62,7 @@ TEST_F(DialogsTest, OptionsWithABadBoxStoreNothingAndFocusTheFirstInExchangeOrde
     EXPECT_EQ(dialog.focusId(), OptionsDialog::kAppearBox);
     dialog.onCancel();
     EXPECT_EQ(dialog.modalResult(), platform::kIdCancel);
-    EXPECT_FALSE(std::filesystem::exists(store.filePath()));
+    EXPECT_EQ(stored(kMoveDelayValue), 7u);
 }
 
 TEST_F(DialogsTest, PlayerNameTakesFifteenUnitsAndHasNoCancel) {

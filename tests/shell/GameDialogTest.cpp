@@ -1,7 +1,13 @@
-// The main window driven in-process, for what a player cannot see through the screen: the
-// command table and shortcuts, load failures, the settings on Options / Escape / closing, and
-// the keyboard cursor.
+// The main window driven in-process with its dialogs answered by the test: the command table
+// and shortcuts, load failures, the settings on Options / Escape / closing, the keyboard cursor,
+// and the whole screen after one move, pinned by a checksum.
+//
+// After an intended change of the artwork, the fonts or the layout, run
+//   KORVAT_SCREEN_BMP=/tmp/screen.bmp ctest -R ScreenChecksum --output-on-failure
+// and if /tmp/screen.bmp looks right put the checksum the failure prints into kExpectedScreen.
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include "ShellTestSupport.h"
 #include "assets/Commands.h"
@@ -39,6 +45,20 @@ class ScriptedDialogs final : public DialogRunner {
     }
 };
 
+constexpr uint32_t kExpectedScreen = 0x052206BD;
+
+// A clock that stands still (the playing time stays 0:00:00) and a fixed generator.
+class QuietWindow final : public GameDialog {
+  public:
+    using GameDialog::GameDialog;
+    uint32_t tickCount() override { return 5'000'000; }
+    void seedRandom() override { std::srand(1'234'567); }  // stands for the calendar second
+    void onTimer(int id) override { id == kStepTimer ? step() : GameDialog::onTimer(id); }
+
+    static constexpr int kStepTimer = 9001;
+    std::function<void()> step;  // runs on the ticks of kStepTimer
+};
+
 class GameDialogTest : public ShellTest {
   protected:
     void SetUp() override {
@@ -52,8 +72,8 @@ class GameDialogTest : public ShellTest {
 
     Game& game() { return dialog.game(); }
     const GameState& state() { return dialog.game().state; }
-    void play() {
-        const Move m = findMove(game());
+    void play(int32_t minRouteCells = 2) {
+        const Move m = findMove(game(), minRouteCells);
         for (const CellPos cell : {m.from, m.to}) {
             const SDL_Point p = BoardCursor::tapPoint(cell);
             dialog.onMouseDown(p.x, p.y);
@@ -62,7 +82,7 @@ class GameDialogTest : public ShellTest {
     }
 
     ScriptedDialogs dialogs_;
-    GameDialog dialog{&dialogs_};
+    QuietWindow dialog{&dialogs_};
 };
 
 TEST_F(GameDialogTest, CommandsShortcutsAndFileChoosers) {
@@ -95,6 +115,9 @@ TEST_F(GameDialogTest, CommandsShortcutsAndFileChoosers) {
     dialog.onCommand(command::kLinesMode);
     EXPECT_EQ(state().undoAvailable, 0);
     EXPECT_TRUE(dialog.commandBar()->isChecked(command::kLinesMode));
+    dialog.onCommand(command::kBlockMode);
+    EXPECT_TRUE(dialog.commandBar()->isChecked(command::kBlockMode));
+    EXPECT_FALSE(dialog.commandBar()->isChecked(command::kLinesMode));
 
     // Cancelled choosers do nothing.
     play();
@@ -103,6 +126,43 @@ TEST_F(GameDialogTest, CommandsShortcutsAndFileChoosers) {
     dialog.onCommand(command::kSaveGame);
     EXPECT_EQ(state().undoAvailable, 1);
     EXPECT_EQ(dialogs_.calls.back(), "save");
+}
+
+// FNV-1a over the R, G, B bytes of every pixel, row by row.
+uint32_t screenChecksum(SDL_Surface* screen) {
+    uint32_t hash = 2166136261u;
+    for (int y = 0; y < screen->h; ++y) {
+        for (int x = 0; x < screen->w; ++x) {
+            const SDL_Color c = pixelAt(screen, x, y);
+            for (const uint8_t byte : {c.r, c.g, c.b}) {
+                hash = (hash ^ byte) * 16777619u;
+            }
+        }
+    }
+    return hash;
+}
+
+TEST_F(GameDialogTest, ScreenChecksumOfTheFirstGameAfterOneMove) {
+    play(4);
+    // In the window's own loop, with the title bar and the menu bar around it.
+    platform::Display& display = platform::Display::instance();
+    SDL_Surface* screen = nullptr;
+    dialog.step = [&] {
+        // The clock shows only once it has ticked; standing still, it reads 0:00:00.
+        dialog.onTimer(static_cast<int>(TimerId::Clock));
+        screen = display.snapshot();
+        dialog.endModal(0);
+    };
+    display.setTimer(dialog, QuietWindow::kStepTimer, 1);
+    display.runModal(dialog);
+    ASSERT_NE(screen, nullptr);
+
+    const uint32_t checksum = screenChecksum(screen);
+    EXPECT_EQ(checksum, kExpectedScreen) << std::hex << "screen checksum 0x" << checksum;
+    if (const char* out = std::getenv("KORVAT_SCREEN_BMP"); out != nullptr && out[0] != '\0') {
+        SDL_SaveBMP(screen, out);
+    }
+    SDL_FreeSurface(screen);
 }
 
 TEST_F(GameDialogTest, SettingsAreReadAfterOptionsAndWrittenOnEscapeAndClosing) {

@@ -16,10 +16,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <thread>
-#include <utility>
 #include <vector>
 
 #include "platform/SingleInstance.h"
@@ -30,7 +28,8 @@ namespace fs = std::filesystem;
 using korvat::platform::SingleInstance;
 
 // Up to ten seconds.
-bool waitFor(const std::function<bool()>& condition) {
+template <typename Condition>
+bool waitFor(Condition condition) {
     for (int waited = 0; waited < 10'000; waited += 50) {
         if (condition()) {
             return true;
@@ -40,49 +39,30 @@ bool waitFor(const std::function<bool()>& condition) {
     return false;
 }
 
-// The program's single-copy socket is bound.
-bool listening(const std::string& program) {
-    std::ifstream table("/proc/net/unix");
-    std::string wanted = SingleInstance::socketName(program);
-    if (wanted[0] == '\0') {
-        wanted[0] = '@';
-    }
-    for (std::string line; std::getline(table, line);) {
-        if (line.ends_with(wanted)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 void end(pid_t pid) {
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
 }
 
+bool running(pid_t pid) {
+    return waitpid(pid, nullptr, WNOHANG) == 0;
+}
+
+// Two copies of the program, in a/ and b/ of a fresh folder, run with a home there.
 class SingleCopyTest : public ::testing::Test {
   protected:
-    // Two copies of the program in a fresh folder, run with a home there.
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "korvat-process-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         root_ = pattern;
         for (const char* sub : {"a", "b"}) {
             fs::create_directories(root_ / sub);
-            fs::copy_file(KORVAT_PROGRAM, programPath(sub));
+            fs::copy_file(KORVAT_PROGRAM, root_ / sub / "korvat");
         }
-        const std::string home = root_ / "home";
-        setenv("HOME", home.c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
-        setenv("XDG_DATA_HOME", (home + "/data").c_str(), 1);
+        setenv("HOME", (root_ / "home").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (root_ / "home/config").c_str(), 1);
+        setenv("XDG_DATA_HOME", (root_ / "home/data").c_str(), 1);
         runtimeDir("run");
-    }
-    // A fresh 0700 runtime folder, made the one of later starts.
-    void runtimeDir(const char* sub) {
-        const fs::path dir = root_ / sub;
-        fs::create_directories(dir);
-        fs::permissions(dir, fs::perms::owner_all);
-        setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
     }
     void TearDown() override {
         for (const pid_t pid : children_) {
@@ -90,9 +70,14 @@ class SingleCopyTest : public ::testing::Test {
         }
         fs::remove_all(root_);
     }
-    std::string programPath(const char* sub) const { return root_ / sub / "korvat"; }
+    // A 0700 runtime folder, made the one of later starts.
+    void runtimeDir(const char* sub) {
+        fs::create_directories(root_ / sub);
+        fs::permissions(root_ / sub, fs::perms::owner_all);
+        setenv("XDG_RUNTIME_DIR", (root_ / sub).c_str(), 1);
+    }
     pid_t start(const char* sub, const char* errors = nullptr) {
-        const std::string program = programPath(sub);
+        const std::string program = root_ / sub / "korvat";
         const pid_t pid = fork();
         if (pid == 0) {
             if (errors) {
@@ -104,6 +89,22 @@ class SingleCopyTest : public ::testing::Test {
         children_.push_back(pid);
         return pid;
     }
+    // The program's single-copy socket is bound, within ten seconds.
+    bool listening(const char* sub) {
+        std::string wanted = SingleInstance::socketName(root_ / sub / "korvat");
+        if (wanted[0] == '\0') {
+            wanted[0] = '@';
+        }
+        return waitFor([&] {
+            std::ifstream table("/proc/net/unix");
+            for (std::string line; std::getline(table, line);) {
+                if (line.ends_with(wanted)) {
+                    return true;
+                }
+            }
+            return false;
+        });
+    }
     // The exit code, or -1 while it still runs after ten seconds.
     int exitCode(pid_t pid) {
         int status = 0;
@@ -113,42 +114,37 @@ class SingleCopyTest : public ::testing::Test {
         std::erase(children_, pid);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    static bool running(pid_t pid) { return waitpid(pid, nullptr, WNOHANG) == 0; }
 
     fs::path root_;
     std::vector<pid_t> children_;
 };
 
-TEST_F(SingleCopyTest, SecondStartOfTheSameFileEndsWith255AndAnotherFileRuns) {
+TEST_F(SingleCopyTest, SecondStartOfTheSameFileEndsWith255AndOtherCopiesRun) {
     const pid_t first = start("a");
-    ASSERT_TRUE(waitFor([&] { return listening(programPath("a")); }));
+    ASSERT_TRUE(listening("a"));
 
     EXPECT_EQ(exitCode(start("a")), 255);
     EXPECT_TRUE(running(first));
     EXPECT_FALSE(fs::exists(root_ / "home/config/korvat")) << "the handed-over start wrote";
 
+    // Another file, or the same one with another runtime folder, runs its own copy.
     const pid_t elsewhere = start("b");
-    EXPECT_TRUE(waitFor([&] { return listening(programPath("b")); }));
+    EXPECT_TRUE(listening("b"));
     EXPECT_TRUE(running(elsewhere));
+    runtimeDir("run2");
+    const pid_t second = start("a");
+    EXPECT_TRUE(listening("a"));
+    EXPECT_TRUE(running(second));
     EXPECT_TRUE(running(first));
 
     // A holder killed leaves its socket file: the next start takes the name over.
+    runtimeDir("run");
     end(first);
     std::erase(children_, first);
     ASSERT_FALSE(fs::is_empty(root_ / "run"));
     const pid_t after = start("a");
-    EXPECT_TRUE(waitFor([&] { return listening(programPath("a")); }));
+    EXPECT_TRUE(listening("a"));
     EXPECT_TRUE(running(after));
-}
-
-TEST_F(SingleCopyTest, AStartWithAnotherRuntimeFolderRunsItsOwnCopy) {
-    const pid_t first = start("a");
-    ASSERT_TRUE(waitFor([&] { return listening(programPath("a")); }));
-    runtimeDir("run2");
-    const pid_t second = start("a");
-    EXPECT_TRUE(waitFor([&] { return listening(programPath("a")); }));
-    EXPECT_TRUE(running(second));
-    EXPECT_TRUE(running(first));
 }
 
 TEST_F(SingleCopyTest, WithoutADisplayOneLineAndExit1HavingMadeNothing) {
@@ -157,7 +153,6 @@ TEST_F(SingleCopyTest, WithoutADisplayOneLineAndExit1HavingMadeNothing) {
     unsetenv("SDL_VIDEODRIVER");
     // Over ssh there may be no runtime folder either: still the one line, nothing from SDL's
     // attempts at other displays.
-    const std::string runtime = getenv("XDG_RUNTIME_DIR");
     for (const bool withRuntime : {true, false}) {
         SCOPED_TRACE(withRuntime ? "with a runtime folder" : "without a runtime folder");
         if (!withRuntime) {
@@ -175,7 +170,6 @@ TEST_F(SingleCopyTest, WithoutADisplayOneLineAndExit1HavingMadeNothing) {
         EXPECT_TRUE(fs::is_empty(root_ / "run")) << "a name was taken";
         EXPECT_FALSE(fs::exists(root_ / "home")) << "a file was written";
     }
-    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
 }
 
 TEST(SingleInstanceTest, NamesKeepUsersAndProgramFilesApart) {
@@ -194,13 +188,12 @@ TEST(SingleInstanceTest, NamesKeepUsersAndProgramFilesApart) {
               SingleInstance::socketName(longB, nullptr, 0));
 }
 
-// Runs `act` on a fresh socket for `name` in a child turned user 65534, which then waits to be
-// ended. Returns the child and whether `act` succeeded.
-std::pair<pid_t, bool> asAnotherUser(const std::string& name,
-                                     bool (*act)(int fd, const sockaddr*, socklen_t)) {
+// Binds (and listens on) or connects to (and asks to raise) `name` in a child turned user
+// 65534, which then waits to be ended. Returns the child; `done` tells whether it succeeded.
+pid_t asAnotherUser(const std::string& name, bool bindIt, bool& done) {
     int ready[2];
     if (pipe(ready) != 0) {
-        return {-1, false};
+        return -1;
     }
     const pid_t child = fork();
     if (child == 0) {
@@ -208,18 +201,20 @@ std::pair<pid_t, bool> asAnotherUser(const std::string& name,
         address.sun_family = AF_UNIX;
         std::memcpy(address.sun_path, name.data(), name.size());
         const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + name.size());
+        const auto* a = reinterpret_cast<sockaddr*>(&address);
         const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        const bool done =
-            setuid(65534) == 0 && act(fd, reinterpret_cast<sockaddr*>(&address), length);
-        (void)!write(ready[1], done ? "y" : "n", 1);
+        const bool ok = setuid(65534) == 0 &&
+                        (bindIt ? bind(fd, a, length) == 0 && listen(fd, 8) == 0
+                                : connect(fd, a, length) == 0 && write(fd, "raise\n", 6) == 6);
+        (void)!write(ready[1], ok ? "y" : "n", 1);
         pause();
         _exit(0);
     }
     close(ready[1]);
-    char done = 0;
-    const bool ok = read(ready[0], &done, 1) == 1 && done == 'y';
+    char answer = 0;
+    done = read(ready[0], &answer, 1) == 1 && answer == 'y';
     close(ready[0]);
-    return {child, ok};
+    return child;
 }
 
 TEST(SingleInstanceTest, AnotherUserCanNeitherBlockNorRaise) {
@@ -229,12 +224,11 @@ TEST(SingleInstanceTest, AnotherUserCanNeitherBlockNorRaise) {
     unsetenv("XDG_RUNTIME_DIR");
     const std::string path = "/tmp/korvat-test-" + std::to_string(getpid()) + "/korvat";
     const std::string name = SingleInstance::socketName(path);
+    bool done = false;
 
     // Another user squats this user's name: the start goes on without it.
-    const auto [squatter, bound] = asAnotherUser(name, [](int fd, const sockaddr* a, socklen_t n) {
-        return bind(fd, a, n) == 0 && listen(fd, 8) == 0;
-    });
-    EXPECT_TRUE(bound);
+    const pid_t squatter = asAnotherUser(name, true, done);
+    EXPECT_TRUE(done) << "the name was not taken";
     EXPECT_EQ(SingleInstance(path).start(), SingleInstance::Outcome::Independent);
     end(squatter);
 
@@ -242,11 +236,8 @@ TEST(SingleInstanceTest, AnotherUserCanNeitherBlockNorRaise) {
     // user's is.
     SingleInstance holder(path);
     ASSERT_EQ(holder.start(), SingleInstance::Outcome::First);
-    const auto [asker, sent] = asAnotherUser(name, [](int fd, const sockaddr* a, socklen_t n) {
-        return connect(fd, a, n) == 0 && write(fd, "raise\n", 6) == 6;
-    });
-    end(asker);
-    ASSERT_TRUE(sent) << "the request was not sent";
+    end(asAnotherUser(name, false, done));
+    ASSERT_TRUE(done) << "the request was not sent";
     EXPECT_FALSE(holder.takeRaiseRequests());
     SingleInstance again(path);
     EXPECT_EQ(again.start(), SingleInstance::Outcome::HandedOver);
