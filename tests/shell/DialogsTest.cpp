@@ -1,6 +1,7 @@
 // The Options, player-name and high-score dialogs, built without their modal loops.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -83,15 +84,12 @@ TEST_F(DialogsTest, HighScoreRowsFollowTheTableLayout) {
     makeDefaultHighScores(table);
     EXPECT_EQ(HighScoresDialog::rowText(1, table.entries[0]),
               "1 . Tarnwell" + std::string(7 + 5, ' ') + "100     0:1:0");
-    EXPECT_EQ(HighScoresDialog::rowText(10, table.entries[9]).substr(0, 5), "10 . ");
     insertHighScore(table, u"", 5000, 1, 2, 3);
     HighScoreEntry entry = table.entries[0];
     EXPECT_EQ(HighScoresDialog::rowText(1, entry),
               "1 . " + std::string(15 + 5, ' ') + "5000     1:2:3");
     // A damaged name without its zero unit is bounded to the field.
-    for (char16_t& unit : entry.name) {
-        unit = u'x';
-    }
+    std::ranges::fill(entry.name, u'x');
     EXPECT_EQ(HighScoresDialog::rowText(2, entry),
               "2 . " + std::string(16, 'x') + "     5000     1:2:3");
 }

@@ -2,13 +2,18 @@
 // Shared by the shell tests: the display on SDL's offscreen driver with a fresh home folder, a
 // move to play, and surfaces compared pixel by pixel.
 #include <SDL.h>
+#include <stdlib.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "PlatformTestSupport.h"
 #include "game/Game.h"
 #include "shell/GameDialog.h"
+#include "ui/Layout.h"
 
 namespace korvat::shell::testing {
 
@@ -16,11 +21,19 @@ namespace korvat::shell::testing {
 // members are made (a settings store takes its path when it is made).
 class ShellTest : public platform::testing::DisplayTest {
   protected:
-    ShellTest();
-    ~ShellTest() override;
+    ShellTest() {
+        EXPECT_NE(mkdtemp(home_.data()), nullptr);
+        setenv("HOME", home_.c_str(), 1);
+        setenv("XDG_CONFIG_HOME", file("config").c_str(), 1);
+        setenv("XDG_DATA_HOME", file("data").c_str(), 1);
+    }
+    ~ShellTest() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(home_, ignored);
+    }
     std::string file(const std::string& name) const { return home_ + "/" + name; }
 
-    std::string home_;
+    std::string home_ = std::filesystem::temp_directory_path() / "korvat-shell-XXXXXX";
 };
 
 // A ball and a reachable empty cell that no coming ball is planned for, with a route of at
@@ -29,10 +42,48 @@ struct Move {
     CellPos from;
     CellPos to;
 };
-Move findMove(Game& game, int32_t minRouteCells = 2);
+inline Move findMove(Game& game, int32_t minRouteCells = 2) {
+    const GameState& state = game.state;
+    for (int32_t from = 0; from < kCellCount; ++from) {
+        for (int32_t to = 0; to < kCellCount; ++to) {
+            const CellPos f{from / kBoardSize, from % kBoardSize},
+                t{to / kBoardSize, to % kBoardSize};
+            const bool planned = std::ranges::find(state.nextCells, t) != std::end(state.nextCells);
+            if (state.board.at(f.x, f.y) == EMPTY || state.board.at(t.x, t.y) != EMPTY || planned ||
+                game.findRoute(f.x, f.y, t.x, t.y) != 1) {
+                continue;
+            }
+            const auto routeEnd =
+                std::ranges::find_if(state.route, [](CellPos c) { return !ui::isCell(c.x, c.y); });
+            if (routeEnd - std::begin(state.route) >= minRouteCells) {
+                return {f, t};
+            }
+        }
+    }
+    return {{-1, -1}, {-1, -1}};
+}
 
-SDL_Color pixelAt(SDL_Surface* surface, int x, int y);
+inline SDL_Color pixelAt(SDL_Surface* surface, int x, int y) {
+    const int bpp = surface->format->BytesPerPixel;
+    Uint32 value = 0;  // little-endian: the pixel's bytes are the low ones
+    std::memcpy(&value, static_cast<const uint8_t*>(surface->pixels) + y * surface->pitch + x * bpp,
+                static_cast<size_t>(bpp));
+    SDL_Color c{0, 0, 0, 255};
+    SDL_GetRGB(value, surface->format, &c.r, &c.g, &c.b);
+    return c;
+}
+
 // True when the surfaces show the same colours in the rectangle.
-bool samePixels(SDL_Surface* a, SDL_Surface* b, const SDL_Rect& r);
+inline bool samePixels(SDL_Surface* a, SDL_Surface* b, const SDL_Rect& r) {
+    for (int y = r.y; y < r.y + r.h; ++y) {
+        for (int x = r.x; x < r.x + r.w; ++x) {
+            const SDL_Color p = pixelAt(a, x, y), q = pixelAt(b, x, y);
+            if (p.r != q.r || p.g != q.g || p.b != q.b) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
 
 }  // namespace korvat::shell::testing
