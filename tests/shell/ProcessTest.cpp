@@ -189,33 +189,20 @@ TEST(SingleInstanceTest, NamesKeepUsersAndProgramFilesApart) {
               SingleInstance::socketName(longB, nullptr, 0));
 }
 
-// Binds (and listens on) or connects to (and asks to raise) `name` in a child turned user
-// 65534, which then waits to be ended. Returns the child; `done` tells whether it succeeded.
-pid_t asAnotherUser(const std::string& name, bool bindIt, bool& done) {
-    int ready[2];
-    if (pipe(ready) != 0) {
-        return -1;
-    }
-    const pid_t child = fork();
-    if (child == 0) {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::memcpy(address.sun_path, name.data(), name.size());
-        const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + name.size());
-        const auto* a = reinterpret_cast<sockaddr*>(&address);
-        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        const bool ok = setuid(65534) == 0 &&
-                        (bindIt ? bind(fd, a, length) == 0 && listen(fd, 8) == 0
-                                : connect(fd, a, length) == 0 && write(fd, "raise\n", 6) == 6);
-        (void)!write(ready[1], ok ? "y" : "n", 1);
-        pause();
-        _exit(0);
-    }
-    close(ready[1]);
-    char answer = 0;
-    done = read(ready[0], &answer, 1) == 1 && answer == 'y';
-    close(ready[0]);
-    return child;
+// A socket for `name`, listening or connected with a raise request, made as user 65534: a peer
+// sees the effective user at listen or connect. -1 when it failed.
+int asAnotherUser(const std::string& name, bool listening) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, name.data(), name.size());
+    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + name.size());
+    const auto* a = reinterpret_cast<const sockaddr*>(&address);
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool done = seteuid(65534) == 0 &&
+                      (listening ? bind(fd, a, length) == 0 && listen(fd, 8) == 0
+                                 : connect(fd, a, length) == 0 && write(fd, "raise\n", 6) == 6);
+    EXPECT_EQ(seteuid(0), 0);
+    return done ? fd : -1;
 }
 
 TEST(SingleInstanceTest, AnotherUserCanNeitherBlockNorRaise) {
@@ -225,21 +212,21 @@ TEST(SingleInstanceTest, AnotherUserCanNeitherBlockNorRaise) {
     unsetenv("XDG_RUNTIME_DIR");
     const std::string path = "/tmp/korvat-test-" + std::to_string(getpid()) + "/korvat";
     const std::string name = SingleInstance::socketName(path);
-    bool done = false;
 
     // Another user squats this user's name: the start goes on without it.
-    const pid_t squatter = asAnotherUser(name, true, done);
-    EXPECT_TRUE(done) << "the name was not taken";
+    const int squatter = asAnotherUser(name, true);
+    EXPECT_NE(squatter, -1) << "the name was not taken";
     EXPECT_EQ(SingleInstance(path).start(), SingleInstance::Outcome::Independent);
-    end(squatter);
+    close(squatter);
 
     // This user's copy holds the name: another user's raise request is not honoured, this
     // user's is.
     SingleInstance holder(path);
     ASSERT_EQ(holder.start(), SingleInstance::Outcome::First);
-    end(asAnotherUser(name, false, done));
-    ASSERT_TRUE(done) << "the request was not sent";
+    const int asker = asAnotherUser(name, false);
+    ASSERT_NE(asker, -1) << "the request was not sent";
     EXPECT_FALSE(holder.takeRaiseRequests());
+    close(asker);
     SingleInstance again(path);
     EXPECT_EQ(again.start(), SingleInstance::Outcome::HandedOver);
     EXPECT_TRUE(holder.takeRaiseRequests());
