@@ -50,17 +50,15 @@ bool running(pid_t pid) {
     return waitpid(pid, nullptr, WNOHANG) == 0;
 }
 
-// Two copies of the program, in a/ and b/ of a fresh folder, run with a home there.
+// The program and a copy of it in a fresh folder, run with a home and a runtime folder there.
 class SingleCopyTest : public ::testing::Test {
   protected:
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "korvat-process-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         root_ = pattern;
-        for (const char* sub : {"a", "b"}) {
-            fs::create_directories(root_ / sub);
-            fs::copy_file(KORVAT_PROGRAM, root_ / sub / "korvat");
-        }
+        copy_ = root_ / "korvat";
+        fs::copy_file(KORVAT_PROGRAM, copy_);
         setenv("HOME", (root_ / "home").c_str(), 1);
         setenv("XDG_CONFIG_HOME", (root_ / "home/config").c_str(), 1);
         setenv("XDG_DATA_HOME", (root_ / "home/data").c_str(), 1);
@@ -78,8 +76,7 @@ class SingleCopyTest : public ::testing::Test {
         fs::permissions(root_ / sub, fs::perms::owner_all);
         setenv("XDG_RUNTIME_DIR", (root_ / sub).c_str(), 1);
     }
-    pid_t start(const char* sub, const char* errors = nullptr) {
-        const std::string program = root_ / sub / "korvat";
+    pid_t start(const std::string& program, const char* errors = nullptr) {
         const pid_t pid = fork();
         if (pid == 0) {
             if (errors) {
@@ -92,11 +89,8 @@ class SingleCopyTest : public ::testing::Test {
         return pid;
     }
     // The program's single-copy socket is bound, within ten seconds.
-    bool listening(const char* sub) {
-        std::string wanted = SingleInstance::socketName(root_ / sub / "korvat");
-        if (wanted[0] == '\0') {
-            wanted[0] = '@';
-        }
+    bool listening(const std::string& program) {
+        const std::string wanted = SingleInstance::socketName(program);
         return waitFor([&] {
             std::ifstream table("/proc/net/unix");
             for (std::string line; std::getline(table, line);) {
@@ -118,24 +112,25 @@ class SingleCopyTest : public ::testing::Test {
     }
 
     fs::path root_;
+    std::string copy_;
     std::vector<pid_t> children_;
 };
 
 TEST_F(SingleCopyTest, SecondStartOfTheSameFileEndsWith255AndOtherCopiesRun) {
-    const pid_t first = start("a");
-    ASSERT_TRUE(listening("a"));
+    const pid_t first = start(copy_);
+    ASSERT_TRUE(listening(copy_));
 
-    EXPECT_EQ(exitCode(start("a")), 255);
+    EXPECT_EQ(exitCode(start(copy_)), 255);
     EXPECT_TRUE(running(first));
     EXPECT_FALSE(fs::exists(root_ / "home/config/korvat")) << "the handed-over start wrote";
 
     // Another file, or the same one with another runtime folder, runs its own copy.
-    const pid_t elsewhere = start("b");
-    EXPECT_TRUE(listening("b"));
+    const pid_t elsewhere = start(KORVAT_PROGRAM);
+    EXPECT_TRUE(listening(KORVAT_PROGRAM));
     EXPECT_TRUE(running(elsewhere));
     runtimeDir("run2");
-    const pid_t second = start("a");
-    EXPECT_TRUE(listening("a"));
+    const pid_t second = start(copy_);
+    EXPECT_TRUE(listening(copy_));
     EXPECT_TRUE(running(second));
     EXPECT_TRUE(running(first));
 
@@ -144,8 +139,8 @@ TEST_F(SingleCopyTest, SecondStartOfTheSameFileEndsWith255AndOtherCopiesRun) {
     end(first);
     std::erase(children_, first);
     ASSERT_FALSE(fs::is_empty(root_ / "run"));
-    const pid_t after = start("a");
-    EXPECT_TRUE(listening("a"));
+    const pid_t after = start(copy_);
+    EXPECT_TRUE(listening(copy_));
     EXPECT_TRUE(running(after));
 }
 
@@ -162,7 +157,7 @@ TEST_F(SingleCopyTest, WithoutADisplayOneLineAndExit1HavingMadeNothing) {
         }
         const std::string errors = root_ / "stderr";
         const auto began = std::chrono::steady_clock::now();
-        EXPECT_EQ(exitCode(start("a", errors.c_str())), 1);
+        EXPECT_EQ(exitCode(start(copy_, errors.c_str())), 1);
         EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(2));
         std::ifstream in(errors);
         const std::string text{std::istreambuf_iterator<char>(in), {}};
@@ -178,7 +173,6 @@ TEST(SingleInstanceTest, NamesKeepUsersAndProgramFilesApart) {
     // Without a private runtime folder: abstract, one per user id and program path.
     const std::string abstract = SingleInstance::socketName(path, nullptr, 1000);
     EXPECT_EQ(abstract[0], '\0');
-    EXPECT_NE(abstract.find("1000"), std::string::npos);
     EXPECT_NE(abstract, SingleInstance::socketName(path, nullptr, 1001));
     EXPECT_EQ(SingleInstance::socketName(path, "/tmp", 1000), abstract) << "a shared folder";
     // Long paths are hashed into the address.

@@ -13,7 +13,6 @@
 #include "PlatformTestSupport.h"
 #include "game/Game.h"
 #include "shell/GameDialog.h"
-#include "ui/Layout.h"
 
 namespace korvat::shell::testing {
 
@@ -36,26 +35,20 @@ class ShellTest : public platform::testing::DisplayTest {
     std::string home_ = std::filesystem::temp_directory_path() / "korvat-shell-XXXXXX";
 };
 
-// A ball and a reachable empty cell that no coming ball is planned for, with a route of at
-// least `minRouteCells` cells (start and destination included); {-1,-1} twice when none.
+// A ball and a reachable empty cell that no coming ball is planned for; {-1,-1} twice for none.
 struct Move {
     CellPos from;
     CellPos to;
 };
-inline Move findMove(Game& game, int32_t minRouteCells = 2) {
+inline Move findMove(Game& game) {
     const GameState& state = game.state;
     for (int32_t from = 0; from < kCellCount; ++from) {
         for (int32_t to = 0; to < kCellCount; ++to) {
             const CellPos f{from / kBoardSize, from % kBoardSize},
                 t{to / kBoardSize, to % kBoardSize};
             const bool planned = std::ranges::find(state.nextCells, t) != std::end(state.nextCells);
-            if (state.board.at(f.x, f.y) == EMPTY || state.board.at(t.x, t.y) != EMPTY || planned ||
-                game.findRoute(f.x, f.y, t.x, t.y) != 1) {
-                continue;
-            }
-            const auto routeEnd =
-                std::ranges::find_if(state.route, [](CellPos c) { return !ui::isCell(c.x, c.y); });
-            if (routeEnd - std::begin(state.route) >= minRouteCells) {
+            if (state.board.at(f.x, f.y) != EMPTY && state.board.at(t.x, t.y) == EMPTY &&
+                !planned && game.findRoute(f.x, f.y, t.x, t.y) == 1) {
                 return {f, t};
             }
         }
