@@ -1,7 +1,5 @@
-// The main window driven in-process with its dialogs answered by the test: the command table
-// and shortcuts, load failures, the settings on Options / Escape / closing, the keyboard cursor,
-// and the whole screen after one move, pinned by a checksum.
-//
+// The main window driven in-process with its dialogs answered by the test: commands and
+// shortcuts, the settings on Options / Escape / closing, the keyboard cursor, and the screen.
 // After an intended change of the artwork, the fonts or the layout, run
 //   KORVAT_SCREEN_BMP=/tmp/screen.bmp ctest -R ScreenChecksum --output-on-failure
 // and if /tmp/screen.bmp looks right put the checksum the failure prints into kExpectedScreen.
@@ -24,8 +22,7 @@ namespace {
 
 using platform::testing::key;
 
-class ScriptedDialogs final : public DialogRunner {
-  public:
+struct ScriptedDialogs final : DialogRunner {
     std::vector<std::string> calls;  // "save", "load", ..., "message: <text>"
     std::string fileAnswer;          // what both file choosers return
     std::function<void()> onOptions;
@@ -37,8 +34,6 @@ class ScriptedDialogs final : public DialogRunner {
     void runAbout() override { note("about"); }
     std::string chooseSaveFile() override { return note("save"); }
     std::string chooseLoadFile() override { return note("load"); }
-
-  private:
     std::string note(const std::string& call) {
         calls.push_back(call);
         return fileAnswer;
@@ -47,12 +42,13 @@ class ScriptedDialogs final : public DialogRunner {
 
 constexpr uint32_t kExpectedScreen = 0x052206BD;
 
-// A clock that stands still (the playing time stays 0:00:00) and a fixed generator.
+// A clock that stands still (the playing time stays 0:00:00), a fixed generator, no pauses.
 class QuietWindow final : public GameDialog {
   public:
     using GameDialog::GameDialog;
     uint32_t tickCount() override { return 5'000'000; }
     void seedRandom() override { std::srand(1'234'567); }  // stands for the calendar second
+    void sleepMs(uint32_t) override {}
     void onTimer(int id) override { id == kStepTimer ? step() : GameDialog::onTimer(id); }
 
     static constexpr int kStepTimer = 9001;
@@ -65,8 +61,6 @@ class GameDialogTest : public ShellTest {
         ShellTest::SetUp();
         dialog.setHighScoreFile(file("top.ten"));
         dialog.initialise();
-        Settings& s = game().state.settings;
-        s.moveDelay = s.appearDelay = s.explosionDelay = 0;
         dialog.onPaint();  // the first paint starts the first game
     }
 

@@ -17,7 +17,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -41,11 +40,6 @@ bool waitFor(Condition condition) {
     return false;
 }
 
-void end(pid_t pid) {
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
-}
-
 bool running(pid_t pid) {
     return waitpid(pid, nullptr, WNOHANG) == 0;
 }
@@ -66,7 +60,8 @@ class SingleCopyTest : public ::testing::Test {
     }
     void TearDown() override {
         for (const pid_t pid : children_) {
-            end(pid);
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
         }
         fs::remove_all(root_);
     }
@@ -136,8 +131,8 @@ TEST_F(SingleCopyTest, SecondStartOfTheSameFileEndsWith255AndOtherCopiesRun) {
 
     // A holder killed leaves its socket file: the next start takes the name over.
     runtimeDir("run");
-    end(first);
-    std::erase(children_, first);
+    kill(first, SIGKILL);
+    exitCode(first);
     ASSERT_FALSE(fs::is_empty(root_ / "run"));
     const pid_t after = start(copy_);
     EXPECT_TRUE(listening(copy_));
@@ -159,8 +154,8 @@ TEST_F(SingleCopyTest, WithoutADisplayOneLineAndExit1HavingMadeNothing) {
         const auto began = std::chrono::steady_clock::now();
         EXPECT_EQ(exitCode(start(copy_, errors.c_str())), 1);
         EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(2));
-        std::ifstream in(errors);
-        const std::string text{std::istreambuf_iterator<char>(in), {}};
+        std::string text;
+        std::getline(std::ifstream(errors), text, '\0');
         EXPECT_TRUE(text.starts_with("korvat: cannot open a window: ")) << text;
         EXPECT_EQ(std::ranges::count(text, '\n'), 1) << text;
         EXPECT_TRUE(fs::is_empty(root_ / "run")) << "a name was taken";

@@ -56,27 +56,19 @@ inline Move findMove(Game& game) {
     return {{-1, -1}, {-1, -1}};
 }
 
-inline SDL_Color pixelAt(SDL_Surface* surface, int x, int y) {
-    const int bpp = surface->format->BytesPerPixel;
-    Uint32 value = 0;  // little-endian: the pixel's bytes are the low ones
-    std::memcpy(&value, static_cast<const uint8_t*>(surface->pixels) + y * surface->pitch + x * bpp,
-                static_cast<size_t>(bpp));
-    SDL_Color c{0, 0, 0, 255};
-    SDL_GetRGB(value, surface->format, &c.r, &c.g, &c.b);
-    return c;
-}
-
 // True when the surfaces show the same colours in the rectangle.
 inline bool samePixels(SDL_Surface* a, SDL_Surface* b, const SDL_Rect& r) {
+    SDL_Surface* p = SDL_ConvertSurfaceFormat(a, SDL_PIXELFORMAT_RGB24, 0);
+    SDL_Surface* q = SDL_ConvertSurfaceFormat(b, SDL_PIXELFORMAT_RGB24, 0);
+    bool same = true;
     for (int y = r.y; y < r.y + r.h; ++y) {
-        for (int x = r.x; x < r.x + r.w; ++x) {
-            const SDL_Color p = pixelAt(a, x, y), q = pixelAt(b, x, y);
-            if (p.r != q.r || p.g != q.g || p.b != q.b) {
-                return false;
-            }
-        }
+        const int p0 = y * p->pitch + 3 * r.x, q0 = y * q->pitch + 3 * r.x;
+        same = same && std::memcmp(static_cast<uint8_t*>(p->pixels) + p0,
+                                   static_cast<uint8_t*>(q->pixels) + q0, 3 * r.w) == 0;
     }
-    return true;
+    SDL_FreeSurface(p);
+    SDL_FreeSurface(q);
+    return same;
 }
 
 }  // namespace korvat::shell::testing
