@@ -76,17 +76,10 @@ TEST_F(DialogsTest, PlayerNameTakesFifteenUnitsAndHasNoCancel) {
     EXPECT_EQ(dialog.name(), "Märta");
 }
 
-TEST_F(DialogsTest, HighScoreRowsFollowTheTableLayout) {
-    HighScoreTable table;
-    makeDefaultHighScores(table);
-    EXPECT_EQ(HighScoresDialog::rowText(1, table.entries[0]),
-              "1 . Tarnwell" + std::string(7 + 5, ' ') + "100     0:1:0");
-    insertHighScore(table, u"", 5000, 1, 2, 3);
-    HighScoreEntry entry = table.entries[0];
-    EXPECT_EQ(HighScoresDialog::rowText(1, entry),
-              "1 . " + std::string(15 + 5, ' ') + "5000     1:2:3");
-    // A damaged name without its zero unit is bounded to the field.
-    std::ranges::fill(entry.name, u'x');
+TEST(HighScoresDialogTest, RowsEndTheNameAtItsZeroUnitOrTheField) {
+    HighScoreEntry entry{{u'M', u'ä', u'r', u't', u'a'}, 5000, 1, 2, 3};
+    EXPECT_EQ(HighScoresDialog::rowText(2, entry), "2 . Märta     5000     1:2:3");
+    std::ranges::fill(entry.name, u'x');  // damaged: no zero unit
     EXPECT_EQ(HighScoresDialog::rowText(2, entry),
               "2 . " + std::string(16, 'x') + "     5000     1:2:3");
 }
