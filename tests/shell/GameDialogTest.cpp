@@ -211,19 +211,16 @@ TEST_F(GameDialogTest, HighScoresShowTheFileAndAboutShowsItsPictureAndIgnoresEsc
     EXPECT_TRUE(about.modalEnded());
 }
 
-TEST(BoardCursorTest, StaysOnTheBoardAndLiftingGivesBackWhatWasUnderTheFrame) {
+TEST_F(GameDialogTest, BoardCursorStaysOnTheBoardAndLiftingGivesBackWhatWasUnderIt) {
     BoardCursor cursor;
     cursor.move(-20, 3);
     EXPECT_EQ(cursor.cell(), (CellPos{0, 7}));
     cursor.move(100, 100);
     EXPECT_EQ(cursor.cell(), (CellPos{8, 8}));
 
-    const SDL_Rect whole{0, 0, 240, 268};
-    SDL_Surface* surface =
-        SDL_CreateRGBSurfaceWithFormat(0, 240, 268, 32, SDL_PIXELFORMAT_XRGB8888);
-    ASSERT_NE(surface, nullptr);
-    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 90, 7, 200));
+    SDL_Surface* surface = dialog.clientSurface();
     SDL_Surface* original = SDL_DuplicateSurface(surface);
+    const SDL_Rect whole{0, 0, surface->w, surface->h};
     SDL_Rect area;
     EXPECT_FALSE(cursor.drop(surface, area));  // hidden: nothing drawn
     cursor.show();
@@ -234,7 +231,6 @@ TEST(BoardCursorTest, StaysOnTheBoardAndLiftingGivesBackWhatWasUnderTheFrame) {
     EXPECT_TRUE(samePixels(original, surface, whole));
     EXPECT_FALSE(cursor.lift(surface, area));
     SDL_FreeSurface(original);
-    SDL_FreeSurface(surface);
 }
 
 }  // namespace
