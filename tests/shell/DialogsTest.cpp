@@ -18,13 +18,10 @@ namespace {
 
 using DialogsTest = ShellTest;
 
-class NotedOptions : public OptionsDialog {
-  public:
+struct NotedOptions : OptionsDialog {
     using OptionsDialog::OptionsDialog;
-    std::vector<std::string> notes;
-
-  protected:
     void notify(const char* text) override { notes.emplace_back(text); }
+    std::vector<std::string> notes;
 };
 
 TEST_F(DialogsTest, OptionsStoreEveryBoxOnOKAndNothingWhileOneIsBad) {

@@ -1,7 +1,6 @@
-// The single running copy per user: with the real program a second start of the same file
-// hands over and ends with 255 writing nothing, a copy elsewhere or of another runtime folder
-// runs on its own, a stale name is taken over; the users' names keep apart; without a display
-// nothing starts.
+// The single running copy per user: a second start of the same file hands over and ends with
+// 255 writing nothing, other copies run on their own, a stale name is taken over, the users keep
+// apart; without a display nothing starts.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <stdlib.h>
@@ -162,21 +161,6 @@ TEST_F(SingleCopyTest, WithoutADisplayOneLineAndExit1HavingMadeNothing) {
     }
 }
 
-TEST(SingleInstanceTest, NamesKeepUsersAndProgramFilesApart) {
-    const std::string path = "/opt/games/korvat";
-    // Without a private runtime folder: abstract, one per user id and program path.
-    const std::string abstract = SingleInstance::socketName(path, nullptr, 1000);
-    EXPECT_EQ(abstract[0], '\0');
-    EXPECT_NE(abstract, SingleInstance::socketName(path, nullptr, 1001));
-    EXPECT_EQ(SingleInstance::socketName(path, "/tmp", 1000), abstract) << "a shared folder";
-    // Long paths are hashed into the address.
-    const std::string longA = "/" + std::string(200, 'a') + "/korvat";
-    const std::string longB = "/" + std::string(200, 'a') + "/korvaT";
-    EXPECT_LE(SingleInstance::socketName(longA, nullptr, 0).size(), 108u);
-    EXPECT_NE(SingleInstance::socketName(longA, nullptr, 0),
-              SingleInstance::socketName(longB, nullptr, 0));
-}
-
 // A socket for `name`, listening or connected with a raise request, made as user 65534: a peer
 // sees the effective user at listen or connect. -1 when it failed.
 int asAnotherUser(const std::string& name, bool listening) {
@@ -193,14 +177,26 @@ int asAnotherUser(const std::string& name, bool listening) {
     return done ? fd : -1;
 }
 
-TEST(SingleInstanceTest, AnotherUserCanNeitherBlockNorRaise) {
+TEST(SingleInstanceTest, NamesKeepUsersAndFilesApartAndAnotherUserCanNeitherBlockNorRaise) {
+    const std::string path = "/tmp/korvat-test-" + std::to_string(getpid()) + "/korvat";
+    // Without a private runtime folder: abstract, one per user id and program path.
+    const std::string abstract = SingleInstance::socketName(path, nullptr, 1000);
+    EXPECT_EQ(abstract[0], '\0');
+    EXPECT_NE(abstract, SingleInstance::socketName(path, nullptr, 1001));
+    EXPECT_EQ(SingleInstance::socketName(path, "/tmp", 1000), abstract) << "a shared folder";
+    EXPECT_EQ(SingleInstance::socketName(path, "/tmp", 0)[0], '\0') << "open to all, though ours";
+    // Long paths are hashed into the address.
+    const std::string longA = "/" + std::string(200, 'a') + "/korvat";
+    const std::string longB = "/" + std::string(200, 'a') + "/korvaT";
+    EXPECT_LE(SingleInstance::socketName(longA, nullptr, 0).size(), 108u);
+    EXPECT_NE(SingleInstance::socketName(longA, nullptr, 0),
+              SingleInstance::socketName(longB, nullptr, 0));
+
     if (getuid() != 0) {
         GTEST_SKIP() << "needs root to act as a second user";
     }
     unsetenv("XDG_RUNTIME_DIR");
-    const std::string path = "/tmp/korvat-test-" + std::to_string(getpid()) + "/korvat";
     const std::string name = SingleInstance::socketName(path);
-
     // Another user squats this user's name: the start goes on without it.
     const int squatter = asAnotherUser(name, true);
     EXPECT_NE(squatter, -1) << "the name was not taken";

@@ -41,14 +41,14 @@ struct Move {
     CellPos to;
 };
 inline Move findMove(Game& game) {
-    const GameState& state = game.state;
+    const GameState& s = game.state;
     for (int32_t from = 0; from < kCellCount; ++from) {
         for (int32_t to = 0; to < kCellCount; ++to) {
             const CellPos f{from / kBoardSize, from % kBoardSize},
                 t{to / kBoardSize, to % kBoardSize};
-            const bool planned = std::ranges::find(state.nextCells, t) != std::end(state.nextCells);
-            if (state.board.at(f.x, f.y) != EMPTY && state.board.at(t.x, t.y) == EMPTY &&
-                !planned && game.findRoute(f.x, f.y, t.x, t.y) == 1) {
+            if (s.board.at(f.x, f.y) != EMPTY && s.board.at(t.x, t.y) == EMPTY &&
+                std::ranges::count(s.nextCells, t) == 0 &&
+                game.findRoute(f.x, f.y, t.x, t.y) == 1) {
                 return {f, t};
             }
         }
