@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "ShellTestSupport.h"
-#include "game/HighScoreTable.h"
 #include "platform/Controls.h"
 #include "shell/HighScoresDialog.h"
 #include "shell/OptionsDialog.h"

@@ -30,13 +30,12 @@ using korvat::platform::SingleInstance;
 // Up to ten seconds.
 template <typename Condition>
 bool waitFor(Condition condition) {
-    for (int waited = 0; waited < 10'000; waited += 50) {
-        if (condition()) {
-            return true;
-        }
+    bool met = condition();
+    for (int waited = 0; !met && waited < 10'000; waited += 50) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        met = condition();
     }
-    return false;
+    return met;
 }
 
 bool running(pid_t pid) {
@@ -86,13 +85,9 @@ class SingleCopyTest : public ::testing::Test {
     bool listening(const std::string& program) {
         const std::string wanted = SingleInstance::socketName(program);
         return waitFor([&] {
-            std::ifstream table("/proc/net/unix");
-            for (std::string line; std::getline(table, line);) {
-                if (line.ends_with(wanted)) {
-                    return true;
-                }
-            }
-            return false;
+            std::string table;  // a socket's path ends its line
+            std::getline(std::ifstream("/proc/net/unix"), table, '\0');
+            return table.find(" " + wanted + "\n") != std::string::npos;
         });
     }
     // The exit code, or -1 while it still runs after ten seconds.
@@ -145,9 +140,6 @@ TEST_F(SingleCopyTest, WithoutADisplayOneLineAndExit1HavingMadeNothing) {
     // attempts at other displays.
     for (const bool withRuntime : {true, false}) {
         SCOPED_TRACE(withRuntime ? "with a runtime folder" : "without a runtime folder");
-        if (!withRuntime) {
-            unsetenv("XDG_RUNTIME_DIR");
-        }
         const std::string errors = root_ / "stderr";
         const auto began = std::chrono::steady_clock::now();
         EXPECT_EQ(exitCode(start(copy_, errors.c_str())), 1);
@@ -158,6 +150,7 @@ TEST_F(SingleCopyTest, WithoutADisplayOneLineAndExit1HavingMadeNothing) {
         EXPECT_EQ(std::ranges::count(text, '\n'), 1) << text;
         EXPECT_TRUE(fs::is_empty(root_ / "run")) << "a name was taken";
         EXPECT_FALSE(fs::exists(root_ / "home")) << "a file was written";
+        unsetenv("XDG_RUNTIME_DIR");
     }
 }
 
