@@ -113,6 +113,7 @@ TEST_F(SingleCopyTest, SecondStartOfTheSameFileEndsWith255AndOtherCopiesRun) {
     EXPECT_FALSE(fs::exists(root_ / "home/config/korvat")) << "the handed-over start wrote";
 
     // Another file, or the same one with another runtime folder, runs its own copy.
+    EXPECT_NE(SingleInstance::socketName(KORVAT_PROGRAM), SingleInstance::socketName(copy_));
     const pid_t elsewhere = start(KORVAT_PROGRAM);
     EXPECT_TRUE(listening(KORVAT_PROGRAM));
     EXPECT_TRUE(running(elsewhere));
