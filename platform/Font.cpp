@@ -5,7 +5,6 @@
 
 #include <future>
 #include <string>
-#include <vector>
 
 namespace korvat::platform {
 namespace {
@@ -58,17 +57,19 @@ const std::string& fileFor(FontFace face) {
     return face == FontFace::SystemBold ? files.bold : files.regular;
 }
 
-struct CachedFont {
-    FontFace face;
-    int pixelHeight;
-    TTF_Font* font;  // nullptr remembers a failed open, so it is not retried every frame
+// One open font per file, set to the size asked for last: each open face carries its own copy
+// of the file's tables and shaping data, and the sizes in use differ by a pixel or two.
+struct OpenFont {
+    bool tried = false;  // a failed open is remembered, so it is not retried every frame
+    TTF_Font* font = nullptr;
+    int pixelHeight = 0;
 };
 
-// Open for the life of the process and never destroyed: the fonts stay reachable to the end
-// instead of being dropped at exit by the vector's destructor without being closed.
-std::vector<CachedFont>& cache() {
-    static auto* fonts = new std::vector<CachedFont>;
-    return *fonts;
+// Open for the life of the process and never closed.
+OpenFont& openFont(FontFace face) {
+    static OpenFont regular;
+    static OpenFont bold;
+    return face == FontFace::SystemBold ? bold : regular;
 }
 
 bool ttfReady() {
@@ -89,25 +90,25 @@ TTF_Font* font(FontFace face, int pixelHeight) {
     if (pixelHeight <= 0) {
         return nullptr;
     }
-    for (const CachedFont& cached : cache()) {
-        if (cached.face == face && cached.pixelHeight == pixelHeight) {
-            return cached.font;
-        }
-    }
-    TTF_Font* opened = nullptr;
-    if (ttfReady()) {
-        const std::string& path = fileFor(face);
+    OpenFont& open = openFont(face);
+    if (!open.tried) {
+        open.tried = true;
+        const std::string path = ttfReady() ? fileFor(face) : std::string();
         if (!path.empty()) {
             // SDL_ttf sizes at 72 dpi, so the point size is the em height in pixels.
-            opened = TTF_OpenFont(path.c_str(), pixelHeight);
+            open.font = TTF_OpenFont(path.c_str(), pixelHeight);
+            open.pixelHeight = pixelHeight;
         }
-        if (opened != nullptr && face == FontFace::SystemBold &&
+        if (open.font != nullptr && face == FontFace::SystemBold &&
             path.find("Bold") == std::string::npos) {
-            TTF_SetFontStyle(opened, TTF_STYLE_BOLD);
+            TTF_SetFontStyle(open.font, TTF_STYLE_BOLD);
         }
     }
-    cache().push_back({face, pixelHeight, opened});
-    return opened;
+    if (open.font != nullptr && open.pixelHeight != pixelHeight &&
+        TTF_SetFontSize(open.font, pixelHeight) == 0) {
+        open.pixelHeight = pixelHeight;
+    }
+    return open.pixelHeight == pixelHeight ? open.font : nullptr;
 }
 
 int drawText(SDL_Surface* target, int x, int y, const char* utf8, SDL_Color color, FontFace face,

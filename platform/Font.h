@@ -13,7 +13,8 @@ enum class FontFace { System, SystemBold, Verdana };
 // the window is made, the lookup runs while the display is being set up.
 void prepareFonts();
 
-// Cached for the life of the program; nullptr when no font can be opened (text is then skipped).
+// Open for the life of the program and set to `pixelHeight` until the next call; nullptr when
+// no font can be opened (text is then skipped).
 TTF_Font* font(FontFace face, int pixelHeight);
 
 // Draws UTF-8 text with its top-left corner at (x, y), glyphs only (transparent background).
