@@ -16,8 +16,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The game asks fontconfig for DejaVu Sans.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-dejavu-core)
+# The game asks fontconfig for DejaVu Sans; it loads fontconfig itself for that lookup, so the
+# library is not among those found from the binary.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, libfontconfig1")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # Everything but the per-prefix bin/ copies of the programs, in one package.
