@@ -48,9 +48,8 @@ class RecordingPage : public Page {
     Uint8 shade_;
 };
 
-// Runs `page` modally and calls each step from a tick of the page's timer while the page is on
-// top, so the input a step queues is taken before the next step. The loop ends on the tick
-// after the last step unless a step ends it; returns the loop's result.
+// Runs `page` modally, one step per tick while it is on top, so a step's queued input is taken
+// before the next step; ends on the tick after the last step unless a step ends it.
 inline int runSteps(RecordingPage& page, const std::vector<std::function<void()>>& steps) {
     constexpr int kStepTimer = 99;
     Display& display = Display::instance();
@@ -60,7 +59,7 @@ inline int runSteps(RecordingPage& page, const std::vector<std::function<void()>
         if (id != kStepTimer) {
             previous(id);
         } else if (display.topPage() != &page) {
-            // A step's nested loop runs: the next step waits for it to end.
+            return;  // a step's nested loop runs: the next step waits for it to end
         } else if (next < steps.size()) {
             steps[next++]();
         } else {
@@ -99,14 +98,6 @@ inline void pushKey(SDL_Keycode sym, Uint16 mod = KMOD_NONE) {
     SDL_PushEvent(&event);
 }
 
-// Typed text, as a text-input event.
-inline void pushText(const char* utf8) {
-    SDL_Event event{};
-    event.type = SDL_TEXTINPUT;
-    SDL_strlcpy(event.text.text, utf8, sizeof event.text.text);
-    SDL_PushEvent(&event);
-}
-
 // flipped: a natural-scrolling wheel, which reports the other sign.
 inline void pushWheel(int y, bool flipped = false) {
     SDL_Event event{};
@@ -118,13 +109,11 @@ inline void pushWheel(int y, bool flipped = false) {
 
 // The colour of a device-screen pixel as shown.
 inline SDL_Color screenPixel(int x, int y) {
-    SDL_Surface* shot = Display::instance().snapshot();
+    SDL_Surface* shot = Display::instance().snapshot();  // the fixture has opened the display
     SDL_Color c{0, 0, 0, 255};
-    if (shot != nullptr) {
-        const Uint32 v = static_cast<const Uint32*>(shot->pixels)[y * shot->pitch / 4 + x];
-        SDL_GetRGB(v, shot->format, &c.r, &c.g, &c.b);
-        SDL_FreeSurface(shot);
-    }
+    SDL_GetRGB(static_cast<const Uint32*>(shot->pixels)[y * shot->pitch / 4 + x], shot->format,
+               &c.r, &c.g, &c.b);
+    SDL_FreeSurface(shot);
     return c;
 }
 
