@@ -103,16 +103,14 @@ TEST(DrawBoard, BallsAtRestAndHintsOnTheBoardImage) {
 
 TEST(SingleBalls, RestingAndBounceFramesAndNothingBeyond) {
     FakeScreen screen;
+    drawBounceFrame(screen.context(), {2, 7}, 4, kBounceFrames);
+    drawBounceFrame(screen.context(), {2, 7}, EMPTY, 4);
+    drawRestingBall(screen.context(), {2, 7}, EMPTY);
+    EXPECT_TRUE(screen.blank());
     drawBounceFrame(screen.context(), {2, 7}, 4, 3);
     EXPECT_TRUE(screen.shows(cellOrigin(2, 7), res::kBounceSheet, ballSprite(4, 3)));
     drawRestingBall(screen.context(), {2, 7}, 4);
     EXPECT_TRUE(screen.cellShows({2, 7}, 4, 0));
-    SDL_Surface* before = SDL_DuplicateSurface(screen.target());
-    drawBounceFrame(screen.context(), {2, 7}, 4, kBounceFrames);
-    drawBounceFrame(screen.context(), {2, 7}, EMPTY, 4);
-    drawRestingBall(screen.context(), {2, 7}, EMPTY);
-    EXPECT_TRUE(screen.sameAs(before));
-    SDL_FreeSurface(before);
     EXPECT_EQ(screen.presents.size(), 2u);
 }
 

@@ -48,11 +48,8 @@ class FakeScreen {
             static_cast<FakeScreen*>(self)->messages.emplace_back(text);
         };
         c.sleep = [](void* self, uint32_t ms) {
-            auto* screen = static_cast<FakeScreen*>(self);
-            if (screen->onSleep) {
-                screen->onSleep();
-            }
-            screen->sleeps.push_back(ms);
+            static_cast<FakeScreen*>(self)->onSleep();
+            static_cast<FakeScreen*>(self)->sleeps.push_back(ms);
         };
         c.loadBitmap = [](void* self, int id) -> SDL_Surface* {
             if (static_cast<FakeScreen*>(self)->failing.count(id) != 0) {
@@ -85,15 +82,17 @@ class FakeScreen {
     bool cellShows(CellPos cell, int color, int row) {
         return shows(cellOrigin(cell.x, cell.y), res::kBallSheet, ballSprite(color, row));
     }
-    bool sameAs(SDL_Surface* before) {
-        return std::memcmp(target_->pixels, before->pixels, target_->h * target_->pitch) == 0;
+    bool blank() const {  // as made: nothing drawn
+        const FakeScreen fresh;
+        const size_t bytes = target_->h * target_->pitch;
+        return std::memcmp(target_->pixels, fresh.target_->pixels, bytes) == 0;
     }
 
     std::set<int> failing;  // ids whose loading fails
     std::vector<Area> presents;
     std::vector<std::string> messages;
     std::vector<uint32_t> sleeps;
-    std::function<void()> onSleep;  // runs at each sleep, before it is recorded
+    std::function<void()> onSleep = [] {};  // runs at each sleep, before it is recorded
 
   private:
     SDL_Surface* target_ = SDL_CreateRGBSurfaceWithFormat(0, 240, 268, 32, SDL_PIXELFORMAT_RGB888);
