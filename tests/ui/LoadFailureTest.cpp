@@ -31,9 +31,9 @@ const Case kCases[] = {
     {[](auto& c, auto& s) { drawExplosionFrame(c, s, 0, 5); }, res::kBallSheet, 0, false},
 };
 
+// Coming balls, a wave and a route: something for every operation to draw.
 GameState someState() {
     GameState state;
-    state.board.at(1, 1) = 3;
     for (int k = 0; k < 3; ++k) {
         state.nextColors[k] = state.appearColors[k] = k + 1;
         state.nextCells[k] = state.appearCells[k] = {4 * k, 4 * k};
@@ -41,9 +41,6 @@ GameState someState() {
     for (int k = 0; k < 4; ++k) {
         state.route[k] = {k < 3 ? 1 : -1, k + 1};
     }
-    state.figures[0].color = 3;
-    state.figures[0].count = 1;
-    state.figures[0].cells[0] = {1, 1};
     return state;
 }
 
