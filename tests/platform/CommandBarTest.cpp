@@ -23,7 +23,6 @@ TEST(CommandBarInput, KeyboardWalksThePopUpsAndSkipsSeparators) {
     EXPECT_FALSE(key(SDLK_DOWN).handled);  // closed: arrows belong to the page
     EXPECT_TRUE(key(SDLK_g, KMOD_LALT).handled);
     EXPECT_EQ(key(SDLK_RIGHT).command, 0);  // "New game" opens its sub-pop-up
-    EXPECT_EQ(bar.popupRects().size(), 2u);
     key(SDLK_DOWN);
     EXPECT_EQ(key(SDLK_RETURN).command, command::kBlockMode);
     EXPECT_FALSE(bar.menuOpen());

@@ -1,6 +1,8 @@
 // Template dialogs: editing, focus and buttons driven through the page's handlers.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "PlatformTestSupport.h"
 #include "assets/Resources.h"
 #include "platform/Dialog.h"
@@ -70,26 +72,22 @@ TEST(DialogFocus, TabFollowsTemplateOrderAClickPutsTheCaretWhereItLandsInADigits
 }
 
 TEST(DialogButtons, EnterEscapeSpaceAndClicksEndWithTheirButton) {
-    struct Case {
-        int focus;
-        SDL_Keycode key;  // SDLK_UNKNOWN: a click on the focused control
-        int result;
-    };
-    // Enter presses the default button unless another button has the focus.
-    for (const Case c : {Case{1003, SDLK_RETURN, kIdOK},
-                         {kIdCancel, SDLK_KP_ENTER, kIdCancel},
-                         {1003, SDLK_ESCAPE, kIdCancel},
-                         {kIdOK, SDLK_SPACE, kIdOK},
-                         {kIdCancel, SDLK_UNKNOWN, kIdCancel}}) {
+    // Enter presses the default button unless another button has the focus; SDLK_UNKNOWN: a
+    // click on the focused control.
+    for (const auto& [focus, sym, result] : {std::tuple{1003, SDLK_RETURN, kIdOK},
+                                             {kIdCancel, SDLK_KP_ENTER, kIdCancel},
+                                             {1003, SDLK_ESCAPE, kIdCancel},
+                                             {kIdOK, SDLK_SPACE, kIdOK},
+                                             {kIdCancel, SDLK_UNKNOWN, kIdCancel}}) {
         Dialog dialog(res::kOptionsDialog);
         dialog.create();
-        dialog.setFocus(c.focus);
-        if (c.key == SDLK_UNKNOWN) {
-            clickOn(dialog, c.focus);
+        dialog.setFocus(focus);
+        if (sym == SDLK_UNKNOWN) {
+            clickOn(dialog, focus);
         } else {
-            EXPECT_TRUE(dialog.onKeyDown(key(c.key)));
+            EXPECT_TRUE(dialog.onKeyDown(key(sym)));
         }
-        EXPECT_EQ(dialog.modalResult(), c.result) << c.focus << " " << SDL_GetKeyName(c.key);
+        EXPECT_EQ(dialog.modalResult(), result) << focus << " " << SDL_GetKeyName(sym);
     }
 }
 

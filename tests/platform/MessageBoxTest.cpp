@@ -11,9 +11,7 @@
 namespace korvat::platform {
 namespace {
 
-using testing::pushClick;
-using testing::pushKey;
-using testing::screenPixel;
+using namespace testing;  // the platform's test support
 
 TEST(MessageBoxLayout, WrapsWithinTheWidthKeepingWordsNewlinesAndEveryCharacter) {
     EXPECT_EQ(wrapText("No more move!", 180), std::vector<std::string>{"No more move!"});
@@ -36,7 +34,7 @@ TEST(MessageBoxLayout, WrapsWithinTheWidthKeepingWordsNewlinesAndEveryCharacter)
 class MessageBoxOnScreen : public testing::DisplayTest {};
 
 TEST_F(MessageBoxOnScreen, ShowsOverThePageAndClosesByItsButtonEnterOrEscapeOnly) {
-    testing::RecordingPage main(60);
+    RecordingPage main(60);
     Display& display = Display::instance();
     const MessageBoxLayout layout = layoutMessageBox("No more move!");
     const SDL_Point inText{layout.box.x + 4, layout.textTop + kClientTop + 2};
@@ -54,15 +52,15 @@ TEST_F(MessageBoxOnScreen, ShowsOverThePageAndClosesByItsButtonEnterOrEscapeOnly
             pushClick(ok.x + ok.w / 2, ok.y + ok.h / 2 + kClientTop);
         }
     };
-    testing::runSteps(main, {[&] {
-                          display.setTimer(main, 2, 5);
-                          messageBox("No more move!");
-                          EXPECT_EQ(screenPixel(inText.x, inText.y).r, 60);
-                          pushKey(SDLK_RETURN);
-                          messageBox("one");
-                          pushKey(SDLK_ESCAPE);
-                          messageBox("two");
-                      }});
+    runSteps(main, {[&] {
+                 display.setTimer(main, 2, 5);
+                 messageBox("No more move!");
+                 EXPECT_EQ(screenPixel(inText.x, inText.y).r, 60);
+                 pushKey(SDLK_RETURN);
+                 messageBox("one");
+                 pushKey(SDLK_ESCAPE);
+                 messageBox("two");
+             }});
     EXPECT_TRUE(seen);
     EXPECT_EQ(main.log, (std::vector<std::string>{"paint", "paint", "paint", "paint"}));
 }

@@ -6,10 +6,7 @@
 namespace korvat::platform {
 namespace {
 
-using testing::pushClick;
-using testing::pushWheel;
-using testing::RecordingPage;
-using testing::screenPixel;
+using namespace testing;  // the platform's test support
 
 class PageStack : public testing::DisplayTest {};
 
@@ -59,7 +56,7 @@ TEST_F(PageStack, AWaitKeepsTheInputQueuedAndEndsAtOnceForAQueuedEndRequest) {
                                            EXPECT_GE(tickCount() - began, 30u);
                                            EXPECT_EQ(main.log.back(), "paint")
                                                << "the tap was taken during the wait";
-                                           testing::pushKey(SDLK_q, KMOD_CTRL);
+                                           pushKey(SDLK_q, KMOD_CTRL);
                                            EXPECT_TRUE(cutShort()) << "Ctrl+Q";
                                        },
                                        [&] {
