@@ -13,6 +13,7 @@
 
 #include "assets/Resources.h"
 #include "game/GameState.h"
+#include "ui/Blit.h"
 #include "ui/DrawContext.h"
 #include "ui/Layout.h"
 
@@ -32,14 +33,11 @@ constexpr uint32_t sheetPixel(int id, int x, int y) {
 
 class FakeScreen {
   public:
-    FakeScreen() { SDL_FillRect(target_, nullptr, kBackground); }
-    ~FakeScreen() { SDL_FreeSurface(target_); }
-    FakeScreen(const FakeScreen&) = delete;
-    FakeScreen& operator=(const FakeScreen&) = delete;
+    FakeScreen() { SDL_FillRect(target(), nullptr, kBackground); }
 
     DrawContext context() {
         DrawContext c;
-        c.target = target_;
+        c.target = target();
         c.user = this;
         c.present = [](void* self, const SDL_Rect* r) {
             static_cast<FakeScreen*>(self)->presents.push_back({r->x, r->y, r->w, r->h});
@@ -67,12 +65,12 @@ class FakeScreen {
         };
         return c;
     }
-    SDL_Surface* target() { return target_; }
+    SDL_Surface* target() const { return target_.get(); }
     // The target shows the area `from` of sheet `id` with its corner at `at`.
     bool shows(Point at, int id, Area from) {
         for (int y = 0; y < from.h; ++y) {
             for (int x = 0; x < from.w; ++x) {
-                if (pixel(target_, at.x + x, at.y + y) != sheetPixel(id, from.x + x, from.y + y)) {
+                if (pixel(target(), at.x + x, at.y + y) != sheetPixel(id, from.x + x, from.y + y)) {
                     return false;
                 }
             }
@@ -95,7 +93,7 @@ class FakeScreen {
     std::function<void()> onSleep = [] {};  // runs at each sleep, before it is recorded
 
   private:
-    SDL_Surface* target_ = SDL_CreateRGBSurfaceWithFormat(0, 240, 268, 32, SDL_PIXELFORMAT_RGB888);
+    SurfacePtr target_{SDL_CreateRGBSurfaceWithFormat(0, 240, 268, 32, SDL_PIXELFORMAT_RGB888)};
 };
 
 }  // namespace korvat::ui::test
