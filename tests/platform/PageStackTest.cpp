@@ -1,4 +1,3 @@
-// The modal page stack: only the top page shows and takes input, in client coordinates.
 #include <gtest/gtest.h>
 
 #include "PlatformTestSupport.h"

@@ -24,12 +24,12 @@ class DisplayTest : public ::testing::Test {
 // Logs "paint", "down x,y", "wheel n" and "command n"; paints itself in one flat grey.
 class RecordingPage : public Page {
   public:
-    explicit RecordingPage(Uint8 shade = 200) : shade_(shade) {}
+    explicit RecordingPage(Uint8 grey = 200) : shade(grey) {}
 
     const char* caption() const override { return "page"; }
     void onPaint() override {
         SDL_Surface* s = clientSurface();
-        SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, shade_, shade_, shade_));
+        SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, shade, shade, shade));
         log.push_back("paint");
     }
     void onMouseDown(int x, int y) override {
@@ -43,9 +43,7 @@ class RecordingPage : public Page {
     std::vector<std::string> log;
     CommandBar* bar = nullptr;
     std::function<void(int)> timerScript = [](int) {};
-
-  private:
-    Uint8 shade_;
+    const Uint8 shade;
 };
 
 // Runs `page` modally, one step per tick while it is on top, so a step's queued input is taken

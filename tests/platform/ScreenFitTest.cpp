@@ -1,5 +1,3 @@
-// The device screen in the desktop window: a whole scale that fits, centred, and mouse
-// positions mapped back to device pixels.
 #include <gtest/gtest.h>
 
 #include <array>

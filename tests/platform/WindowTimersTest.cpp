@@ -37,8 +37,7 @@ TEST(WindowTimers, TickOncePerPeriodAndOnceWhenLateKeepingTheirPhase) {
 }
 
 TEST(WindowTimers, BelongToTheirPageAndMayBeKilledOrFiredFromAHandler) {
-    RecordingPage a;
-    RecordingPage b;
+    RecordingPage a, b;
     WindowTimers timers;
     std::vector<std::pair<Page*, int>> fired;
     timers.set(&a, 1, 100, 0);
