@@ -23,7 +23,6 @@ TEST(EditBox, LimitCountsUtf16UnitsAndEditingTakesWholeCharacters) {
     Dialog dialog(res::kPlayerNameDialog);
     dialog.create();
     dialog.limitText(kBox, 15);
-    ASSERT_EQ(dialog.focusId(), kBox);
     dialog.onTextInput("ÄÖÜÄÖÜÄÖÜÄÖÜÄÖÜÄÖÜ");  // cut after 15 characters, 30 bytes
     EXPECT_EQ(dialog.itemText(kBox), "ÄÖÜÄÖÜÄÖÜÄÖÜÄÖÜ");
     // An emoji takes two units: after 14 characters it no longer fits, after 13 it does.
@@ -36,12 +35,11 @@ TEST(EditBox, LimitCountsUtf16UnitsAndEditingTakesWholeCharacters) {
     EXPECT_EQ(dialog.itemText(kBox), "abcdefghijklm😀");
 
     dialog.setItemText(kBox, "aÄ😀b");
-    dialog.onKeyDown(key(SDLK_END));
-    dialog.onKeyDown(key(SDLK_LEFT));
-    dialog.onKeyDown(key(SDLK_BACKSPACE));  // the emoji, all four bytes
-    dialog.onKeyDown(key(SDLK_HOME));
-    dialog.onKeyDown(key(SDLK_RIGHT));
-    dialog.onKeyDown(key(SDLK_DELETE));
+    // End, Left, Backspace: the emoji, all four bytes; Home, Right, Delete: the Ä.
+    for (const SDL_Keycode sym :
+         {SDLK_END, SDLK_LEFT, SDLK_BACKSPACE, SDLK_HOME, SDLK_RIGHT, SDLK_DELETE}) {
+        dialog.onKeyDown(key(sym));
+    }
     dialog.onTextInput("ü");
     EXPECT_EQ(dialog.itemText(kBox), "aüb");
     dialog.onKeyDown(key(SDLK_HOME));
@@ -72,8 +70,7 @@ TEST(DialogFocus, TabFollowsTemplateOrderAClickPutsTheCaretWhereItLandsInADigits
 }
 
 TEST(DialogButtons, EnterEscapeSpaceAndClicksEndWithTheirButton) {
-    // Enter presses the default button unless another button has the focus; SDLK_UNKNOWN: a
-    // click on the focused control.
+    // Enter presses a focused button, else the default one; SDLK_UNKNOWN: a click on the focus.
     for (const auto& [focus, sym, result] : {std::tuple{1003, SDLK_RETURN, kIdOK},
                                              {kIdCancel, SDLK_KP_ENTER, kIdCancel},
                                              {1003, SDLK_ESCAPE, kIdCancel},

@@ -10,8 +10,7 @@ using namespace testing;  // the platform's test support
 class PageStack : public testing::DisplayTest {};
 
 TEST_F(PageStack, TopPageShowsAndTakesInputInClientCoordinatesAndAnEndedPageTicksNoMore) {
-    RecordingPage main(50);
-    RecordingPage dialog(150);
+    RecordingPage main(50), dialog(150);
     int endedTicks = 0;
     runSteps(main, {[&] {
                         runSteps(dialog, {[&] { EXPECT_EQ(screenPixel(120, 150).r, 150); }});

@@ -1,5 +1,3 @@
-// A first sheet that cannot be loaded is reported once (the move and explosion frames stay
-// silent), a later one fails silently; either way nothing reaches the window.
 #include <gtest/gtest.h>
 
 #include "FakeScreen.h"
@@ -12,8 +10,8 @@ namespace {
 struct Case {
     void (*draw)(const DrawContext&, const GameState&);
     int firstSheet;
-    int laterSheet;  // 0: none
-    bool reported = true;
+    int laterSheet;        // 0: none
+    bool reported = true;  // a missing first sheet; the move and explosion frames stay silent
 };
 
 const Case kCases[] = {
