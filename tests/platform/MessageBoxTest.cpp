@@ -21,7 +21,6 @@ TEST(MessageBoxLayout, WrapsWithinTheWidthKeepingWordsNewlinesAndEveryCharacter)
     for (const auto& [text, width, separator] :
          {std::tuple{sentence, 120, " "}, std::tuple{path, 60, ""}}) {
         const std::vector<std::string> lines = wrapText(text, width);
-        ASSERT_GT(lines.size(), 1u);
         std::string joined;
         for (const std::string& line : lines) {
             EXPECT_LE(textWidth(line.c_str()), width) << line;
