@@ -1,8 +1,8 @@
 // Any bytes: decoding never reads out of bounds, accepts only valid records, and an accepted
 // record encodes back to the very same bytes.
-#include <cstdlib>
 #include <cstring>
 
+#include "FuzzCheck.h"
 #include "storage/SavedGameCodec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -11,23 +11,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     game.score = 0xdeadbeef;
     const SavedGame before = game;
     if (!storage::decodeSavedGame(data, size, game)) {
-        if (game.score != before.score || !(game.board == before.board)) {
-            std::abort();  // a refused record must leave the game alone
-        }
+        // A refused record leaves the game alone.
+        require(game.score == before.score && game.board == before.board);
         return 0;
     }
-    if (size != kSavedGameBytes || !((game.blockMode == 1 && game.linesMode == 0) ||
-                                     (game.blockMode == 0 && game.linesMode == 1))) {
-        std::abort();
-    }
-    for (int32_t cell : game.board.cells) {
-        if (cell != EMPTY && (cell < 1 || cell > kColorCount)) {
-            std::abort();
-        }
-    }
+    require(size == kSavedGameBytes && ((game.blockMode == 1 && game.linesMode == 0) ||
+                                        (game.blockMode == 0 && game.linesMode == 1)));
+    for (int32_t cell : game.board.cells)
+        require(cell == EMPTY || (cell >= 1 && cell <= kColorCount));
     const storage::SavedGameBytes again = storage::encodeSavedGame(game);
-    if (std::memcmp(again.data(), data, size) != 0) {
-        std::abort();
-    }
+    require(std::memcmp(again.data(), data, size) == 0);
     return 0;
 }
