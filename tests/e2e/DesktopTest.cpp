@@ -53,9 +53,8 @@ TEST_F(ResizeTest, TheScreenRescalesCentredAndClicksStillLand) {
 class DesktopTest : public QuickGameTest, public ::testing::WithParamInterface<bool> {
   protected:
     DesktopTest() { moveDelay = 99'999'999; }
-    bool managed() const { return GetParam(); }
     void SetUp() override {
-        if (managed() && !session.startWindowManager())
+        if (GetParam() && !session.startWindowManager())
             GTEST_SKIP() << "no window manager";
         QuickGameTest::SetUp();
     }
@@ -96,7 +95,7 @@ TEST_P(DesktopTest, FullScreenOnAndOffThenAMoveThatWaits) {
     int code = -1;
     retry(
         [&] {
-            if (managed())
+            if (GetParam())
                 session.run("xdotool windowactivate --sync " + window + " key alt+F4");
             else
                 kill(session.programPid(), SIGTERM);

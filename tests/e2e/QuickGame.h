@@ -2,11 +2,11 @@
 // The game started for a test as a player would find it: in a home folder of its own with all
 // delays 0 (or a chosen move delay) and no sound, on a 1024 x 768 private X server.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
 
+#include "../storage/TempFolder.h"
 #include "GameScreen.h"
 #include "dist/Version.h"
 #include "storage/SettingsStore.h"
@@ -47,19 +47,9 @@ inline bool ballMoved(const BoardLook& board, const Move& move) {
 
 class QuickGameTest : public ::testing::Test {
   protected:
-    QuickGameTest() {
-        char name[] = "/tmp/korvat-e2e-XXXXXX";
-        if (mkdtemp(name) != nullptr)
-            home = name;
-    }
-    ~QuickGameTest() override {
-        std::error_code ignored;  // as when there is no folder
-        std::filesystem::remove_all(home, ignored);
-    }
     void SetUp() override {
         if (!session.ready())
             GTEST_SKIP() << "no Xvfb";
-        ASSERT_FALSE(home.empty());
         std::filesystem::copy_file(KORVAT_GAME_BINARY, program());
         std::filesystem::create_directories(home + "/config/korvat");
         storage::SettingsStore store(settingsPath());
@@ -123,9 +113,10 @@ class QuickGameTest : public ::testing::Test {
     }
     void clickCell(int x, int y) { clickDevice(cellPixel(x, y)); }
 
-    uint32_t moveDelay = 0;  // set before SetUp
+    uint32_t moveDelay = 0;                    // set before SetUp
+    const korvat::testing::TempFolder folder;  // removed after the session stopped the game
+    const std::string& home = folder.path;
     XvfbSession session{1024, 768};
-    std::string home;
 };
 
 }  // namespace korvat::e2e
