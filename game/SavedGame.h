@@ -12,6 +12,7 @@ struct SavedGame {
     int32_t blockMode = 0;
     int32_t linesMode = 1;
     Board board{};  // column by column, as the board itself
+    friend bool operator==(const SavedGame&, const SavedGame&) = default;
 };
 
 constexpr int kSavedGameBytes = 340;
