@@ -12,6 +12,7 @@ struct Settings {
     uint32_t moveDelay = 100;
     uint32_t explosionDelay = 100;
     uint32_t appearDelay = 100;
+    friend bool operator==(const Settings&, const Settings&) = default;
 };
 
 // Their names in the settings file and in replay scripts.

@@ -4,7 +4,6 @@
 #include <stdlib.h>
 
 #include <algorithm>
-#include <array>
 #include <filesystem>
 #include <random>
 
@@ -15,10 +14,6 @@ namespace {
 
 using namespace korvat::testing;
 
-std::array<uint32_t, 6> fields(const Settings& s) {
-    return {s.bestScore, s.soundOn, s.jumpDelay, s.moveDelay, s.explosionDelay, s.appearDelay};
-}
-
 struct SettingsStoreTest : ::testing::Test {
     TempFolder folder;
     std::string path = folder.file("korvat.conf");
@@ -28,7 +23,7 @@ struct SettingsStoreTest : ::testing::Test {
 TEST_F(SettingsStoreTest, AllSixInDecimalEachFallingBackAloneAndUnknownLinesKept) {
     Settings settings{100, 0, 7, 7, 7, 7};  // the best score is the table's, taken before
     loadSettings(settings, store);
-    EXPECT_EQ(fields(settings), fields(Settings{100, 1, 100, 100, 100, 100}));
+    EXPECT_EQ(settings, (Settings{100, 1, 100, 100, 100, 100}));
     EXPECT_FALSE(std::filesystem::exists(path)) << "reading never creates the file";
 
     saveSettings(Settings{300, 0, 10, 20, 4294967295u, 0}, store);
@@ -37,7 +32,7 @@ TEST_F(SettingsStoreTest, AllSixInDecimalEachFallingBackAloneAndUnknownLinesKept
               "bum=4294967295\nappear=0\n");
     Settings loaded{900, 1, 1, 1, 1, 1};  // a stored best score wins even when lower
     loadSettings(loaded, store);
-    EXPECT_EQ(fields(loaded), fields(Settings{300, 0, 10, 20, 4294967295u, 0}));
+    EXPECT_EQ(loaded, (Settings{300, 0, 10, 20, 4294967295u, 0}));
     EXPECT_EQ(folder.entryCount(), 1);
 
     // A damaged value falls back alone; unknown lines are kept on rewrite.
@@ -53,7 +48,7 @@ TEST_F(SettingsStoreTest, AllSixInDecimalEachFallingBackAloneAndUnknownLinesKept
     writeText(path, before);
     settings = {};
     loadSettings(settings, store);
-    EXPECT_EQ(fields(settings), fields(Settings{0, 0, 100, 7, 100, 100}));
+    EXPECT_EQ(settings, (Settings{0, 0, 100, 7, 100, 100}));
 
     ASSERT_TRUE(store.write(kJumpDelayValue, 5));
     ASSERT_TRUE(store.write(kBestScoreValue, 12));
