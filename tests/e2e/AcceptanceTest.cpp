@@ -133,8 +133,7 @@ using Cells = std::vector<Cell>;
 
 class KeyboardTest : public QuickGameTest {
   protected:
-    // The cells that show the cursor's frame, at offsets 1 to 24 of the 26-pixel tile (the
-    // sprite starts at offset 4).
+    // The cells whose 26-pixel tile shows the cursor's frame (the sprite starts at offset 4).
     Cells framedCells() const {
         static constexpr int kFrame[][2] = {{1, 1}, {24, 1}, {1, 24}, {24, 24}, {12, 1}, {1, 12}};
         constexpr Rgb kCursorColour{0, 0, 128};

@@ -34,8 +34,7 @@ inline uint32_t argbAt(const Surface& surface, int x, int y) {
     return static_cast<const uint32_t*>(surface->pixels)[y * surface->pitch / 4 + x];
 }
 
-// Whether the five large digits at panel position 13 (best score) or 168 (score) show `value` on
-// the screen now, pixel for pixel as the digit sheet.
+// Whether the five digits at panel x 13 (best score) or 168 (score) show `value` pixel for pixel.
 bool showsNumber(const XvfbSession& session, int panelX, int value);
 
 }  // namespace korvat::e2e

@@ -38,8 +38,7 @@ inline bool findMove(const BoardLook& board, Move& move, int length = 1) {
     return false;
 }
 
-// The ball has left its cell and stands on the target. The cell it left may already be
-// announced for the next wave, so it shows either nothing or a hint.
+// The ball stands on the target; the cell it left may show a hint of the next wave.
 inline bool ballMoved(const BoardLook& board, const Move& move) {
     return board.cells[move.fromX][move.fromY] != CellLook::Ball &&
            board.cells[move.toX][move.toY] == CellLook::Ball;

@@ -60,8 +60,7 @@ pid_t spawnProcess(const std::vector<std::string>& argv, const std::vector<std::
         env.push_back(*e);
     args.push_back(nullptr);
     env.push_back(nullptr);
-    // No child may hold the test's output open: a test that dies would leave the server or the
-    // game behind, and ctest would wait for their output to end.
+    // No child holds the test's output open, or ctest would wait for one a dead test left behind.
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);

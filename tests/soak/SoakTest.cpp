@@ -2,6 +2,7 @@
 // taps on balls and empty cells: every game ends with its message and nothing piles up on the
 // way (memory, open files). The rules' invariants after each move are the replay driver's check.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,11 +21,9 @@ namespace korvat::shell::testing {
 namespace {
 
 long residentKilobytes() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::atol(line.c_str() + 6);
-    return -1;
+    long pages = 0, resident = -1;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
 auto openDescriptors() {
@@ -77,9 +76,7 @@ TEST_F(Soak, GamesEndCleanlyAndNothingPilesUp) {
     };
     // Caches (bitmaps, fonts) fill during the first games; measure growth after them.
     const int warmUp = games / 10;
-    long rssBefore = 0;
-    long fdsBefore = 0;
-    long movesTried = 0;
+    long rssBefore = 0, fdsBefore = 0, movesTried = 0;
     while (dialogs.gameOvers < games) {
         if (dialogs.gameOvers == warmUp && rssBefore == 0) {
             rssBefore = residentKilobytes();

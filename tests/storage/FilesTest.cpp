@@ -61,8 +61,6 @@ TEST(WholeFiles, ARewriteKeepsTheModeAndRemovesAnEarlierWritesTemporary) {
     EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
-// A program killed at any point of a loop of writes leaves the old or the new file, whole, and
-// at most the one temporary, which the next write removes.
 TEST(WholeFiles, KillsDuringWritesLeaveWholeFilesAndAtMostOneTemporary) {
     TempFolder folder;
     const std::string path = folder.file("game.kvt");

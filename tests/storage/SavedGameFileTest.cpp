@@ -11,8 +11,7 @@ namespace {
 
 using namespace korvat::testing;
 
-// A Block game at 3723 s with score 0x01020304: a red ball (1) at column 1, row 0 and a
-// colour-7 ball at column 8, row 8.
+// A Block game at 3723 s, score 0x01020304, colour 1 at column 1, row 0 and 7 at column 8, row 8.
 SavedGame sampleGame() {
     SavedGame game{3723, 0x01020304, 1, 0, {}};
     std::fill(std::begin(game.board.cells), std::end(game.board.cells), EMPTY);
