@@ -1,7 +1,5 @@
 #include "GameScreen.h"
 
-#include <memory>
-
 #include "assets/Resources.h"
 #include "platform/Display.h"
 #include "platform/Resources.h"

@@ -50,7 +50,6 @@ class QuickGameTest : public ::testing::Test {
         if (!session.ready())
             GTEST_SKIP() << "no Xvfb";
         std::filesystem::copy_file(KORVAT_GAME_BINARY, program());
-        std::filesystem::create_directories(home + "/config/korvat");
         storage::SettingsStore store(settingsPath());
         for (const char* name :
              {kJumpDelayValue, kExplosionDelayValue, kAppearDelayValue, kSoundValue})

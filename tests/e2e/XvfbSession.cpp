@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -114,10 +115,8 @@ XvfbSession::~XvfbSession() {
     stopProcess(program_);
     stopProcess(windowManager_);
     stopProcess(server_);
-    if (!fbDir_.empty()) {
-        std::remove(frameBufferPath().c_str());
-        rmdir(fbDir_.c_str());
-    }
+    std::error_code ignored;  // as when the server never started
+    std::filesystem::remove_all(fbDir_, ignored);
 }
 
 bool XvfbSession::startWindowManager() {
