@@ -20,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "../storage/TempFolder.h"
 #include "platform/SingleInstance.h"
 
 namespace {
@@ -46,9 +47,6 @@ bool running(pid_t pid) {
 class SingleCopyTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "korvat-process-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
         copy_ = root_ / "korvat";
         fs::copy_file(KORVAT_PROGRAM, copy_);
         setenv("HOME", (root_ / "home").c_str(), 1);
@@ -61,7 +59,6 @@ class SingleCopyTest : public ::testing::Test {
             kill(pid, SIGKILL);
             waitpid(pid, nullptr, 0);
         }
-        fs::remove_all(root_);
     }
     // A 0700 runtime folder, made the one of later starts.
     void runtimeDir(const char* sub) {
@@ -100,7 +97,8 @@ class SingleCopyTest : public ::testing::Test {
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
-    fs::path root_;
+    const korvat::testing::TempFolder folder_;
+    const fs::path root_ = folder_.path;
     std::string copy_;
     std::vector<pid_t> children_;
 };

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string>
 
+#include "../storage/TempFolder.h"
 #include "PlatformTestSupport.h"
 #include "game/Game.h"
 #include "shell/GameDialog.h"
@@ -21,18 +22,13 @@ namespace korvat::shell::testing {
 class ShellTest : public platform::testing::DisplayTest {
   protected:
     ShellTest() {
-        EXPECT_NE(mkdtemp(home_.data()), nullptr);
-        setenv("HOME", home_.c_str(), 1);
+        setenv("HOME", home_.path.c_str(), 1);
         setenv("XDG_CONFIG_HOME", file("config").c_str(), 1);
         setenv("XDG_DATA_HOME", file("data").c_str(), 1);
     }
-    ~ShellTest() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(home_, ignored);
-    }
-    std::string file(const std::string& name) const { return home_ + "/" + name; }
+    std::string file(const std::string& name) const { return home_.file(name); }
 
-    std::string home_ = std::filesystem::temp_directory_path() / "korvat-shell-XXXXXX";
+    const korvat::testing::TempFolder home_;
 };
 
 // A ball and a reachable empty cell that no coming ball is planned for; {-1,-1} twice for none.

@@ -1,5 +1,6 @@
 #pragma once
 // File test helpers: a temporary folder, whole files, stored numbers and a failing writer.
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -14,7 +15,13 @@ namespace korvat::testing {
 struct TempFolder {
     std::string path = (std::filesystem::temp_directory_path() / "korvat-XXXXXX").string();
 
-    TempFolder() { mkdtemp(path.data()); }
+    TempFolder() {
+        if (mkdtemp(path.data()) == nullptr) {
+            throw std::filesystem::filesystem_error(
+                "cannot make a temporary folder", path,
+                std::error_code(errno, std::generic_category()));
+        }
+    }
     ~TempFolder() {
         std::error_code ignored;
         std::filesystem::remove_all(path, ignored);
