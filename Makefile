@@ -3,20 +3,26 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES = cmake g++ make libsdl2-dev libsdl2-ttf-dev libfontconfig-dev fonts-dejavu-core \
            googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils openbox clang \
-           desktop-file-utils appstream lintian dpkg-dev file
+           desktop-file-utils appstream lintian dpkg-dev file \
+           emscripten binaryen nodejs chromium
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test build deps bench clean install install-files uninstall deb
+.PHONY: run test build web deps bench clean install install-files uninstall deb
 
 run: build
 	./$(BUILD)/korvat
 
-test: build
+test: build web
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVAT_WEB_DIR=$(abspath $(WEB))
 	cmake --build $(BUILD) -j$(JOBS)
+
+# The game for the browser, and the replay driver for node, in $(WEB) (platform/web/Makefile).
+WEB ?= build-web
+web: deps
+	$(MAKE) -f platform/web/Makefile -j$(JOBS) WEB=$(WEB)
 
 # Installs only what is missing; the package lists are fetched once, and only then.
 deps:
@@ -38,7 +44,7 @@ bench: build
 	cd $(BUILD) && ctest -C soak -R soak_2000_games --output-on-failure
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(WEB)
 
 # Installs for one user by default; PREFIX=/usr/local for everybody (then the high scores live in
 # $XDG_DATA_HOME/korvat/top.ten, since the program's folder cannot be written). The files are the

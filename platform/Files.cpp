@@ -161,9 +161,13 @@ ReadResult readFileBounded(const std::string& path, size_t maxBytes, std::vector
 }
 
 bool moveAside(const std::string& path, const std::string& aside) {
+#if defined(RENAME_NOREPLACE)
     if (renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0) {
         return true;
     }
+#else
+    errno = EINVAL;  // a C library without the call (the browser's)
+#endif
     // File systems without the flag: a check just before is the best left.
     struct stat st {};
     return errno == EINVAL && lstat(aside.c_str(), &st) != 0 && errno == ENOENT &&
