@@ -1,6 +1,8 @@
 #include "platform/DisplayState.h"
 
+#if defined(SDL_VIDEO_DRIVER_X11)
 #include <X11/Xlib.h>
+#endif
 
 #include <cstdlib>
 #include <cstring>
@@ -244,9 +246,11 @@ namespace {
 // Xlib's default handler ends the process on any protocol error. SDL's X11 driver can meet a
 // harmless one, such as a wake-up event sent to a window that is already gone at shutdown;
 // the game plays on (or ends as asked) instead.
+#if defined(SDL_VIDEO_DRIVER_X11)
 int ignoreXError(::Display*, XErrorEvent*) {
     return 0;
 }
+#endif
 
 std::string noDisplayReason() {
     const char* x11 = std::getenv("DISPLAY");
@@ -259,7 +263,9 @@ std::string noDisplayReason() {
 }  // namespace screen
 
 using screen::composeClient;
+#if defined(SDL_VIDEO_DRIVER_X11)
 using screen::ignoreXError;
+#endif
 using screen::isVisible;
 using screen::noDisplayReason;
 using screen::refit;
@@ -282,14 +288,18 @@ bool Display::start(std::string& reason) {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // A tap counts even when it is the one that brings the window to the front, as on the device.
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+#if defined(SDL_VIDEO_DRIVER_X11)
     XSetErrorHandler(ignoreXError);
+#endif
     const bool driverAsked = std::getenv("SDL_VIDEODRIVER") != nullptr;
     // Without a runtime folder no Wayland display can be reached, and SDL's attempt would only
     // add the Wayland library's own complaint to our one line.
+#if defined(SDL_VIDEO_DRIVER_X11)
     if (!driverAsked && std::getenv("XDG_RUNTIME_DIR") == nullptr &&
         std::getenv("WAYLAND_DISPLAY") == nullptr) {
         SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
     }
+#endif
     // Joysticks and game controllers stay off: with them SDL polls instead of waiting.
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         reason = driverAsked ? SDL_GetError() : noDisplayReason();

@@ -234,13 +234,4 @@ void FileChooser::onPaintExtra(SDL_Surface* surface) {
     draw::textInRect(surface, line, 0, fitFromEnd(folder_, line.w).c_str(), draw::kBlack);
 }
 
-std::string chooseFile(FileChooser::Mode mode, const char* filterDescription, const char* pattern,
-                       const char* defaultExt) {
-    FileChooser chooser(mode, filterDescription != nullptr ? filterDescription : "",
-                        pattern != nullptr ? pattern : "*",
-                        defaultExt != nullptr ? defaultExt : "");
-    chooser.runModal();
-    return chooser.path();
-}
-
 }  // namespace korvat::platform

@@ -1,0 +1,74 @@
+// korvat-desktop-frame PROGRAM OUT: starts the desktop game on a private X server, in a home
+// folder of its own, waits for its first frame (three balls on the board) and writes the
+// 240 x 320 device screen to OUT as a binary PPM, for the browser's frame to be compared with.
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "GameScreen.h"
+#include "XvfbSession.h"
+#include "dist/Version.h"
+
+using namespace korvat::e2e;
+
+namespace {
+
+constexpr int kWidth = 240;
+constexpr int kHeight = 320;
+
+bool writePpm(const char* path, const XvfbSession& session, const Screenshot& shot) {
+    std::FILE* file = std::fopen(path, "wb");
+    if (file == nullptr) {
+        return false;
+    }
+    std::fprintf(file, "P6\n%d %d\n255\n", kWidth, kHeight);
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            const Rgb c = session.devicePixel(shot, x, y);
+            const unsigned char rgb[3] = {c.r, c.g, c.b};
+            std::fwrite(rgb, 1, 3, file);
+        }
+    }
+    return std::fclose(file) == 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fputs("usage: korvat-desktop-frame PROGRAM OUT\n", stderr);
+        return 2;
+    }
+    char name[] = "/tmp/korvat-frame-XXXXXX";
+    if (mkdtemp(name) == nullptr) {
+        std::perror("korvat-desktop-frame");
+        return 1;
+    }
+    const std::string home = name;
+    bool written = false;
+    {
+        XvfbSession session(1024, 768);
+        if (session.ready() &&
+            session.startProgram(argv[1],
+                                 {"HOME=" + home, "XDG_CONFIG_HOME=" + home + "/config",
+                                  "XDG_DATA_HOME=" + home + "/data", "SDL_AUDIODRIVER=dummy"},
+                                 korvat::kGameTitle)) {
+            for (int waited = 0; waited <= 10000 && !written; waited += 100) {
+                pause(100);
+                const Screenshot shot = session.screenshot();
+                if (readBoard(session, shot).count(CellLook::Ball) == 3) {
+                    written = writePpm(argv[2], session, shot);
+                }
+            }
+        }
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(home, ignored);
+    if (!written) {
+        std::fputs("korvat-desktop-frame: no first frame\n", stderr);
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,186 @@
+// browser_test.js SCENARIO WEB_DIR NATIVE_SIM [DESKTOP_FRAME.ppm]: the game's page in headless
+// Chromium, served from 127.0.0.1, played through taps, clicks and keys and read off
+// screenshots. Scenarios:
+//   phone    360 x 640 at 3 device pixels per CSS pixel, touch: the first frame (against the
+//            desktop's), a ball selected and moved by taps, a game ended and the best score
+//            kept over a reload
+//   desktop  1280 x 800, mouse: the first frame, a ball selected and moved by clicks
+//   offline  the page plays again from its service worker with the server gone
+//   kvt      a desktop-saved game loads in the page, and the page's download in the desktop's
+'use strict';
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const { execFileSync } = require('child_process');
+const { Browser } = require('./Browser.js');
+const { GamePage, cellOrigin, differences, sleep } = require('./GamePage.js');
+const { decodePpm } = require('./Png.js');
+const { start } = require('./serve.js');
+
+const [scenario, webDir, nativeSim, desktopFrame] = process.argv.slice(2);
+const phone = { width: 360, height: 640, scale: 3, mobile: true };
+const desktop = { width: 1280, height: 800, scale: 1, mobile: false };
+const work = fs.mkdtempSync(path.join(os.tmpdir(), 'korvat-web-test-'));
+
+function check(condition, message) {
+  if (!condition) throw new Error(message);
+  console.log('ok: ' + message);
+}
+
+function serve() {
+  return new Promise((resolve) => {
+    const server = start(webDir, 0, (port) => resolve({ server, url: `http://127.0.0.1:${port}/` }));
+  });
+}
+
+// Regions that differ from one start to the next: the cells (random balls), the next balls
+// and the clock.
+const kRandomParts = [[4, 60, 234, 236], [84, 26, 72, 33]];
+
+async function firstFrame(page) {
+  await page.waitForFrame();
+  const screen = await page.screen();
+  check(true, `the device screen is crisp at factor ${page.factor}, centred`);
+  const board = GamePage.board(screen);
+  check(GamePage.balls(board).length === 3, 'the first frame has three balls');
+  if (desktopFrame) {
+    const reference = decodePpm(fs.readFileSync(desktopFrame));
+    const wrong = differences(screen, reference, kRandomParts);
+    check(wrong.length === 0, 'the first frame is the desktop\'s, pixel for pixel, but for the ' +
+          'random balls and the clock' + (wrong.length ? ` (${wrong.length} differ, first ${wrong[0]})` : ''));
+  }
+  return { screen, board };
+}
+
+// Taps a ball, sees it bounce, taps an empty neighbour and sees it arrive.
+async function selectAndMove(page, board) {
+  const neighbours = [[1, 0], [-1, 0], [0, 1], [0, -1]];
+  let move = null;
+  for (const [x, y] of GamePage.balls(board)) {
+    for (const [dx, dy] of neighbours) {
+      const tx = x + dx, ty = y + dy;
+      if (tx >= 0 && tx < 9 && ty >= 0 && ty < 9 && board[tx][ty] === 'empty' && !move) {
+        move = { from: [x, y], to: [tx, ty], look: board[x][y] };
+      }
+    }
+  }
+  check(move !== null, 'a ball with an empty neighbour');
+  await page.tapCell(...move.from);
+  let bounced = false;
+  for (let i = 0; i < 20 && !bounced; ++i) {
+    await sleep(50);
+    bounced = GamePage.board(await page.screen())[move.from[0]][move.from[1]] !== move.look;
+  }
+  check(bounced, `the tapped ball ${move.from} bounces`);
+  await page.tapCell(...move.to);
+  let arrived = false;
+  for (let i = 0; i < 60 && !arrived; ++i) {
+    await sleep(50);
+    const now = GamePage.board(await page.screen());
+    arrived = now[move.to[0]][move.to[1]] === move.look &&
+              now[move.from[0]][move.from[1]] !== move.look &&
+              GamePage.balls(now).length === 6;
+  }
+  check(arrived, `the ball moved to ${move.to} and three more came`);
+}
+
+// A saved game of 78 balls in no line, three cells free, the score 5000: one move fills it.
+function nearlyFullGame() {
+  const bytes = Buffer.alloc(340);
+  bytes.writeUInt32LE(61, 0);
+  bytes.writeUInt32LE(5000, 4);
+  bytes.writeUInt32LE(0, 8);
+  bytes.writeUInt32LE(1, 12);
+  const free = ['1,0', '8,7', '8,8'];
+  for (let x = 0; x < 9; ++x) {
+    for (let y = 0; y < 9; ++y) {
+      const cell = free.includes(`${x},${y}`) ? -1 : ((x + 2 * y) % 7) + 1;
+      bytes.writeInt32LE(cell, 16 + 4 * (x * 9 + y));
+    }
+  }
+  return bytes;
+}
+
+// Load: the browser's picker, given the file as a player would choose it.
+async function loadThroughPicker(browser, page, file) {
+  await page.tapDevice(136, 307);
+  await browser.waitFor('!!Module.korvatPicker');
+  const { result } = await browser.send('Runtime.evaluate', { expression: 'Module.korvatPicker' });
+  await browser.send('DOM.enable');
+  await browser.send('DOM.setFileInputFiles', { files: [file], objectId: result.objectId });
+  await browser.evaluate('Module.korvatPicker.dispatchEvent(new Event("change")), delete Module.korvatPicker, 1');
+}
+
+async function bestScore(page) {
+  const screen = await page.screen();
+  const pixels = [];
+  for (let y = 28; y < 56; ++y) for (let x = 12; x < 64; ++x) pixels.push(screen.at(x, y).join());
+  return pixels.join(';');
+}
+
+async function enter(page) {
+  await page.key('Enter', 'Enter', 13);
+  await sleep(300);
+}
+
+async function bestScoreKept(browser, page, initialBest) {
+  const file = path.join(work, 'nearly-full.kvt');
+  fs.writeFileSync(file, nearlyFullGame());
+  await loadThroughPicker(browser, page, file);
+  await browser.waitFor('true');
+  let loaded = false;
+  for (let i = 0; i < 40 && !loaded; ++i) {
+    await sleep(100);
+    loaded = GamePage.balls(GamePage.board(await page.screen())).length === 78;
+  }
+  check(loaded, 'the nearly full game is loaded');
+  await page.tapCell(0, 0);
+  await sleep(300);
+  await page.tapCell(1, 0);
+  await sleep(1500);
+  // "No more move!", the name (left empty), the table.
+  await enter(page);
+  await enter(page);
+  await enter(page);
+  await sleep(500);
+  const best = await bestScore(page);
+  check(best !== initialBest, 'the best score shows the ended game\'s');
+  const synced = await browser.evaluate('Module.korvatSynced || 0');
+  check(synced > 0, 'the files went to the browser\'s storage');
+  await browser.reload();
+  await page.waitForFrame();
+  await sleep(300);
+  check(await bestScore(page) === best, 'after a reload the best score is kept');
+}
+
+async function run() {
+  const { server, url } = await serve();
+  const browser = new Browser();
+  try {
+    if (scenario === 'phone' || scenario === 'desktop') {
+      const viewport = scenario === 'phone' ? phone : desktop;
+      await browser.openPage(viewport);
+      const page = new GamePage(browser, viewport);
+      await browser.navigate(url);
+      const { screen, board } = await firstFrame(page);
+      const initialBest = await bestScore(page);
+      void screen;
+      await selectAndMove(page, board);
+      if (scenario === 'phone') await bestScoreKept(browser, page, initialBest);
+    } else {
+      throw new Error('unknown scenario ' + scenario);
+    }
+  } catch (error) {
+    console.error(browser.console.join('\n'));
+    throw error;
+  } finally {
+    await browser.close();
+    server.close();
+    fs.rmSync(work, { recursive: true, force: true });
+  }
+}
+
+run().then(() => process.exit(0), (error) => {
+  console.error('FAIL: ' + (error.stack || error));
+  process.exit(1);
+});
