@@ -91,10 +91,14 @@ var Module = typeof Module !== 'undefined' ? Module : {};
     const input = document.createElement('input');
     input.type = 'file';
     input.accept = accept;
+    input.hidden = true;
+    // In the document: some browsers open a picker, or report its choice, only for those.
+    document.body.appendChild(input);
     let answered = false;
     const answer = (path) => {
       if (!answered) {
         answered = true;
+        input.remove();
         Module.korvatPicked = path;
       }
     };

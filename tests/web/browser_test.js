@@ -103,12 +103,12 @@ function nearlyFullGame() {
 
 // Load: the browser's picker, given the file as a player would choose it.
 async function loadThroughPicker(browser, page, file) {
+  await browser.send('Page.setInterceptFileChooserDialog', { enabled: true });
+  const opened = browser.event('Page.fileChooserOpened');
   await page.tapDevice(136, 307);
-  await browser.waitFor('!!Module.korvatPicker');
-  const { result } = await browser.send('Runtime.evaluate', { expression: 'Module.korvatPicker' });
+  const { backendNodeId } = await opened;
   await browser.send('DOM.enable');
-  await browser.send('DOM.setFileInputFiles', { files: [file], objectId: result.objectId });
-  await browser.evaluate('Module.korvatPicker.dispatchEvent(new Event("change")), delete Module.korvatPicker, 1');
+  await browser.send('DOM.setFileInputFiles', { files: [file], backendNodeId });
 }
 
 async function bestScore(page) {
@@ -127,7 +127,6 @@ async function bestScoreKept(browser, page, initialBest) {
   const file = path.join(work, 'nearly-full.kvt');
   fs.writeFileSync(file, nearlyFullGame());
   await loadThroughPicker(browser, page, file);
-  await browser.waitFor('true');
   let loaded = false;
   for (let i = 0; i < 40 && !loaded; ++i) {
     await sleep(100);
