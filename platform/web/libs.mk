@@ -6,8 +6,8 @@ FT_DIR = $(firstword $(wildcard $(LIBSRC)/freetype-2*))
 TTF_DIR = $(firstword $(wildcard $(LIBSRC)/libsdl2-ttf-2*))
 WEB_CONFIG := $(SRC)/platform/web/config
 
-$(LIBSRC)/.unpacked: platform/web/fetch-sources.sh
-	platform/web/fetch-sources.sh $(LIBSRC)
+$(LIBSRC)/.unpacked: platform/web/fetch-sources.sh $(wildcard platform/web/patches/*.patch)
+	platform/web/fetch-sources.sh $(LIBSRC) platform/web/patches
 
 SDL_FOLDERS := . atomic audio audio/emscripten audio/dummy cpuinfo dynapi events file \
     filesystem/emscripten haptic haptic/dummy joystick joystick/dummy libm loadso/dummy locale \

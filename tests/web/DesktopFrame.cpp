@@ -1,6 +1,6 @@
 // korvat-desktop-frame PROGRAM OUT: starts the desktop game on a private X server, in a home
-// folder of its own, waits for its first frame (three balls on the board) and writes the
-// 240 x 320 device screen to OUT as a binary PPM, for the browser's frame to be compared with.
+// folder of its own, waits for its first frame (three balls on the board, the title bar) and writes
+// the 240 x 320 device screen to OUT as a binary PPM, for the browser's frame to be compared with.
 #include <unistd.h>
 
 #include <cstdio>
@@ -34,6 +34,11 @@ bool writePpm(const char* path, const XvfbSession& session, const Screenshot& sh
     return std::fclose(file) == 0;
 }
 
+// The title bar's dark blue: drawn with the chrome, after the board.
+bool isTitleBlue(const Rgb& c) {
+    return c.b > 100 && c.r < 40 && c.g < 40;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -58,8 +63,11 @@ int main(int argc, char** argv) {
             for (int waited = 0; waited <= 10000 && !written; waited += 100) {
                 pause(100);
                 const Screenshot shot = session.screenshot();
-                if (readBoard(session, shot).count(CellLook::Ball) == 3) {
-                    written = writePpm(argv[2], session, shot);
+                if (readBoard(session, shot).count(CellLook::Ball) == 3 &&
+                    isTitleBlue(session.devicePixel(shot, 2, 2))) {
+                    // The rest of the frame follows the board within its own paint.
+                    pause(300);
+                    written = writePpm(argv[2], session, session.screenshot());
                 }
             }
         }

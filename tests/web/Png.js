@@ -60,8 +60,45 @@ function decodePpm(buffer) {
   });
 }
 
+// An image as an RGB PNG, for a failing test to leave what it saw.
+function encodePng(picture) {
+  const crcTable = [];
+  for (let n = 0; n < 256; ++n) {
+    let c = n;
+    for (let k = 0; k < 8; ++k) c = c & 1 ? 0xedb88320 ^ (c >>> 1) : c >>> 1;
+    crcTable.push(c >>> 0);
+  }
+  const crc = (bytes) => {
+    let c = 0xffffffff;
+    for (const b of bytes) c = crcTable[(c ^ b) & 0xff] ^ (c >>> 8);
+    return (c ^ 0xffffffff) >>> 0;
+  };
+  const chunk = (type, body) => {
+    const head = Buffer.alloc(8);
+    head.writeUInt32BE(body.length, 0);
+    head.write(type, 4, 'ascii');
+    const tail = Buffer.alloc(4);
+    tail.writeUInt32BE(crc(Buffer.concat([head.subarray(4), body])), 0);
+    return Buffer.concat([head, body, tail]);
+  };
+  const header = Buffer.alloc(13);
+  header.writeUInt32BE(picture.width, 0);
+  header.writeUInt32BE(picture.height, 4);
+  header[8] = 8;
+  header[9] = 2;
+  const raw = Buffer.alloc((picture.width * 3 + 1) * picture.height);
+  for (let y = 0; y < picture.height; ++y) {
+    for (let x = 0; x < picture.width; ++x) {
+      const c = picture.at(x, y);
+      raw.set(c, y * (picture.width * 3 + 1) + 1 + x * 3);
+    }
+  }
+  return Buffer.concat([Buffer.from([137, 80, 78, 71, 13, 10, 26, 10]), chunk('IHDR', header),
+                        chunk('IDAT', zlib.deflateSync(raw)), chunk('IEND', Buffer.alloc(0))]);
+}
+
 function image(width, height, at) {
   return { width, height, at };
 }
 
-module.exports = { decodePng, decodePpm, image };
+module.exports = { decodePng, decodePpm, encodePng, image };
