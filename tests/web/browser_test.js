@@ -167,6 +167,77 @@ async function bestScoreKept(browser, page, initialBest) {
   check(await bestScore(page) === best, 'after a reload the best score is kept');
 }
 
+// The native driver on a script; its output lines.
+function desktopDriver(lines) {
+  const home = fs.mkdtempSync(path.join(work, 'home-'));
+  const script = path.join(work, 'script');
+  fs.writeFileSync(script, lines.join('\n') + '\n');
+  return execFileSync(nativeSim, ['--script', script, '--home', home]).toString().split('\n');
+}
+
+// The board as the driver's dump lists it ("row Y" then the nine cells of that row).
+function dumpedBoard(output) {
+  const board = [];
+  for (const line of output.filter((l) => l.startsWith('row '))) {
+    const [, y, ...cells] = line.split(' ').map(Number);
+    cells.forEach((cell, x) => { (board[x] = board[x] || [])[y] = cell; });
+  }
+  return board;
+}
+
+// The screen shows the dumped board: balls where it has them, one look per colour.
+function showsBoard(screenBoard, dumped) {
+  const looks = new Map();
+  for (let x = 0; x < 9; ++x) {
+    for (let y = 0; y < 9; ++y) {
+      const cell = dumped[x][y], seen = screenBoard[x][y];
+      const ball = seen !== 'empty' && seen !== 'hint';
+      if ((cell > 0) !== ball) return false;
+      if (ball && (looks.get(cell) || seen) !== seen) return false;
+      if (ball) looks.set(cell, seen);
+    }
+  }
+  return new Set(looks.values()).size === looks.size;
+}
+
+async function savedGamesBothWays(browser, page) {
+  // A game played and saved by the desktop's own code.
+  const desktopFile = path.join(work, 'desktop.kvt');
+  const made = desktopDriver(['time 1000000000', 'paint', 'cell 2 0', 'cell 2 2',
+                              'save ' + desktopFile, 'dump']);
+  const dumped = dumpedBoard(made);
+  check(fs.statSync(desktopFile).size === 340, 'the desktop saved a game');
+  await loadThroughPicker(browser, page, desktopFile);
+  let shown = false;
+  for (let i = 0; i < 40 && !shown; ++i) {
+    await sleep(100);
+    shown = showsBoard(GamePage.board(await page.screen()), dumped);
+  }
+  check(shown, 'the desktop\'s saved game shows in the page');
+
+  // Saved in the page: a download, which the desktop loads as the same game.
+  await browser.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: work,
+                                                      eventsEnabled: true }, null);
+  const done = new Promise((resolve) => {
+    const listener = (message) => {
+      if (message.method === 'Browser.downloadProgress' && message.params.state === 'completed') {
+        browser.listeners.splice(browser.listeners.indexOf(listener), 1);
+        resolve();
+      }
+    };
+    browser.listeners.push(listener);
+  });
+  await page.tapDevice(159, 307);
+  await done;
+  const pageFile = path.join(work, 'korvat.kvt');
+  const bytes = fs.readFileSync(pageFile), desktopBytes = fs.readFileSync(desktopFile);
+  check(bytes.length === 340 && bytes.subarray(4).equals(desktopBytes.subarray(4)),
+        'the page\'s download is the desktop\'s file, byte for byte after the playing time');
+  const reloaded = desktopDriver(['load ' + pageFile, 'dump']);
+  const rows = (output) => output.filter((l) => /^(row|score|mode) /.test(l)).join('\n');
+  check(rows(reloaded) === rows(made), 'the desktop loads the page\'s file as its own game');
+}
+
 async function run() {
   const { server, url } = await serve();
   const browser = new Browser();
@@ -181,6 +252,30 @@ async function run() {
       void screen;
       await selectAndMove(page, board);
       if (scenario === 'phone') await bestScoreKept(browser, page, initialBest);
+    } else if (scenario === 'offline') {
+      await browser.openPage(desktop);
+      const page = new GamePage(browser, desktop);
+      await browser.navigate(url);
+      await page.waitForFrame();
+      await browser.waitFor(`(async () => {
+        const names = await caches.keys();
+        return names.length === 1 && (await (await caches.open(names[0])).keys()).length >= 7 &&
+               !!navigator.serviceWorker.controller;
+      })()`);
+      check(true, 'the service worker keeps every file');
+      server.close();
+      server.closeAllConnections();
+      await browser.send('Network.emulateNetworkConditions', {
+        offline: true, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
+      await browser.reload();
+      await firstFrame(page);
+      check(true, 'with the network gone the page starts again');
+    } else if (scenario === 'kvt') {
+      await browser.openPage(desktop);
+      const page = new GamePage(browser, desktop);
+      await browser.navigate(url);
+      await page.waitForFrame();
+      await savedGamesBothWays(browser, page);
     } else {
       throw new Error('unknown scenario ' + scenario);
     }
