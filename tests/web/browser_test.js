@@ -7,6 +7,8 @@
 //   desktop  1280 x 800, mouse: the first frame, a ball selected and moved by clicks
 //   offline  the page plays again from its service worker with the server gone
 //   kvt      a desktop-saved game loads in the page, and the page's download in the desktop's
+//   refused  without the browser's storage the game plays, and says once that scores will not
+//            be kept
 'use strict';
 const fs = require('fs');
 const os = require('os');
@@ -200,7 +202,27 @@ function showsBoard(screenBoard, dumped) {
   return new Set(looks.values()).size === looks.size;
 }
 
+// A file that is no saved game gets the game's own message, and the game goes on.
+async function foreignFileRefused(browser, page) {
+  const before = await page.screen();
+  const balls = GamePage.balls(GamePage.board(before)).join(' ');
+  await loadThroughPicker(browser, page, path.join(webDir, 'icon-192.png'));
+  let boxed = false;
+  for (let i = 0; i < 40 && !boxed; ++i) {
+    await sleep(100);
+    boxed = differences(await page.screen(), before, []).length > 2000;
+  }
+  check(boxed, 'a foreign file gets a message box');
+  await enter(page);
+  const after = await page.screen();
+  check(GamePage.balls(GamePage.board(after)).join(' ') === balls &&
+        differences(after, before, randomParts(GamePage.board(after), GamePage.board(before)))
+            .length === 0,
+        'after the message the game goes on as it was');
+}
+
 async function savedGamesBothWays(browser, page) {
+  await foreignFileRefused(browser, page);
   // A game played and saved by the desktop's own code.
   const desktopFile = path.join(work, 'desktop.kvt');
   const made = desktopDriver(['time 1000000000', 'paint', 'cell 2 0', 'cell 2 2',
@@ -270,6 +292,19 @@ async function run() {
       await browser.reload();
       await firstFrame(page);
       check(true, 'with the network gone the page starts again');
+    } else if (scenario === 'refused') {
+      // As in private browsing: the browser refuses its database to the page.
+      await browser.openPage(phone);
+      await browser.send('Page.addScriptToEvaluateOnNewDocument', { source: `
+        Object.defineProperty(window, 'indexedDB', { get: () => ({
+          open() { throw new DOMException('refused', 'SecurityError'); } }) });` });
+      const page = new GamePage(browser, phone);
+      await browser.navigate(url);
+      const { board } = await firstFrame(page);
+      check(await browser.evaluate(`!document.getElementById('note').hidden &&
+            /scores will not be kept/.test(document.getElementById('note').textContent)`),
+            'the page says that scores will not be kept');
+      await selectAndMove(page, board);
     } else if (scenario === 'kvt') {
       await browser.openPage(desktop);
       const page = new GamePage(browser, desktop);
