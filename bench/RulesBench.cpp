@@ -16,7 +16,7 @@ uint32_t next(SilentHost& host) {
 void BM_FindRouteEmptyBoard(benchmark::State& bench) {
     SilentHost host;
     Game game{host.roles()};
-    game.resetState();
+    game.initialise();
     game.state.board.at(0, 0) = 1;
     for (auto _ : bench) {
         benchmark::DoNotOptimize(game.findRoute(0, 0, 8, 8));
@@ -28,7 +28,7 @@ BENCHMARK(BM_FindRouteEmptyBoard);
 void BM_FindRouteCrowdedBoard(benchmark::State& bench) {
     SilentHost host;
     Game game{host.roles()};
-    game.resetState();
+    game.initialise();
     game.state.board.at(0, 0) = 1;
     for (int32_t x = 1; x < 9; x += 2) {
         for (int32_t y = 0; y < 9; ++y) {
@@ -48,7 +48,7 @@ BENCHMARK(BM_FindRouteCrowdedBoard);
 void BM_FindRouteUnreachable(benchmark::State& bench) {
     SilentHost host;
     Game game{host.roles()};
-    game.resetState();
+    game.initialise();
     game.state.board.at(0, 0) = 1;
     game.state.board.at(7, 8) = 2;
     game.state.board.at(8, 7) = 2;
@@ -65,6 +65,7 @@ void BM_RandomMoves(benchmark::State& bench) {
     Game game{host.roles()};
     game.initialise();
     game.onPaint();
+    finishTurn(game);
     int64_t moved = 0;
     for (auto _ : bench) {
         CellPos ball;
@@ -81,6 +82,7 @@ void BM_RandomMoves(benchmark::State& bench) {
         const ui::Point to = ui::cellOrigin(free.x, free.y);
         game.onBoardTap(from.x + ui::kBallWidth / 2, from.y + ui::kBallHeight / 2);
         game.onBoardTap(to.x + ui::kBallWidth / 2, to.y + ui::kBallHeight / 2);
+        finishTurn(game);
         moved += game.state.selectedX < 0 ? 1 : 0;
     }
     bench.counters["moves"] =

@@ -19,16 +19,16 @@ constexpr SquareOffsets kSquares[4]{
 
 }  // namespace
 
-int32_t Game::scanBlocks(int32_t x, int32_t y) {
+bool Game::scanBlocks(int32_t x, int32_t y) {
     if (!onBoard(x, y) || state.board.at(x, y) == EMPTY) {
-        return 0;
+        return false;
     }
     FigureRecord& block = state.figures[0];
     block.color = state.board.at(x, y);
     block.cells[0] = CellPos{x, y};
     block.count = 1;
 
-    int32_t found = 0;
+    bool found = false;
     for (const SquareOffsets& square : kSquares) {
         bool complete = true;
         for (const auto& offset : square.cells) {
@@ -42,7 +42,7 @@ int32_t Game::scanBlocks(int32_t x, int32_t y) {
         for (const auto& offset : square.cells) {
             block.cells[block.count++] = CellPos{x + offset[0], y + offset[1]};
         }
-        found = 1;
+        found = true;
     }
     return found;
 }
@@ -50,8 +50,11 @@ int32_t Game::scanBlocks(int32_t x, int32_t y) {
 void Game::clearBlock() {
     state.selectedX = -1;
     state.selectedY = -1;
+    const int32_t figure = turn_.addFigure(state.figures[0]);
     for (int32_t frame = 5; frame <= 9; ++frame) {
-        host_.screen.drawExplosionFrame(0, frame);  // the Block burst does not wait
+        Step& step = turn_.add(StepKind::ExplosionFrame);  // the Block burst does not wait
+        step.figure = figure;
+        step.frame = frame;
     }
 
     const FigureRecord& block = state.figures[0];
@@ -61,8 +64,8 @@ void Game::clearBlock() {
     const uint32_t n = block.count;
     state.score += n <= 4 ? n : 2 * (n - 1);
 
-    host_.screen.drawHints();
-    host_.screen.drawScores();
+    turn_.add(StepKind::Hints).wave = state.next;
+    scoresStep();
 }
 
 }  // namespace korvat

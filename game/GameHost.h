@@ -1,9 +1,8 @@
 #pragma once
-// Everything the rules cannot do themselves, by role: the clock and the generator, what the
-// player sees and hears, the dialogs, the files. A host implements the roles it uses and lends
-// the silent ones (SilentHost.h) for the rest. The main window and the replay driver are the
-// two hosts; the tests and the benchmark use the silent one.
-#include <cstddef>
+// Everything the rules cannot do themselves, by role: the clock and the generator, the files,
+// and the course of play. What the player sees and hears is not a role: the rules hand it over
+// as the steps of a turn (Turn.h). The main window and the replay driver are the two hosts;
+// the tests and the benchmark use the silent roles of SilentHost.h.
 #include <cstdint>
 
 #include "HighScoreTable.h"
@@ -26,52 +25,6 @@ class Clock {
 
   protected:
     ~Clock() = default;
-};
-
-// Drawing, animations and their pauses, and sounds. Each drawing operation reads the game
-// state and draws at once.
-class Screen {
-  public:
-    // The rules have already checked the sound switch.
-    virtual void playSound(SoundId id) = 0;
-    virtual void sleepMs(uint32_t ms) = 0;
-
-    virtual void redrawAll() = 0;
-    virtual void drawPanel() = 0;
-    virtual void drawBoardImage() = 0;
-    virtual void drawNextColors() = 0;
-    // The best score and the score, at their places on the panel.
-    virtual void drawScores() = 0;
-    // The clock's hours, minutes and seconds as one number, hhmmss.
-    virtual void drawClock(uint32_t value) = 0;
-    virtual void drawHints() = 0;
-    // A previously selected ball comes to rest (ball sheet row 0).
-    virtual void drawRestingBall(CellPos cell, int32_t color) = 0;
-    // Bounce sheet row `frame` (0..8) of `color` at the cell.
-    virtual void drawBounceFrame(CellPos cell, int32_t color, int32_t frame) = 0;
-    // Ball sheet row r of figures[f] on every cell of that figure.
-    virtual void drawExplosionFrame(int32_t f, int32_t r) = 0;
-    // Walks the ball along `route` with the move delay; the rules move it on the board afterwards.
-    virtual void animateMove() = 0;
-    // Grows appearColors on appearCells with the appear delay; the rules then write the board.
-    virtual void animateAppearance() = 0;
-
-  protected:
-    ~Screen() = default;
-};
-
-// Modal dialogs and the menu's check marks.
-class Dialogs {
-  public:
-    virtual void showMessage(const char* text) = 0;
-    // The player-name dialog: UTF-8 into name (capacity bytes with the final zero).
-    virtual void askPlayerName(char* name, size_t capacity) = 0;
-    // The high-scores dialog; it reloads the table (Game::reloadHighScores) when it opens.
-    virtual void showHighScores() = 0;
-    virtual void setRuleCheckMarks(bool blockChecked) = 0;
-
-  protected:
-    ~Dialogs() = default;
 };
 
 // The high-score file, the settings store and saved games.
@@ -103,8 +56,6 @@ class Progress {
 // The roles a game is played with.
 struct GameHost {
     Clock& clock;
-    Screen& screen;
-    Dialogs& dialogs;
     Files& files;
     Progress& progress;
 };

@@ -1,54 +1,67 @@
 #pragma once
-// The whole state of the game, in plain fixed-size members, in the order the main window
-// holds them: first-paint flag, layout constants, game state, settings and clock.
+// The whole state of the game in plain fixed-size members: the position, the turn in progress,
+// the settings and the clock.
 #include <cstdint>
 
-#include "Geometry.h"
 #include "Settings.h"
+#include "Turn.h"
 #include "Types.h"
 
 namespace korvat {
 
-struct GameState {
-    int32_t newGamePending = 1;  // the first paint starts the first game
+enum class Rules : uint8_t { Lines, Block };
 
-    // Layout constants, set by resetState.
-    Rect panelRect = kPanelRect;
-    int32_t boardColumns = kBoardSize;
-    int32_t boardRows = kBoardSize;
-    int32_t ballWidth = kBallWidth;
-    int32_t ballHeight = kBallHeight;
-    int32_t cellInset = kCellInset;
-    int32_t gridLine = kGridLine;
-    Rect boardRect = kBoardRect;
-    int32_t digitWidth = kDigitWidth;
-    int32_t digitHeight = kDigitHeight;
-
-    // Rules.
+// What a move changes and undo brings back: the board, the coming wave and the two scores.
+struct Position {
     Board board{};
+    Wave next{};
+    uint32_t score = 0;
+    uint32_t best = 0;
+};
+
+// The rest of a turn, as the phases still to compute (Game::continueTurn), the last on top.
+enum class Phase : uint8_t {
+    LandWave,           // the announced balls grow, land and may burst
+    AnnounceWave,       // the next colours and cells, or the end of the game
+    ShowNextWave,       // the coming colours and hints of the game in play
+    RefillEmptyBoard,   // a board emptied by bursts gets the announced wave at once
+    EndTap,             // the moved ball is no longer selected
+    AfterEndMessage,    // the best score, then the name dialog if the score enters the table
+    EnterHighScore,     // the row goes in with the name typed, the table is shown
+    StartGame,          // a new game: its first wave lands
+    AnnounceFirstWave,  // the new game's second wave is announced and its clock starts
+    ResumePlay,         // a loaded game (or the one in play) goes on with a fresh wave
+    RedrawAll,          // the whole window again
+};
+
+struct GameState {
+    bool newGamePending = true;  // the first paint starts the first game
+
+    // The position.
+    Board board{};
+    Wave next{};       // the coming wave: colours in the panel, hints on the board
+    Wave appearing{};  // the wave being placed
+    uint32_t score = 0;
+    Rules rules = Rules::Lines;
+
+    Position undo{};
+    bool undoAvailable = false;
+
+    // The move in progress and the figures found.
     int32_t distanceGrid[kCellCount]{};
-    int32_t nextColors[kWaveSize]{-1, -1, -1};
-    int32_t appearColors[kWaveSize]{-1, -1, -1};
-    Board undoBoard{};
-    int32_t undoNextColors[kWaveSize]{-1, -1, -1};
-    CellPos route[kCellCount]{};    // start, cells passed, destination, then (-1, -1)
-    int32_t stepX[4]{0, 1, 0, -1};  // down, right, up, left
-    int32_t stepY[4]{1, 0, -1, 0};
-    CellPos nextCells[kWaveSize]{};
-    CellPos appearCells[kWaveSize]{};
-    CellPos undoNextCells[kWaveSize]{};
+    CellPos route[kCellCount]{};  // start, cells passed, destination, then (-1, -1)
+    FigureRecord figures[4]{};
     int32_t selectedX = -1;
     int32_t selectedY = -1;
     int32_t bounceStep = -1;
     int32_t bounceFrame = 9;
-    FigureRecord figures[4]{};
-    int32_t lineSteps[8][2]{{-1, 0}, {-1, -1}, {0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1}};
-    uint32_t score = 0;
-    uint32_t undoScore = 0;
-    uint32_t undoBestScore = 0;
-    int32_t undoAvailable = 0;
-    int32_t blockMode = 0;
-    int32_t linesMode = 1;
+
+    // The phases of the turn still to come, and what the end of a game carries across them.
+    Phase phases[12]{};
+    int32_t phaseCount = 0;
+    uint32_t endedScore = 0;
+    bool entersTable = false;
+    char typedName[64]{};  // 15 UTF-16 units as UTF-8, at most three bytes each, and the zero
 
     // Settings (bestScore among them) and the clock.
     Settings settings{};

@@ -24,7 +24,7 @@ bool hasEmptyCell(const GameState& s) {
 
 void Game::pickNextColors() {
     host_.clock.seedRandom();
-    for (int32_t& color : state.nextColors) {
+    for (int32_t& color : state.next.colors) {
         int32_t c = 0;
         while (c == 0) {
             c = randomBelow(host_.clock, 8);
@@ -33,47 +33,47 @@ void Game::pickNextColors() {
     }
 }
 
-void Game::planNextCells() {
+bool Game::planNextCells() {
     int32_t empty = 0;
-    for (int32_t x = 0; x < state.boardColumns && empty < kWaveSize; ++x) {
-        for (int32_t y = 0; y < state.boardRows && empty < kWaveSize; ++y) {
+    for (int32_t x = 0; x < kBoardSize && empty < kWaveSize; ++x) {
+        for (int32_t y = 0; y < kBoardSize && empty < kWaveSize; ++y) {
             if (state.board.at(x, y) == EMPTY) {
                 ++empty;
             }
         }
     }
     if (empty < kWaveSize) {
-        endGame();
-        return;
+        return false;
     }
 
     host_.clock.seedRandom();
     int32_t chosen = 0;
     while (chosen < kWaveSize) {
         CellPos cell;
-        drawRandomEmptyCell(cell.x, cell.y);
+        pickRandomEmptyCell(cell);
         bool taken = false;
         for (int32_t k = 0; k < chosen; ++k) {
-            taken = taken || state.nextCells[k] == cell;
+            taken = taken || state.next.cells[k] == cell;
         }
         if (!taken) {
-            state.nextCells[chosen++] = cell;
+            state.next.cells[chosen++] = cell;
         }
     }
+    return true;
 }
 
 void Game::takeNextColors() {
     for (int32_t i = 0; i < kWaveSize; ++i) {
-        state.appearColors[i] = state.nextColors[i];
-        state.nextColors[i] = -1;
+        state.appearing.colors[i] = state.next.colors[i];
+        state.next.colors[i] = -1;
     }
 }
 
 void Game::settleAppearCells() {
     for (int32_t i = 0; i < kWaveSize; ++i) {
-        state.appearCells[i] = state.nextCells[i];
+        state.appearing.cells[i] = state.next.cells[i];
     }
-    for (CellPos& cell : state.appearCells) {
+    for (CellPos& cell : state.appearing.cells) {
         if (onBoard(cell.x, cell.y) && state.board.at(cell.x, cell.y) == EMPTY) {
             continue;
         }
@@ -84,27 +84,31 @@ void Game::settleAppearCells() {
             continue;
         }
         host_.clock.seedRandom();
-        drawRandomEmptyCell(cell.x, cell.y);
+        pickRandomEmptyCell(cell);
     }
 }
 
-void Game::drawRandomEmptyCell(int32_t& x, int32_t& y) {
+void Game::pickRandomEmptyCell(CellPos& cell) {
     do {
-        x = randomBelow(host_.clock, state.boardColumns);
-        y = randomBelow(host_.clock, state.boardRows);
-    } while (state.board.at(x, y) != EMPTY);
+        cell.x = randomBelow(host_.clock, kBoardSize);
+        cell.y = randomBelow(host_.clock, kBoardSize);
+    } while (state.board.at(cell.x, cell.y) != EMPTY);
 }
 
 void Game::placeWave() {
-    host_.screen.animateAppearance();
+    const Wave& wave = state.appearing;
+    for (int32_t frame = 0; frame < kAppearanceFrames; ++frame) {
+        Step& step = turn_.add(StepKind::AppearFrame, stepDelay(state.settings.appearDelay));
+        step.frame = frame;
+        step.wave = wave;
+    }
     for (int32_t k = 0; k < kWaveSize; ++k) {
-        const CellPos cell = state.appearCells[k];
-        if (state.appearColors[k] > 0 && state.appearColors[k] <= kColorCount &&
-            onBoard(cell.x, cell.y)) {
-            state.board.at(cell.x, cell.y) = state.appearColors[k];
+        const CellPos cell = wave.cells[k];
+        if (wave.colors[k] > 0 && wave.colors[k] <= kColorCount && onBoard(cell.x, cell.y)) {
+            state.board.at(cell.x, cell.y) = wave.colors[k];
         }
     }
-    for (const CellPos& cell : state.appearCells) {
+    for (const CellPos& cell : wave.cells) {
         testFigures(cell.x, cell.y);
     }
 }
@@ -113,22 +117,17 @@ bool Game::testFigures(int32_t x, int32_t y) {
     if (!onBoard(x, y)) {
         return false;
     }
-    bool found = false;
-    if (state.linesMode == 1 && scanLines(x, y) == 1) {
-        if (state.settings.soundOn != 0) {
-            host_.screen.playSound(SoundId::Explosion);
-        }
+    if (state.rules == Rules::Lines && scanLines(x, y)) {
+        sound(SoundId::Explosion);
         clearLines();
-        found = true;
+        return true;
     }
-    if (state.blockMode == 1 && scanBlocks(x, y) == 1) {
-        if (state.settings.soundOn != 0) {
-            host_.screen.playSound(SoundId::Explosion);
-        }
+    if (state.rules == Rules::Block && scanBlocks(x, y)) {
+        sound(SoundId::Explosion);
         clearBlock();
-        found = true;
+        return true;
     }
-    return found;
+    return false;
 }
 
 }  // namespace korvat

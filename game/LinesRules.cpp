@@ -7,6 +7,9 @@ namespace {
 
 constexpr uint32_t kShortestLine = 5;
 constexpr int32_t kLineDirections = 4;
+// Direction d and d + 4 are opposite: left, up-left, up, up-right, then right, and so on.
+constexpr int32_t kLineSteps[8][2]{{-1, 0}, {-1, -1}, {0, -1}, {1, -1},
+                                   {1, 0},  {1, 1},   {0, 1},  {-1, 1}};
 
 }  // namespace
 
@@ -18,8 +21,8 @@ void Game::collectLine(int32_t x, int32_t y, int32_t d) {
     // The side of step d outward, then the opposite side outward.
     const int32_t sides[2]{d, d + 4};
     for (const int32_t step : sides) {
-        const int32_t dx = state.lineSteps[step][0];
-        const int32_t dy = state.lineSteps[step][1];
+        const int32_t dx = kLineSteps[step][0];
+        const int32_t dy = kLineSteps[step][1];
         int32_t cx = x + dx;
         int32_t cy = y + dy;
         while (onBoard(cx, cy) && state.board.at(cx, cy) == line.color &&
@@ -31,9 +34,9 @@ void Game::collectLine(int32_t x, int32_t y, int32_t d) {
     }
 }
 
-int32_t Game::scanLines(int32_t x, int32_t y) {
+bool Game::scanLines(int32_t x, int32_t y) {
     if (!onBoard(x, y) || state.board.at(x, y) == EMPTY) {
-        return 0;
+        return false;
     }
     for (FigureRecord& record : state.figures) {
         record.count = 0;
@@ -43,24 +46,26 @@ int32_t Game::scanLines(int32_t x, int32_t y) {
     }
     for (const FigureRecord& record : state.figures) {
         if (record.count >= kShortestLine) {
-            return 1;
+            return true;
         }
     }
-    return 0;
+    return false;
 }
 
 void Game::clearLines() {
     state.selectedX = -1;
     state.selectedY = -1;
-    const int32_t delay = static_cast<int32_t>(state.settings.explosionDelay);
+    int32_t shown[kLineDirections]{};
+    for (int32_t f = 0; f < kLineDirections; ++f) {
+        shown[f] = state.figures[f].count >= kShortestLine ? turn_.addFigure(state.figures[f]) : -1;
+    }
+    const uint32_t delay = stepDelay(state.settings.explosionDelay);
     for (int32_t frame = 5; frame <= 9; ++frame) {
-        for (int32_t f = 0; f < kLineDirections; ++f) {
-            if (state.figures[f].count < kShortestLine) {
-                continue;
-            }
-            host_.screen.drawExplosionFrame(f, frame);
-            if (delay > 0) {
-                host_.screen.sleepMs(static_cast<uint32_t>(delay));
+        for (const int32_t figure : shown) {
+            if (figure >= 0) {
+                Step& step = turn_.add(StepKind::ExplosionFrame, delay);
+                step.figure = figure;
+                step.frame = frame;
             }
         }
     }
@@ -78,8 +83,8 @@ void Game::clearLines() {
     }
     state.score += (total % 5 + 1) * total;
 
-    host_.screen.drawHints();
-    host_.screen.drawScores();
+    turn_.add(StepKind::Hints).wave = state.next;
+    scoresStep();
 }
 
 }  // namespace korvat

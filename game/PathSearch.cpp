@@ -8,14 +8,17 @@ namespace {
 
 // A pass per step of the longest conceivable route, and one more.
 constexpr int32_t kMaxPasses = kCellCount + 1;
+// Down, right, up, left: the order decides which of equal routes is taken.
+constexpr int32_t kStepX[4]{0, 1, 0, -1};
+constexpr int32_t kStepY[4]{1, 0, -1, 0};
 
 }  // namespace
 
 void Game::labelNeighbours(int32_t x, int32_t y) {
     const int32_t label = state.distanceGrid[cellIndex(x, y)] - 1;
     for (int32_t i = 0; i < 4; ++i) {
-        const int32_t nx = x + state.stepX[i];
-        const int32_t ny = y + state.stepY[i];
+        const int32_t nx = x + kStepX[i];
+        const int32_t ny = y + kStepY[i];
         if (onBoard(nx, ny) && state.distanceGrid[cellIndex(nx, ny)] == EMPTY) {
             state.distanceGrid[cellIndex(nx, ny)] = label;
         }
@@ -35,8 +38,8 @@ void Game::spreadDistances(int32_t fromX, int32_t fromY, int32_t toX, int32_t to
     bool found = false;
     int32_t label = -2;
     for (int32_t passes = 0; !found && passes < kMaxPasses; ++passes, --label) {
-        for (int32_t x = 0; x < state.boardColumns && !found; ++x) {
-            for (int32_t y = 0; y < state.boardRows; ++y) {
+        for (int32_t x = 0; x < kBoardSize && !found; ++x) {
+            for (int32_t y = 0; y < kBoardSize; ++y) {
                 if (state.distanceGrid[cellIndex(x, y)] != label) {
                     continue;
                 }
@@ -74,8 +77,8 @@ int32_t Game::findRoute(int32_t fromX, int32_t fromY, int32_t toX, int32_t toY) 
     int32_t y = toY;
     for (int32_t label = -length; label <= -2; ++label) {
         for (int32_t i = 0; i < 4; ++i) {
-            const int32_t nx = x + state.stepX[i];
-            const int32_t ny = y + state.stepY[i];
+            const int32_t nx = x + kStepX[i];
+            const int32_t ny = y + kStepY[i];
             if (onBoard(nx, ny) && state.distanceGrid[cellIndex(nx, ny)] == label) {
                 state.route[-label - 1] = CellPos{nx, ny};
                 x = nx;

@@ -22,37 +22,46 @@ bool isPlayable(const SavedGame& game) {
 
 }  // namespace
 
-void Game::onSaveGame(const char* path) {
+const Turn& Game::onSaveGame(const char* path) {
+    beginTurn();
     if (!host_.files.writeSavedGame(path, savedGame())) {
-        host_.dialogs.showMessage("An error has occured when writing file to disk.");
+        turn_.add(StepKind::Message).text = "An error has occured when writing file to disk.";
     }
+    return turn_;
 }
 
-void Game::resumeLoadedGame(const char* path) {
+const Turn& Game::resumeLoadedGame(const char* path) {
+    beginTurn();
     host_.clock.stopTimer(TimerId::Bounce);
     SavedGame game;
     if (host_.files.readSavedGame(path, game) && isPlayable(game)) {
         state.carriedSeconds = game.seconds;
         state.score = game.score;
-        state.blockMode = game.blockMode;
-        state.linesMode = game.linesMode;
+        state.rules = game.blockMode == 1 ? Rules::Block : Rules::Lines;
         state.board = game.board;
         state.clockStartTick = host_.clock.tickCount();
+        resumePlay();
     } else {
-        host_.dialogs.showMessage("An error has occured when reading file from disk.");
+        turn_.add(StepKind::Message).text = "An error has occured when reading file from disk.";
+        push(Phase::ResumePlay);
     }
+    return turn_;
+}
 
+void Game::resumePlay() {
     // Whatever the read achieved, play goes on with a fresh wave and no undo.
-    host_.dialogs.setRuleCheckMarks(state.blockMode == 1);
+    turn_.add(StepKind::RuleMarks).block = state.rules == Rules::Block;
     state.selectedX = -1;
     state.selectedY = -1;
     state.bounceStep = -1;
     state.bounceFrame = 9;
-    state.undoAvailable = 0;
+    state.undoAvailable = false;
     host_.clock.startTimer(TimerId::Bounce, bouncePeriodMs(state.settings));
     pickNextColors();
-    planNextCells();  // a full loaded board ends its game at once
-    host_.screen.redrawAll();
+    push(Phase::RedrawAll);
+    if (!planNextCells()) {
+        endGame();  // a full loaded board ends its game at once
+    }
 }
 
 }  // namespace korvat

@@ -1,7 +1,8 @@
 #pragma once
-// Roles that draw nothing, never wait, show no dialog and reach no file, with a fixed
-// generator and a clock that moves a little at every reading. A host derives the roles it
-// leaves out from these; the rules tests and the benchmark play with the whole silent host.
+// Roles that never wait and reach no file, with a fixed generator and a clock that moves a
+// little at every reading. A host derives the roles it leaves out from these; the rules tests
+// and the benchmark play with the whole silent host.
+#include "Game.h"
 #include "GameHost.h"
 
 namespace korvat {
@@ -24,37 +25,6 @@ class SilentClock : public Clock {
     uint32_t state_ = 2463534242u;
 };
 
-class SilentScreen : public Screen {
-  public:
-    void playSound(SoundId) override {}
-    void sleepMs(uint32_t) override {}
-    void redrawAll() override {}
-    void drawPanel() override {}
-    void drawBoardImage() override {}
-    void drawNextColors() override {}
-    void drawScores() override {}
-    void drawClock(uint32_t) override {}
-    void drawHints() override {}
-    void drawRestingBall(CellPos, int32_t) override {}
-    void drawBounceFrame(CellPos, int32_t, int32_t) override {}
-    void drawExplosionFrame(int32_t, int32_t) override {}
-    void animateMove() override {}
-    void animateAppearance() override {}
-};
-
-// Every message is dismissed and every name left empty.
-class SilentDialogs : public Dialogs {
-  public:
-    void showMessage(const char*) override {}
-    void askPlayerName(char* name, size_t capacity) override {
-        if (capacity > 0) {
-            name[0] = '\0';
-        }
-    }
-    void showHighScores() override {}
-    void setRuleCheckMarks(bool) override {}
-};
-
 // As on a first run with nowhere to write: no table, no stored settings, no saved game, and
 // writes that seem to succeed.
 class SilentFiles : public Files {
@@ -72,13 +42,16 @@ class SilentProgress : public Progress {
     void gameEnded(uint32_t, bool) override {}
 };
 
-class SilentHost : public SilentClock,
-                   public SilentScreen,
-                   public SilentDialogs,
-                   public SilentFiles,
-                   public SilentProgress {
+class SilentHost : public SilentClock, public SilentFiles, public SilentProgress {
   public:
-    GameHost roles() { return {*this, *this, *this, *this, *this}; }
+    GameHost roles() { return {*this, *this, *this}; }
 };
+
+// Plays a turn to its end with nothing shown: every message dismissed, every name left empty.
+inline void finishTurn(Game& game) {
+    while (game.turnPending()) {
+        game.continueTurn();
+    }
+}
 
 }  // namespace korvat

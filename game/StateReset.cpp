@@ -3,28 +3,8 @@
 
 namespace korvat {
 
-namespace {
-
-constexpr int32_t kStepX[4]{0, 1, 0, -1};  // down, right, up, left: decides the route chosen
-constexpr int32_t kStepY[4]{1, 0, -1, 0};
-constexpr int32_t kLineSteps[8][2]{{-1, 0}, {-1, -1}, {0, -1}, {1, -1},
-                                   {1, 0},  {1, 1},   {0, 1},  {-1, 1}};
-
-}  // namespace
-
 void Game::resetState() {
     GameState& s = state;
-    s.panelRect = kPanelRect;
-    s.boardColumns = kBoardSize;
-    s.boardRows = kBoardSize;
-    s.ballWidth = kBallWidth;
-    s.ballHeight = kBallHeight;
-    s.cellInset = kCellInset;
-    s.gridLine = kGridLine;
-    s.boardRect = kBoardRect;
-    s.digitWidth = kDigitWidth;
-    s.digitHeight = kDigitHeight;
-
     for (int32_t& cell : s.board.cells) {
         cell = EMPTY;
     }
@@ -32,21 +12,12 @@ void Game::resetState() {
     s.selectedY = -1;
     s.bounceStep = -1;
     s.bounceFrame = 9;
-    for (int i = 0; i < 4; ++i) {
-        s.stepX[i] = kStepX[i];
-        s.stepY[i] = kStepY[i];
-    }
-    for (int d = 0; d < 8; ++d) {
-        s.lineSteps[d][0] = kLineSteps[d][0];
-        s.lineSteps[d][1] = kLineSteps[d][1];
-    }
     s.score = 0;
-    s.undoAvailable = 0;
+    s.undoAvailable = false;
 }
 
 void Game::initialise() {
-    state.linesMode = 1;
-    state.blockMode = 0;
+    state.rules = Rules::Lines;
     reloadHighScores();
     state.settings.bestScore = highScores.highest;
     resetState();
@@ -59,7 +30,7 @@ void Game::readSettings() {
     if (state.settings.bestScore < highScores.highest) {
         state.settings.bestScore = highScores.highest;
     }
-    if (state.newGamePending == 0) {
+    if (!state.newGamePending) {
         host_.clock.startTimer(TimerId::Bounce, bouncePeriodMs(state.settings));
     }
 }
@@ -77,19 +48,29 @@ uint32_t Game::playSeconds() {
     return state.carriedSeconds + (host_.clock.tickCount() - state.clockStartTick) / 1000u;
 }
 
+Position Game::position() const {
+    return Position{state.board, state.next, state.score, state.settings.bestScore};
+}
+
+void Game::restore(const Position& position) {
+    state.board = position.board;
+    state.next = position.next;
+    state.score = position.score;
+    state.settings.bestScore = position.best;
+}
+
 SavedGame Game::savedGame() {
     SavedGame game;
     game.seconds = playSeconds();
     game.score = state.score;
-    game.blockMode = state.blockMode;
-    game.linesMode = state.linesMode;
+    game.blockMode = state.rules == Rules::Block ? 1 : 0;
+    game.linesMode = state.rules == Rules::Lines ? 1 : 0;
     game.board = state.board;
     return game;
 }
 
 bool Game::onBoard(int32_t x, int32_t y) const {
-    return x >= 0 && y >= 0 && x < state.boardColumns && y < state.boardRows && x < kBoardSize &&
-           y < kBoardSize;
+    return x >= 0 && y >= 0 && x < kBoardSize && y < kBoardSize;
 }
 
 bool Game::boardIsEmpty() const {

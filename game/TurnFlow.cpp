@@ -1,20 +1,93 @@
-// A tap on the board, the second half of a turn, and the start of a game.
+// A tap on the board and the phases of a turn: the move and its burst, the wave, the next
+// colours, in that order, each computed when the one before has played.
+#include <iterator>
+
 #include "Game.h"
+#include "Geometry.h"
 
 namespace korvat {
 
-void Game::onBoardTap(int32_t x, int32_t y) {
-    const Rect& area = state.boardRect;
+const Turn& Game::beginTurn() {
+    turn_.clear();
+    return turn_;
+}
+
+void Game::push(Phase phase) {
+    if (state.phaseCount < static_cast<int32_t>(std::size(state.phases))) {
+        state.phases[state.phaseCount++] = phase;
+    }
+}
+
+const Turn& Game::continueTurn() {
+    beginTurn();
+    if (state.phaseCount > 0) {
+        runPhase(state.phases[--state.phaseCount]);
+    }
+    return turn_;
+}
+
+void Game::runPhase(Phase phase) {
+    switch (phase) {
+        case Phase::LandWave:
+            landWave();
+            break;
+        case Phase::AnnounceWave:
+            announceWave();
+            break;
+        case Phase::ShowNextWave:
+            showNextWave();
+            break;
+        case Phase::RefillEmptyBoard:
+            refillEmptyBoard();
+            break;
+        case Phase::EndTap:
+            state.selectedX = -1;
+            state.selectedY = -1;
+            break;
+        case Phase::AfterEndMessage:
+            afterEndMessage();
+            break;
+        case Phase::EnterHighScore:
+            enterHighScore();
+            break;
+        case Phase::StartGame:
+            startGame();
+            break;
+        case Phase::AnnounceFirstWave:
+            announceFirstWave();
+            break;
+        case Phase::ResumePlay:
+            resumePlay();
+            break;
+        case Phase::RedrawAll:
+            turn_.add(StepKind::RedrawAll);
+            break;
+    }
+}
+
+void Game::sound(SoundId id) {
+    if (state.settings.soundOn != 0) {
+        turn_.add(StepKind::Sound).sound = id;
+    }
+}
+
+void Game::scoresStep() {
+    Step& step = turn_.add(StepKind::Scores);
+    step.best = state.settings.bestScore;
+    step.score = state.score;
+}
+
+const Turn& Game::onBoardTap(int32_t x, int32_t y) {
+    beginTurn();
+    const Rect& area = kBoardRect;
     // The rectangle's edges count as inside; its last two pixels map to index 9, no cell.
     if (x < area.left || x > area.right || y < area.top || y > area.bottom) {
-        return;
+        return turn_;
     }
-    const int32_t pitch = state.gridLine + state.ballWidth + state.cellInset;
-    const int32_t rowPitch = state.gridLine + state.ballHeight + state.cellInset;
-    const int32_t tapX = (x - area.left) / pitch;
-    const int32_t tapY = (y - area.top) / rowPitch;
+    const int32_t tapX = (x - area.left) / kCellPitch;
+    const int32_t tapY = (y - area.top) / kRowPitch;
     if (!onBoard(tapX, tapY)) {
-        return;
+        return turn_;
     }
 
     const int32_t selX = state.selectedX;
@@ -23,96 +96,139 @@ void Game::onBoardTap(int32_t x, int32_t y) {
 
     if (state.board.at(tapX, tapY) != EMPTY) {
         if (ballSelected && (selX != tapX || selY != tapY)) {
-            host_.screen.drawRestingBall(CellPos{selX, selY}, state.board.at(selX, selY));
+            Step& step = turn_.add(StepKind::RestingBall);
+            step.cell = CellPos{selX, selY};
+            step.color = state.board.at(selX, selY);
             state.bounceStep = -1;
             state.bounceFrame = 9;
         }
         state.selectedX = tapX;
         state.selectedY = tapY;
-        return;
+        return turn_;
     }
     if (!ballSelected) {
-        return;
+        return turn_;
     }
 
     if (findRoute(selX, selY, tapX, tapY) == 0) {
-        if (state.settings.soundOn != 0) {
-            host_.screen.playSound(SoundId::Refusal);
-        }
-        return;
+        sound(SoundId::Refusal);
+        return turn_;
     }
-    saveUndo();
-    state.undoAvailable = 1;
-    host_.screen.animateMove();
+    state.undo = position();
+    state.undoAvailable = true;
+    moveSteps();
     state.board.at(tapX, tapY) = state.board.at(selX, selY);
     state.board.at(selX, selY) = EMPTY;
-    if (!testFigures(tapX, tapY)) {
-        spawnBalls();
-    }
+    push(Phase::EndTap);
     // A board emptied by the move's burst or by the wave's leaves nothing to move: the
     // announced wave comes at once. Three balls on an empty board form no figure.
-    if (boardIsEmpty()) {
-        spawnBalls();
+    push(Phase::RefillEmptyBoard);
+    if (!testFigures(tapX, tapY)) {
+        push(Phase::AnnounceWave);
+        push(Phase::LandWave);
     }
-    state.selectedX = -1;
-    state.selectedY = -1;
+    return turn_;
 }
 
-void Game::spawnBalls() {
+void Game::moveSteps() {
+    int32_t n = 0;
+    while (n < kCellCount && onBoard(state.route[n].x, state.route[n].y)) {
+        ++n;
+    }
+    if (n < 2) {
+        return;
+    }
+    const int32_t color = state.board.at(state.route[0].x, state.route[0].y);
+    turn_.add(StepKind::MoveStart).cell = state.route[0];
+    CellPos from{};
+    for (int32_t i = 1; i < n; ++i) {
+        // The ball rests on every cell it passes for the move delay, not on the last.
+        Step& step =
+            turn_.add(StepKind::MoveBall, i < n - 1 ? stepDelay(state.settings.moveDelay) : 0);
+        step.cell = state.route[i];
+        step.from = from;
+        step.color = color;
+        from = state.route[i];
+    }
+}
+
+void Game::landWave() {
     takeNextColors();
     settleAppearCells();
     placeWave();
-    if (state.settings.soundOn != 0) {
-        host_.screen.playSound(SoundId::Appearance);
-    }
-    pickNextColors();
-    planNextCells();  // may end this game and start the next
-    host_.screen.drawNextColors();
-    host_.screen.drawHints();
+    sound(SoundId::Appearance);
 }
 
-void Game::startNewGame() {
+void Game::announceWave() {
+    pickNextColors();
+    if (planNextCells()) {
+        showNextWave();
+        return;
+    }
+    push(Phase::ShowNextWave);  // of the game that follows
+    endGame();
+}
+
+void Game::showNextWave() {
+    turn_.add(StepKind::NextColors).wave = state.next;
+    turn_.add(StepKind::Hints).wave = state.next;
+}
+
+void Game::refillEmptyBoard() {
+    if (boardIsEmpty()) {
+        push(Phase::AnnounceWave);
+        push(Phase::LandWave);
+    }
+}
+
+void Game::startGame() {
     host_.progress.newGameStarting();
     host_.clock.stopTimer(TimerId::Bounce);
     host_.clock.stopTimer(TimerId::Clock);
     state.carriedSeconds = 0;
     resetState();
-    host_.screen.drawPanel();
-    host_.screen.drawBoardImage();
+    turn_.add(StepKind::Panel);
+    turn_.add(StepKind::BoardImage);
 
     // The first wave lands at once, without the appearance sound; the second is announced.
     pickNextColors();
-    planNextCells();
+    planNextCells();  // the board is empty
     takeNextColors();
     settleAppearCells();
     placeWave();
+    push(Phase::AnnounceFirstWave);
+}
+
+void Game::announceFirstWave() {
     pickNextColors();
     planNextCells();
-
-    host_.screen.drawNextColors();
-    host_.screen.drawHints();
-    host_.screen.drawScores();
+    showNextWave();
+    scoresStep();
     host_.clock.startTimer(TimerId::Bounce, bouncePeriodMs(state.settings));
     host_.clock.startTimer(TimerId::Clock, kClockPeriodMs);
     state.clockStartTick = host_.clock.tickCount();
 }
 
-void Game::onNewGame() {
-    startNewGame();
+const Turn& Game::onNewGame() {
+    beginTurn();
+    startGame();
+    return turn_;
 }
 
-void Game::onLinesMode() {
-    state.blockMode = 0;
-    state.linesMode = 1;
-    host_.dialogs.setRuleCheckMarks(false);
-    onNewGame();
+const Turn& Game::onLinesMode() {
+    beginTurn();
+    state.rules = Rules::Lines;
+    turn_.add(StepKind::RuleMarks).block = false;
+    startGame();
+    return turn_;
 }
 
-void Game::onBlockMode() {
-    state.blockMode = 1;
-    state.linesMode = 0;
-    host_.dialogs.setRuleCheckMarks(true);
-    onNewGame();
+const Turn& Game::onBlockMode() {
+    beginTurn();
+    state.rules = Rules::Block;
+    turn_.add(StepKind::RuleMarks).block = true;
+    startGame();
+    return turn_;
 }
 
 }  // namespace korvat

@@ -3,20 +3,26 @@
 
 namespace korvat {
 
-void Game::onPaint() {
-    if (state.newGamePending != 0) {
-        state.newGamePending = 0;
-        startNewGame();
+const Turn& Game::onPaint() {
+    beginTurn();
+    if (!state.newGamePending) {
+        turn_.add(StepKind::RedrawAll);
+        return turn_;
     }
-    host_.screen.redrawAll();
+    state.newGamePending = false;
+    push(Phase::RedrawAll);
+    startGame();
+    return turn_;
 }
 
-void Game::onTimer(TimerId id) {
+const Turn& Game::onTimer(TimerId id) {
+    Turn& turn = timerTurn_;
+    turn.clear();
     if (id == TimerId::Bounce) {
         const int32_t x = state.selectedX;
         const int32_t y = state.selectedY;
         if (x < 0 || y < 0) {
-            return;
+            return turn;
         }
         state.bounceFrame += state.bounceStep;
         if (state.bounceFrame <= 1 || state.bounceFrame >= 9) {
@@ -25,18 +31,21 @@ void Game::onTimer(TimerId id) {
         // Frame 9 lies beyond the sheet and shows nothing; an emptied selection neither.
         const int32_t frame = state.bounceFrame;
         if (onBoard(x, y) && state.board.at(x, y) != EMPTY && frame >= 0 && frame <= 8) {
-            host_.screen.drawBounceFrame(CellPos{x, y}, state.board.at(x, y), frame);
+            Step& step = turn.add(StepKind::BounceFrame);
+            step.cell = CellPos{x, y};
+            step.color = state.board.at(x, y);
+            step.frame = frame;
         }
         if (frame == 5 && state.settings.soundOn == 1) {
-            host_.screen.playSound(SoundId::BounceTick);
+            turn.add(StepKind::Sound).sound = SoundId::BounceTick;
         }
     } else if (id == TimerId::Clock) {
         const uint32_t seconds = playSeconds();
         const uint32_t hours = seconds / 3600;
         const uint32_t withinHour = seconds % 3600;
-        const uint32_t value = hours * 10000 + (withinHour / 60) * 100 + withinHour % 60;
-        host_.screen.drawClock(value);
+        turn.add(StepKind::Clock).clock = hours * 10000 + (withinHour / 60) * 100 + withinHour % 60;
     }
+    return turn;
 }
 
 }  // namespace korvat

@@ -152,7 +152,7 @@ void composeChrome() {
         return;
     }
     Page* page = chromePage();
-    drawTitleBar(s.device, page != nullptr ? page->caption() : "", s.okPressed);
+    drawTitleBar(s.device, page != nullptr ? page->caption() : "", s.ok.pressed);
     if (CommandBar* bar = shownBar()) {
         bar->drawStrip(s.device);
     } else {

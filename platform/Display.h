@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace korvat::platform {
@@ -35,11 +36,25 @@ class Display {
 
     // Runs a modal loop for `page` on top of the stack until it ends (Page::endModal) or a
     // quit is posted; returns the page's result. The page below gets onPaint when it is
-    // uncovered. Timers keep firing for every page of the stack.
+    // uncovered. Timers keep firing for every page of the stack. Pages opened over this one
+    // (openModal) and still open when the loop ends go with it, their owners untold.
     int runModal(Page& page);
     // As runModal, but only `area` (client coordinates) of the page's client surface is shown,
     // over the page below, which keeps its title bar and menu bar (a message box).
     int runModalOver(Page& page, const SDL_Rect& area);
+
+    // Puts `page` on top of the stack and paints it, without a loop of its own: the loop that
+    // runs serves it. After the event or timer in which the page ends (Page::endModal), the loop
+    // takes it off, with its timers, repaints the page below and then calls `closed` with the
+    // result; `closed` may open or run other pages and may destroy this one. A quit, or the
+    // end of the loop's own page, takes the page off without calling `closed`.
+    void openModal(Page& page, std::function<void(int result)> closed);
+    // As openModal, showing only `area` of the page over the page below (runModalOver).
+    void openModalOver(Page& page, const SDL_Rect& area, std::function<void(int result)> closed);
+    // Takes an opened page off at once, without calling its `closed` (the program must end while
+    // it is open); the owner may destroy it right after. Pages with a loop of their own are left.
+    void closeModal(Page& page);
+
     Page* topPage() const;
 
     // Ends every modal loop; the process is to exit with `exitCode`.
@@ -59,15 +74,20 @@ class Display {
 
     // Brings the window to the front (another start of the program asked for it).
     void raise();
-    // Polls `instance` for later starts' raise requests while a loop or a wait runs.
+    // Polls `instance` for later starts' raise requests while a loop runs.
     void serveRaiseRequests(SingleInstance* instance);
 
-    // Waits `ms` while serving the desktop: exposure and resizing re-present the screen, the
-    // window manager's ping is answered, raise requests honoured. Input stays queued in its
-    // order for the loop. Returns at once while an end request waits in the queue (the window
-    // closed, SIGTERM or SIGINT, the bottom page's OK clicked, a key the top page says ends the
-    // program), so no delay can hold it up.
-    void waitServing(uint32_t ms);
+    // While input is held (a turn plays), the player's input (keys, text, mouse, touch) is
+    // kept back in its order instead of reaching the pages; the window, timers and quits are
+    // served as usual. Once holding ends, the loop hands the held input out, one event at a
+    // time, before anything newer; an event that holds input again keeps the rest back.
+    // A held event that asks to end the program (a key the top page's endsProgram takes, a
+    // click on the title bar's OK while the bottom page is alone) calls the bottom page's
+    // onEndRequest as it is held.
+    void holdInput(bool held);
+    bool inputHeld() const;
+    // Whether such a request is among the held input.
+    bool endRequestHeld() const;
 
     // A copy of the 240 x 320 device screen as shown (for tests), caller frees.
     SDL_Surface* snapshot() const;

@@ -44,8 +44,7 @@ void onMouseDown(int x, int y) {
         applyBarOutcome(bar->mouseDown(x, y));
         return;
     }
-    if (contains(titleBarOkButton(), x, y)) {
-        s.okPressed = true;
+    if (s.ok.press(x, y)) {
         showChrome();
     } else if (contains(kClientRect, x, y)) {
         top.onMouseDown(x, y - kClientTop);
@@ -62,10 +61,10 @@ void onMouseUp(int x, int y, bool inside) {
         }
         return;
     }
-    if (s.okPressed) {
-        s.okPressed = false;
+    if (s.ok.pressed) {
+        const bool click = s.ok.release(x, y, inside);
         showChrome();
-        if (inside && contains(titleBarOkButton(), x, y) && !s.stack.empty()) {
+        if (click && !s.stack.empty()) {
             s.stack.back().page->onOK();
         }
     }
@@ -182,6 +181,18 @@ void onWheel(const SDL_MouseWheelEvent& wheel) {
 }
 
 }  // namespace
+
+bool OkButtonPress::press(int x, int y) {
+    const bool onButton = contains(titleBarOkButton(), x, y);
+    pressed = pressed || onButton;
+    return onButton;
+}
+
+bool OkButtonPress::release(int x, int y, bool inside) {
+    const bool click = pressed && inside && contains(titleBarOkButton(), x, y);
+    pressed = false;
+    return click;
+}
 
 void dispatch(const SDL_Event& event) {
     State& s = state();

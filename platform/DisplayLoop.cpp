@@ -1,12 +1,12 @@
 #include "platform/DisplayState.h"
 
 #include <algorithm>
-#include <vector>
+#include <functional>
+#include <utility>
 
 #include "platform/CommandBar.h"
 #include "platform/Page.h"
 #include "platform/SingleInstance.h"
-#include "platform/TitleBar.h"
 
 namespace korvat::platform {
 namespace screen {
@@ -14,8 +14,6 @@ namespace {
 
 // How often raise requests are looked for while the loop has nothing else to do.
 constexpr uint32_t kRaisePollMs = 250;
-// The steps in which a wait sleeps between serving the window system.
-constexpr uint32_t kServeStepMs = 10;
 
 void closeMenus() {
     if (CommandBar* bar = shownBar(); bar != nullptr && bar->menuOpen()) {
@@ -31,63 +29,28 @@ void pollRaiseRequests() {
     }
 }
 
-bool onOkButton(int windowX, int windowY) {
-    int x = -1;
-    int y = -1;
-    return windowToDevice(state().fit, windowX, windowY, x, y) &&
-           contains(titleBarOkButton(), x, y);
-}
-
-// An end request in the queue: a quit (the window's close button, SIGTERM, SIGINT), a click
-// on the title bar's OK of the bottom page, whose loop is the program's, or a key the top page
-// ends the program with.
-bool endRequestQueued() {
-    State& s = state();
-    if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) > 0) {
-        return true;
-    }
-    if (s.stack.empty()) {
-        return false;
-    }
-    constexpr int kLookAhead = 64;
-    SDL_Event queued[kLookAhead];
-    const int keys = SDL_PeepEvents(queued, kLookAhead, SDL_PEEKEVENT, SDL_KEYDOWN, SDL_KEYDOWN);
-    for (int i = 0; i < keys; ++i) {
-        if (s.stack.back().page->endsProgram(queued[i].key.keysym)) {
-            return true;
-        }
-    }
-    if (s.stack.size() != 1 || (shownBar() != nullptr && shownBar()->menuOpen())) {
-        return false;
-    }
-    const int buttons =
-        SDL_PeepEvents(queued, kLookAhead, SDL_PEEKEVENT, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP);
-    bool pressed = s.okPressed;
-    for (int i = 0; i < buttons; ++i) {
-        const SDL_MouseButtonEvent& button = queued[i].button;
-        if (button.button != SDL_BUTTON_LEFT) {
-            continue;
-        }
-        const bool onOk = onOkButton(button.x, button.y);
-        if (button.type == SDL_MOUSEBUTTONUP && pressed && onOk) {
-            return true;
-        }
-        pressed = button.type == SDL_MOUSEBUTTONDOWN && onOk;
-    }
-    return false;
-}
-
 void fireTimers() {
     state().timers.fireDue(tickCount(), [](Page& page, int id) { page.onTimer(id); });
 }
 
+int layerIndex(const Page& page) {
+    const auto& stack = state().stack;
+    for (size_t i = 0; i < stack.size(); ++i) {
+        if (stack[i].page == &page) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
 // A loop ends with its page, with any page below it (its owner), or with a quit.
-bool loopEnded(size_t depth) {
+bool loopEnded(const Page& page) {
     State& s = state();
-    if (s.quit) {
+    const int index = layerIndex(page);
+    if (s.quit || index < 0) {
         return true;
     }
-    for (size_t i = 0; i < depth && i < s.stack.size(); ++i) {
+    for (int i = 0; i <= index; ++i) {
         if (s.stack[i].page->modalEnded()) {
             return true;
         }
@@ -95,47 +58,119 @@ bool loopEnded(size_t depth) {
     return false;
 }
 
-int runLayer(Page& page, bool overlay, const SDL_Rect& area) {
+// Whether the pages that remain would have their loops go on.
+bool stackLives() {
+    const State& s = state();
+    return !s.quit && std::none_of(s.stack.begin(), s.stack.end(),
+                                   [](const Layer& l) { return l.page->modalEnded(); });
+}
+
+void pushLayer(Page& page, bool overlay, const SDL_Rect& area, bool opened,
+               std::function<void(int)> closed) {
     State& s = state();
     closeMenus();
-    s.okPressed = false;
+    s.ok.pressed = false;
     s.trackedBar = nullptr;
     page.resetModal();
-    s.stack.push_back(Layer{&page, overlay, area});
-    const size_t depth = s.stack.size();
+    s.stack.push_back(Layer{&page, overlay, area, opened, std::move(closed)});
     paintTop();
-    SDL_Event event;
-    while (!loopEnded(depth)) {
-        // Timer ticks come only when no other input waits, as window timers do.
-        while (!loopEnded(depth) && SDL_PollEvent(&event) != 0) {
-            dispatch(event);
+}
+
+// Takes the page off the stack with its timers; the caller repaints.
+void takeOff(int index) {
+    State& s = state();
+    Page* page = s.stack[index].page;
+    s.stack.erase(s.stack.begin() + index);
+    s.timers.killAll(page);
+    s.ok.pressed = false;
+    s.trackedBar = nullptr;
+    if (s.stack.empty()) {
+        dropHeldInput();
+    }
+}
+
+// Takes off the ended pages opened over the loop's page, the top one first, and tells their
+// owners once each is off, unless the loop is ending. One at a time: a callback may open,
+// close or run pages.
+void closeEndedOpened(const Page& loopPage) {
+    State& s = state();
+    for (;;) {
+        if (loopEnded(loopPage)) {
+            return;
         }
-        if (loopEnded(depth)) {
+        int ended = -1;
+        for (int i = static_cast<int>(s.stack.size()) - 1; i > layerIndex(loopPage); --i) {
+            if (s.stack[i].opened && s.stack[i].page->modalEnded()) {
+                ended = i;
+                break;
+            }
+        }
+        if (ended < 0) {
+            return;
+        }
+        const int result = s.stack[ended].page->modalResult();
+        const std::function<void(int)> closed = std::move(s.stack[ended].closed);
+        takeOff(ended);
+        paintTop();
+        if (closed) {
+            closed(result);
+        }
+    }
+}
+
+void take(const SDL_Event& event, const Page& loopPage) {
+    if (state().holding && isInput(event)) {
+        holdEvent(event);
+    } else {
+        dispatch(event);
+    }
+    closeEndedOpened(loopPage);
+}
+
+// Held input whose holding ended comes before anything newer.
+bool nextEvent(SDL_Event& event) {
+    return takeHeldEvent(event) || SDL_PollEvent(&event) != 0;
+}
+
+// Serves the stack until the loop of `page` ends: events, held input, timers, and the pages
+// opened over it.
+void serve(const Page& page) {
+    State& s = state();
+    SDL_Event event;
+    while (!loopEnded(page)) {
+        // Timer ticks come only when no other input waits, as window timers do.
+        while (!loopEnded(page) && nextEvent(event)) {
+            take(event, page);
+        }
+        if (loopEnded(page)) {
             break;
         }
         fireTimers();
-        if (loopEnded(depth)) {
-            break;
+        closeEndedOpened(page);
+        if (loopEnded(page) || heldEventWaiting()) {
+            continue;  // a timer ended the hold: the held input goes first
         }
         int32_t wait = s.timers.msUntilNext(tickCount());
         if (s.raiseSource != nullptr && (wait < 0 || wait > int32_t{kRaisePollMs})) {
             wait = kRaisePollMs;
         }
         if (SDL_WaitEventTimeout(&event, wait < 0 ? -1 : wait) != 0) {
-            dispatch(event);
+            take(event, page);
         }
         pollRaiseRequests();
     }
-    // Nested loops end from the top, so this page is the top one here.
-    if (!s.stack.empty() && s.stack.back().page == &page) {
-        s.stack.pop_back();
-    } else {
-        std::erase_if(s.stack, [&](const Layer& l) { return l.page == &page; });
+}
+
+int runLayer(Page& page, bool overlay, const SDL_Rect& area) {
+    State& s = state();
+    pushLayer(page, overlay, area, false, nullptr);
+    serve(page);
+    // Nested loops end from the top, so only pages opened over this one remain above it; they
+    // go with it, unannounced.
+    while (layerIndex(page) >= 0) {
+        takeOff(static_cast<int>(s.stack.size()) - 1);
     }
-    s.timers.killAll(&page);
-    s.okPressed = false;
-    s.trackedBar = nullptr;
-    if (!loopEnded(s.stack.size() + 1)) {
+    if (stackLives()) {
         paintTop();
     }
     return page.modalEnded() ? page.modalResult() : 0;
@@ -144,13 +179,14 @@ int runLayer(Page& page, bool overlay, const SDL_Rect& area) {
 }  // namespace
 }  // namespace screen
 
-using screen::dispatch;
-using screen::endRequestQueued;
-using screen::kServeStepMs;
-using screen::pollRaiseRequests;
+using screen::composeAndShowAll;
+using screen::layerIndex;
+using screen::paintTop;
+using screen::pushLayer;
 using screen::runLayer;
 using screen::State;
 using screen::state;
+using screen::takeOff;
 
 int Display::runModal(Page& page) {
     return runLayer(page, false, SDL_Rect{0, 0, kClientWidth, kClientHeight});
@@ -158,6 +194,29 @@ int Display::runModal(Page& page) {
 
 int Display::runModalOver(Page& page, const SDL_Rect& area) {
     return runLayer(page, true, area);
+}
+
+void Display::openModal(Page& page, std::function<void(int)> closed) {
+    pushLayer(page, false, SDL_Rect{0, 0, kClientWidth, kClientHeight}, true, std::move(closed));
+}
+
+void Display::openModalOver(Page& page, const SDL_Rect& area, std::function<void(int)> closed) {
+    pushLayer(page, true, area, true, std::move(closed));
+}
+
+void Display::closeModal(Page& page) {
+    State& s = state();
+    const int index = layerIndex(page);
+    if (index < 0 || !s.stack[index].opened) {
+        return;
+    }
+    const bool wasTop = index == static_cast<int>(s.stack.size()) - 1;
+    takeOff(index);
+    if (wasTop && !s.quit) {
+        paintTop();
+    } else {
+        composeAndShowAll();
+    }
 }
 
 Page* Display::topPage() const {
@@ -197,35 +256,6 @@ void Display::killTimers(Page& page) {
 
 void Display::serveRaiseRequests(SingleInstance* instance) {
     state().raiseSource = instance;
-}
-
-void Display::waitServing(uint32_t ms) {
-    State& s = state();
-    if (!s.sdlStarted) {
-        SDL_Delay(ms);
-        return;
-    }
-    const uint32_t start = tickCount();
-    for (;;) {
-        SDL_PumpEvents();  // answers the window manager's ping on the way
-        SDL_Event events[16];
-        int count;
-        while ((count = SDL_PeepEvents(events, 16, SDL_GETEVENT, SDL_WINDOWEVENT,
-                                       SDL_WINDOWEVENT)) > 0) {
-            for (int i = 0; i < count; ++i) {
-                dispatch(events[i]);
-            }
-        }
-        pollRaiseRequests();
-        if (endRequestQueued()) {
-            return;
-        }
-        const uint32_t waited = tickCount() - start;
-        if (waited >= ms) {
-            return;
-        }
-        SDL_Delay(std::min(ms - waited, kServeStepMs));
-    }
 }
 
 uint32_t tickCount() {

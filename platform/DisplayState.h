@@ -1,9 +1,12 @@
 #pragma once
 // What the display's files share: the window, the composed device screen, the stack of modal
 // pages and the input in progress. Display.cpp presents, DisplayInput.cpp dispatches events,
-// DisplayLoop.cpp runs the modal loops, waits and timers.
+// DisplayHold.cpp keeps input back while a turn plays, DisplayLoop.cpp runs the modal loops and
+// timers.
 #include <SDL.h>
 
+#include <deque>
+#include <functional>
 #include <vector>
 
 #include "platform/Display.h"
@@ -22,8 +25,27 @@ constexpr SDL_Rect kMenuBarRect{0, kMenuBarTop, kScreenWidth, kMenuBarHeight};
 
 struct Layer {
     Page* page;
-    bool overlay;   // shows only `area` of its client over the layer below
-    SDL_Rect area;  // client coordinates
+    bool overlay;                     // shows only `area` of its client over the layer below
+    SDL_Rect area;                    // client coordinates
+    bool opened;                      // served by the running loop rather than a loop of its own
+    std::function<void(int)> closed;  // an opened page's owner, told its result
+};
+
+// The press and release of the title bar's OK button, in device coordinates: a click is a
+// release on the button after a press on it.
+struct OkButtonPress {
+    bool pressed = false;  // drawn pressed in
+
+    // Whether the press is on the button (it is then pressed).
+    bool press(int x, int y);
+    // Whether the release completes a click; `inside` is false off the device screen.
+    bool release(int x, int y, bool inside);
+};
+
+// An input event kept back while input is held.
+struct HeldEvent {
+    SDL_Event event;
+    bool endRequest;  // asks to end the program
 };
 
 struct State {
@@ -35,8 +57,12 @@ struct State {
     WindowTimers timers;
     bool quit = false;
     int quitCode = 0;
-    bool okPressed = false;            // the title bar's "ok" is held down
+    OkButtonPress ok;
     CommandBar* trackedBar = nullptr;  // the bar that took the last press
+    bool holding = false;
+    std::deque<HeldEvent> held;  // oldest first
+    int heldEndRequests = 0;     // the end requests among `held`
+    OkButtonPress heldOk;        // the OK button as it will be once `held` is dispatched
     SingleInstance* raiseSource = nullptr;
     SDL_Rect windowedPlace{};  // where the window was before full screen without a manager
     bool largeWithoutManager = false;
@@ -60,6 +86,16 @@ void paintTop();
 
 // Hands an event to the top page, its bar or the window (DisplayInput.cpp).
 void dispatch(const SDL_Event& event);
+
+// Held input (DisplayHold.cpp). Whether the event is the player's input.
+bool isInput(const SDL_Event& event);
+// Keeps an input event back; one that asks to end the program tells the bottom page at once.
+void holdEvent(const SDL_Event& event);
+// The oldest held event, once holding has ended.
+bool takeHeldEvent(SDL_Event& event);
+bool heldEventWaiting();
+// Forgets the held input (no page is left to take it).
+void dropHeldInput();
 
 }  // namespace screen
 }  // namespace korvat::platform

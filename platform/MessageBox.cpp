@@ -1,6 +1,7 @@
 #include "platform/MessageBox.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/Display.h"
 #include "platform/Files.h"
@@ -53,6 +54,7 @@ class MessageBoxPage : public Page {
           layout_(layoutMessageBox(text != nullptr ? text : "", question)) {}
 
     const char* caption() const override { return caption_.c_str(); }
+    const SDL_Rect& box() const { return layout_.box; }
 
     void onPaint() override {
         SDL_Surface* s = clientSurface();
@@ -186,8 +188,14 @@ namespace {
 
 int runMessageBox(const char* text, const char* caption, bool question) {
     MessageBoxPage page(text, caption, question);
-    return Display::instance().runModalOver(
-        page, layoutMessageBox(text != nullptr ? text : "", question).box);
+    return Display::instance().runModalOver(page, page.box());
+}
+
+std::unique_ptr<Page> openBox(const char* text, const char* caption, bool question,
+                              std::function<void(int)> closed) {
+    auto page = std::make_unique<MessageBoxPage>(text, caption, question);
+    Display::instance().openModalOver(*page, page->box(), std::move(closed));
+    return page;
 }
 
 }  // namespace
@@ -198,6 +206,20 @@ void messageBox(const char* text, const char* caption) {
 
 bool askYesNo(const char* text, const char* caption) {
     return runMessageBox(text, caption, true) == kYes;
+}
+
+std::unique_ptr<Page> openMessageBox(const char* text, const char* caption,
+                                     std::function<void(int)> closed) {
+    return openBox(text, caption, false, std::move(closed));
+}
+
+std::unique_ptr<Page> openYesNo(const char* text, const char* caption,
+                                std::function<void(bool yes)> answered) {
+    return openBox(text, caption, true, [answered = std::move(answered)](int result) {
+        if (answered) {
+            answered(result == kYes);
+        }
+    });
 }
 
 }  // namespace korvat::platform

@@ -7,6 +7,8 @@ namespace korvat::platform {
 Page::Page() = default;
 
 Page::~Page() {
+    // An opened page must not outlive its place on the stack.
+    Display::instance().closeModal(*this);
     Display::instance().killTimers(*this);
     SDL_FreeSurface(client_);
 }

@@ -32,9 +32,13 @@ class Page {
     virtual void onCancel() { endModal(2); }    // Escape
     virtual void onCommand(int /*command*/) {}  // menu items and menu-bar buttons
     virtual void onTimer(int /*id*/) {}         // timers set for this page
-    // Whether the key, waiting in the queue while the page is on top, asks to end the program;
-    // such a key cuts short the waits of a turn in progress (Display::waitServing).
+    // Whether the key, pressed while the page is on top, asks to end the program; held back
+    // during a turn (Display::holdInput), it makes the bottom page's onEndRequest come at once.
     virtual bool endsProgram(const SDL_Keysym& /*key*/) const { return false; }
+    // Sent to the bottom page when held input asks to end the program, so that a turn in
+    // progress can finish without its remaining delays; the request itself comes when the
+    // input is no longer held.
+    virtual void onEndRequest() {}
     // The desktop window is being closed; sent to the bottom page of the stack. Posts a quit
     // with code 0 unless overridden.
     virtual void onClose();
@@ -47,7 +51,7 @@ class Page {
     // Shows the given client rectangle (all of it for nullptr) when the page is on top.
     void present(const SDL_Rect* area = nullptr);
 
-    // Ends this page's modal loop with a result (runModal returns it).
+    // Ends this page's modal loop with a result (runModal returns it, openModal passes it on).
     void endModal(int result);
     bool modalEnded() const { return ended_; }
     int modalResult() const { return result_; }

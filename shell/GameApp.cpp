@@ -9,7 +9,7 @@
 #include "platform/Font.h"
 #include "platform/Resources.h"
 #include "platform/SingleInstance.h"
-#include "shell/GameDialog.h"
+#include "shell/MainWindow.h"
 
 namespace korvat::shell {
 namespace {
@@ -61,7 +61,7 @@ int GameApp::run() {
     display.serveRaiseRequests(&instance);
     int exitCode = 0;
     {
-        GameDialog dialog;
+        MainWindow dialog;
         dialog.initialise();
         display.runModal(dialog);
         if (display.quitPosted()) {

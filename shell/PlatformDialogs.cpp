@@ -1,26 +1,55 @@
 #include "PlatformDialogs.h"
 
+#include <utility>
+
 #include "platform/Display.h"
 #include "platform/FileChooser.h"
+#include "platform/MessageBox.h"
 #include "shell/AboutDialog.h"
 #include "shell/OptionsDialog.h"
 #include "shell/PlayerNameDialog.h"
 
 namespace korvat::shell {
 
-void PlatformDialogs::showMessage(const char* text) {
-    platform::messageBox(text);
+PlatformDialogs::~PlatformDialogs() {
+    closeOpenDialog();
 }
 
-std::string PlatformDialogs::askPlayerName() {
-    PlayerNameDialog dialog;
-    dialog.runModal();
-    return dialog.name();
+void PlatformDialogs::openMessage(const char* text, std::function<void()> done) {
+    ownedPage_ = platform::openMessageBox(text, nullptr, [this, done = std::move(done)](int) {
+        openPage_ = nullptr;
+        done();
+    });
+    openPage_ = ownedPage_.get();
 }
 
-void PlatformDialogs::showHighScores(Game& game) {
+void PlatformDialogs::openPlayerName(std::function<void(const std::string&)> done) {
+    auto dialog = std::make_unique<PlayerNameDialog>();
+    dialog->create();
+    PlayerNameDialog& shown = *dialog;
+    ownedPage_ = std::move(dialog);
+    openPage_ = ownedPage_.get();
+    platform::Display::instance().openModal(shown, [this, &shown, done = std::move(done)](int) {
+        openPage_ = nullptr;
+        done(shown.name());
+    });
+}
+
+void PlatformDialogs::openHighScores(Game& game, std::function<void()> done) {
     highScoresDialog_.attach(game);
-    highScoresDialog_.runModal();
+    highScoresDialog_.create();
+    openPage_ = &highScoresDialog_;
+    platform::Display::instance().openModal(highScoresDialog_, [this, done = std::move(done)](int) {
+        openPage_ = nullptr;
+        done();
+    });
+}
+
+void PlatformDialogs::closeOpenDialog() {
+    if (openPage_ != nullptr) {
+        platform::Display::instance().closeModal(*openPage_);
+        openPage_ = nullptr;
+    }
 }
 
 void PlatformDialogs::runOptions() {

@@ -1,6 +1,9 @@
 #pragma once
 // The real modal windows of the main window: message boxes, the name, high-score, Options and
 // About dialogs, and the file chooser for saved games.
+#include <memory>
+
+#include "platform/Page.h"
 #include "shell/DialogRunner.h"
 #include "shell/HighScoresDialog.h"
 #include "storage/SettingsStore.h"
@@ -15,10 +18,12 @@ inline constexpr char kSavedGameExtension[] = "kvt";
 class PlatformDialogs final : public DialogRunner {
   public:
     explicit PlatformDialogs(storage::SettingsStore& store) : store_(store) {}
+    ~PlatformDialogs() override;
 
-    void showMessage(const char* text) override;
-    std::string askPlayerName() override;
-    void showHighScores(Game& game) override;
+    void openMessage(const char* text, std::function<void()> done) override;
+    void openPlayerName(std::function<void(const std::string&)> done) override;
+    void openHighScores(Game& game, std::function<void()> done) override;
+    void closeOpenDialog() override;
     void runOptions() override;
     void runAbout() override;
     std::string chooseSaveFile() override;
@@ -28,6 +33,9 @@ class PlatformDialogs final : public DialogRunner {
     storage::SettingsStore& store_;
     // Lives as long as the main window and is shown as often as asked.
     HighScoresDialog highScoresDialog_;
+    // The open dialog of a turn, or null; the high-score list is not owned here.
+    std::unique_ptr<platform::Page> ownedPage_;
+    platform::Page* openPage_ = nullptr;
 };
 
 }  // namespace korvat::shell

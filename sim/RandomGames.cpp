@@ -95,9 +95,9 @@ CellPos pickMovableBall(const Board& board, SplitMix& random) {
     return count == 0 ? CellPos{} : movable[random.below(count)];
 }
 
-void tapCell(Game& game, CellPos cell) {
+void tapCell(SimHost& host, Game& game, CellPos cell) {
     const ui::Point origin = ui::cellOrigin(cell.x, cell.y);
-    game.onBoardTap(origin.x + ui::kBallWidth / 2, origin.y + ui::kBallHeight / 2);
+    host.play(game, game.onBoardTap(origin.x + ui::kBallWidth / 2, origin.y + ui::kBallHeight / 2));
 }
 
 struct MoveRecord {
@@ -129,15 +129,15 @@ bool checkAfterMove(const GameState& s, const MoveRecord& move, std::string& fai
         return fail(failure, "fewer than three empty cells left in play");
     }
     for (int i = 0; i < kWaveSize; ++i) {
-        const CellPos c = s.nextCells[i];
-        if (s.nextColors[i] < 1 || s.nextColors[i] > kColorCount) {
+        const CellPos c = s.next.cells[i];
+        if (s.next.colors[i] < 1 || s.next.colors[i] > kColorCount) {
             return fail(failure, "an announced colour is not 1 to 7");
         }
         if (!ui::isCell(c.x, c.y) || s.board.at(c.x, c.y) != EMPTY) {
             return fail(failure, "an announced cell is off the board or taken");
         }
         for (int j = 0; j < i; ++j) {
-            if (s.nextCells[j] == c) {
+            if (s.next.cells[j] == c) {
                 return fail(failure, "two announced cells are the same");
             }
         }
@@ -160,12 +160,12 @@ bool checkAfterMove(const GameState& s, const MoveRecord& move, std::string& fai
     }
 
     if (move.gameEnded) {
-        if (s.score != 0 || s.undoAvailable != 0 || countBalls(s.board) != kWaveSize) {
+        if (s.score != 0 || s.undoAvailable || countBalls(s.board) != kWaveSize) {
             return fail(failure, "the next game does not start with three balls and no points");
         }
         return true;
     }
-    if (s.undoAvailable != 1 || !(s.undoBoard == move.before) || s.undoScore != move.scoreBefore) {
+    if (!s.undoAvailable || !(s.undo.board == move.before) || s.undo.score != move.scoreBefore) {
         return fail(failure, "the undo copy is not the board before the move");
     }
     if (s.score < move.scoreBefore) {
@@ -190,13 +190,12 @@ RandomGamesReport playRandomGames(uint64_t games, uint64_t seed, bool checkInvar
     Output quiet(nullptr);
     SimHost host(quiet, std::string());
     Game game(host.roles());
-    host.attach(game);
     SplitMix random(seed);
     // Calendar seconds somewhere in 2001 to 2038, as a real clock would give them.
     host.calendarSeconds = 1'000'000'000u + random.below(1'000'000'000u);
     host.ticks = random.below(1'000'000u);
     game.initialise();
-    game.onPaint();
+    host.play(game, game.onPaint());
 
     uint64_t stuckGames = 0;
     Reach reach;
@@ -211,7 +210,7 @@ RandomGamesReport playRandomGames(uint64_t games, uint64_t seed, bool checkInvar
             // player gives up and starts afresh.
             ++stuckGames;
             report.scoreSum += game.state.score;
-            game.onNewGame();
+            host.play(game, game.onNewGame());
             continue;
         }
         measureReach(game.state.board, from, reach);
@@ -230,8 +229,8 @@ RandomGamesReport playRandomGames(uint64_t games, uint64_t seed, bool checkInvar
             move.to = to;
             move.distance = reach.distance[cellIndex(to.x, to.y)];
         }
-        tapCell(game, from);
-        tapCell(game, to);
+        tapCell(host, game, from);
+        tapCell(host, game, to);
         ++report.moves;
         if (checkInvariants) {
             move.gameEnded = host.endedGames != endedBefore;

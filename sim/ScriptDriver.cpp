@@ -61,8 +61,7 @@ std::string join(std::initializer_list<std::string> parts) {
 }  // namespace
 
 ScriptDriver::ScriptDriver(Output& out, std::string homeDir)
-    : out_(out), host_(out, std::move(homeDir)), game_(host_.roles()) {
-    host_.attach(game_);
+    : out_(out), host_(out, homeDir), game_(host_.roles()) {
     game_.initialise();
 }
 
@@ -89,26 +88,26 @@ bool ScriptDriver::runCommand(std::string_view word, std::string_view rest) {
         return true;
     }
     if (word == "save") {
-        game_.onSaveGame(std::string(rest).c_str());
+        host_.play(game_, game_.onSaveGame(std::string(rest).c_str()));
         return true;
     }
     if (word == "load") {
-        game_.resumeLoadedGame(std::string(rest).c_str());
+        host_.play(game_, game_.resumeLoadedGame(std::string(rest).c_str()));
         return true;
     }
 
     const std::vector<std::string_view> args = splitWords(rest);
     if (args.empty()) {
         if (word == "paint") {
-            game_.onPaint();
+            host_.play(game_, game_.onPaint());
         } else if (word == "undo") {
-            game_.onUndo();
+            host_.play(game_, game_.onUndo());
         } else if (word == "new") {
-            game_.onNewGame();
+            host_.play(game_, game_.onNewGame());
         } else if (word == "lines") {
-            game_.onLinesMode();
+            host_.play(game_, game_.onLinesMode());
         } else if (word == "block") {
-            game_.onBlockMode();
+            host_.play(game_, game_.onBlockMode());
         } else if (word == "dump") {
             dump();
         } else if (word == "scores") {
@@ -139,9 +138,9 @@ bool ScriptDriver::runCommand(std::string_view word, std::string_view rest) {
         if (word == "timer") {
             const std::optional<int32_t> id = parseInt32(args[0]);
             if (id == static_cast<int32_t>(TimerId::Bounce)) {
-                game_.onTimer(TimerId::Bounce);
+                host_.play(game_, game_.onTimer(TimerId::Bounce));
             } else if (id == static_cast<int32_t>(TimerId::Clock)) {
-                game_.onTimer(TimerId::Clock);
+                host_.play(game_, game_.onTimer(TimerId::Clock));
             } else {
                 return false;
             }
@@ -162,14 +161,14 @@ bool ScriptDriver::runCommand(std::string_view word, std::string_view rest) {
             return false;
         }
         if (word == "tap") {
-            game_.onBoardTap(*a, *b);
+            host_.play(game_, game_.onBoardTap(*a, *b));
             return true;
         }
         const int64_t x = kCellTapX + int64_t{kCellPitch} * *a;
         const int64_t y = kCellTapY + int64_t{kRowPitch} * *b;
         // A pixel beyond the 32-bit range lies far off the board: nothing to tap.
         if (x >= INT32_MIN && x <= INT32_MAX && y >= INT32_MIN && y <= INT32_MAX) {
-            game_.onBoardTap(static_cast<int32_t>(x), static_cast<int32_t>(y));
+            host_.play(game_, game_.onBoardTap(static_cast<int32_t>(x), static_cast<int32_t>(y)));
         }
         return true;
     }
@@ -193,10 +192,10 @@ bool ScriptDriver::setSetting(std::string_view name, std::string_view text) {
 void ScriptDriver::dump() {
     const GameState& s = game_.state;
     // The menu's check marks follow the Block flag, and so does the mode shown here.
-    out_.line(s.blockMode == 1 ? "mode block" : "mode lines");
+    out_.line(s.rules == Rules::Block ? "mode block" : "mode lines");
     out_.line("score " + std::to_string(s.score));
     out_.line("best " + std::to_string(s.settings.bestScore));
-    out_.line("undo " + std::to_string(s.undoAvailable));
+    out_.line("undo " + std::to_string(s.undoAvailable ? 1 : 0));
     out_.line(join({"selected", std::to_string(s.selectedX), std::to_string(s.selectedY)}));
     out_.line(join({"bounce", std::to_string(s.bounceFrame), std::to_string(s.bounceStep)}));
     out_.line("seconds " + std::to_string(game_.playSeconds()));
@@ -204,8 +203,8 @@ void ScriptDriver::dump() {
     std::string next = "next";
     std::string cells = "cells";
     for (int i = 0; i < kWaveSize; ++i) {
-        next += ' ' + std::to_string(s.nextColors[i]);
-        cells += ' ' + std::to_string(s.nextCells[i].x) + ' ' + std::to_string(s.nextCells[i].y);
+        next += ' ' + std::to_string(s.next.colors[i]);
+        cells += ' ' + std::to_string(s.next.cells[i].x) + ' ' + std::to_string(s.next.cells[i].y);
     }
     out_.line(next);
     out_.line(cells);

@@ -5,10 +5,13 @@
 
 #include "game/Utf16Name.h"
 #include "storage/HighScoreFile.h"
-#include "storage/SavedGameFile.h"
 #include "ui/Layout.h"
 
 namespace korvat::sim {
+
+SimHost::SimHost(Output& out, const std::string& homeDir)
+    : out_(out),
+      files_(homeDir.empty() ? std::string() : storage::highScorePath(homeDir), nullptr) {}
 
 void SimHost::seedRandom() {
     std::srand(calendarSeconds);
@@ -22,71 +25,53 @@ void SimHost::newGameStarting() {
     out_.line("newgame");
 }
 
-void SimHost::playSound(SoundId id) {
-    if (out_.enabled()) {
-        out_.line("sound " + std::to_string(static_cast<int32_t>(id)));
-    }
-}
-
-void SimHost::drawClock(uint32_t value) {
-    if (!out_.enabled()) {
-        return;
-    }
-    // The digit drawing shows zeros for values it has no room for.
-    char text[16];
-    std::snprintf(text, sizeof text, "clock %05u", value > ui::kLargestNumber ? 0u : value);
-    out_.line(text);
-}
-
 void SimHost::gameEnded(uint32_t finalScore, bool) {
     ++endedGames;
     endedScoreSum += finalScore;
 }
 
-void SimHost::showMessage(const char* text) {
-    if (out_.enabled()) {
-        out_.line(std::string("message ") + text);
+void SimHost::play(Game& game, const Turn& first) {
+    playSteps(game, first);
+    while (game.turnPending()) {
+        playSteps(game, game.continueTurn());
     }
 }
 
-void SimHost::askPlayerName(char* name, size_t capacity) {
-    out_.line("namedialog");
-    // playerName already fits a stored name; a smaller buffer still gets whole characters.
-    copyUtf8(playerName.data(), playerName.size(), name, capacity);
-}
-
-void SimHost::showHighScores() {
-    out_.line("highscores");
-    if (game_ != nullptr) {
-        game_->reloadHighScores();
+void SimHost::playSteps(Game& game, const Turn& turn) {
+    for (int32_t i = 0; i < turn.stepCount; ++i) {
+        const Step& step = turn.steps[i];
+        switch (step.kind) {
+            case StepKind::Sound:
+                if (out_.enabled()) {
+                    out_.line("sound " + std::to_string(static_cast<int32_t>(step.sound)));
+                }
+                break;
+            case StepKind::Clock:
+                if (out_.enabled()) {
+                    // The digit drawing shows zeros for values it has no room for.
+                    char text[16];
+                    std::snprintf(text, sizeof text, "clock %05u",
+                                  step.clock > ui::kLargestNumber ? 0u : step.clock);
+                    out_.line(text);
+                }
+                break;
+            case StepKind::Message:
+                if (out_.enabled()) {
+                    out_.line(std::string("message ") + step.text);
+                }
+                break;
+            case StepKind::NameDialog:
+                out_.line("namedialog");
+                game.enterName(playerName.c_str());
+                break;
+            case StepKind::HighScores:
+                out_.line("highscores");
+                game.reloadHighScores();
+                break;
+            default:
+                break;
+        }
     }
-}
-
-bool SimHost::loadHighScores(HighScoreTable& table) {
-    if (homeDir_.empty()) {
-        return false;
-    }
-    return storage::loadHighScores(storage::highScorePath(homeDir_), table);
-}
-
-void SimHost::saveHighScores(const HighScoreTable& table) {
-    if (!homeDir_.empty()) {
-        storage::saveHighScores(storage::highScorePath(homeDir_), table);
-    }
-}
-
-void SimHost::loadSettings(Settings& settings) {
-    // The settings store is never touched: the defaults of a start with no stored values,
-    // which leave the best score taken from the table.
-    resetSettingsDefaults(settings);
-}
-
-bool SimHost::writeSavedGame(const char* path, const SavedGame& game) {
-    return storage::saveGameToFile(path, game);
-}
-
-bool SimHost::readSavedGame(const char* path, SavedGame& game) {
-    return storage::loadGameFromFile(path, game);
 }
 
 std::string cutToStoredName(const std::string& text) {

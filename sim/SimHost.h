@@ -1,7 +1,6 @@
 #pragma once
-// The game's host without a window: injected clock, the C library's generator, no waits,
-// animations that take effect at once, and one printed line for each thing the player would
-// see or hear.
+// The game's host without a window: injected clock, the C library's generator, no waits, turns
+// played at once, and one printed line for each thing the player would see or hear.
 #include <cstdint>
 #include <string>
 
@@ -9,21 +8,17 @@
 #include "game/Game.h"
 #include "game/GameHost.h"
 #include "game/SilentHost.h"
+#include "storage/GameFiles.h"
 
 namespace korvat::sim {
 
-class SimHost final : public SilentClock,
-                      public SilentScreen,
-                      public SilentDialogs,
-                      public Files,
-                      public Progress {
+class SimHost final : public SilentClock, public Progress {
   public:
     // homeDir stands in for the program's directory; empty keeps the high-score table in
     // memory only (as if "top.ten" could be neither read nor written).
-    SimHost(Output& out, std::string homeDir) : out_(out), homeDir_(std::move(homeDir)) {}
+    SimHost(Output& out, const std::string& homeDir);
 
-    void attach(Game& game) { game_ = &game; }
-    GameHost roles() { return {*this, *this, *this, *this, *this}; }
+    GameHost roles() { return {*this, files_, *this}; }
 
     // Injected time: calendar seconds (what seeds the generator) and the millisecond ticks.
     uint32_t calendarSeconds = 0;
@@ -39,26 +34,17 @@ class SimHost final : public SilentClock,
     void seedRandom() override;
     int nextRandom() override;
 
-    void playSound(SoundId id) override;
-    void drawClock(uint32_t value) override;
-
-    void showMessage(const char* text) override;
-    void askPlayerName(char* name, size_t capacity) override;
-    void showHighScores() override;
-
-    bool loadHighScores(HighScoreTable& table) override;
-    void saveHighScores(const HighScoreTable& table) override;
-    void loadSettings(Settings& settings) override;
-    bool writeSavedGame(const char* path, const SavedGame& game) override;
-    bool readSavedGame(const char* path, SavedGame& game) override;
-
     void newGameStarting() override;
     void gameEnded(uint32_t finalScore, bool entersTable) override;
 
+    // Plays `first` and every phase after it.
+    void play(Game& game, const Turn& first);
+
   private:
+    void playSteps(Game& game, const Turn& turn);
+
     Output& out_;
-    std::string homeDir_;
-    Game* game_ = nullptr;
+    storage::GameFiles files_;
 };
 
 // The longest run of whole characters of a UTF-8 text that fits a stored name (15 UTF-16

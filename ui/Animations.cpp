@@ -1,28 +1,21 @@
-// Move, appearance and explosion frames. Every frame is presented before the pause after it.
+// Move, appearance and explosion frames; every frame is presented as it is drawn.
 #include "ui/Animations.h"
 
+#include <iterator>
+
 #include "assets/Resources.h"
-#include "ui/Blit.h"
 
 namespace korvat::ui {
 namespace {
 
 constexpr Area kBoardArea{kBoardRect.left, kBoardRect.top, kBoardWidth, kBoardHeight};
+static_assert(std::size(kAppearanceRows) == kAppearanceFrames);
 
 // The target's board area, copied to an off-screen board (origin at the board's corner).
 SurfacePtr copyOfBoard(const DrawContext& ctx) {
     SurfacePtr board = createOffscreen(ctx.target, kBoardWidth, kBoardHeight);
     copyArea(ctx.target, kBoardArea, board.get(), {0, 0});
     return board;
-}
-
-// The cells of the route up to its end mark (or the full list if the mark is missing).
-int32_t routeLength(const GameState& state) {
-    int32_t n = 0;
-    while (n < kCellCount && isCell(state.route[n].x, state.route[n].y)) {
-        ++n;
-    }
-    return n;
 }
 
 void showBall(const DrawContext& ctx, SDL_Surface* balls, int32_t color, int32_t row,
@@ -34,60 +27,59 @@ void showBall(const DrawContext& ctx, SDL_Surface* balls, int32_t color, int32_t
 
 }  // namespace
 
-void animateMove(const DrawContext& ctx, const GameState& state) {
-    const int32_t n = routeLength(state);
-    if (n < 2) {
-        return;
-    }
+SurfacePtr beginMove(const DrawContext& ctx, CellPos start) {
     const SurfacePtr balls = loadSheet(ctx, res::kBallSheet);
-    if (!balls) {
-        return;  // no pictures; the rules still move the ball
+    if (!balls || !isCell(start.x, start.y)) {
+        return nullptr;  // no pictures; the rules still move the ball
     }
     // Taken once: each cell the ball leaves comes back from it, hints included.
-    const SurfacePtr snapshot = copyOfBoard(ctx);
-    if (!snapshot) {
-        return;
+    SurfacePtr before = copyOfBoard(ctx);
+    if (!before) {
+        return nullptr;
     }
-    const CellPos start = state.route[0];
     const Area startArea = cellArea(start);
     copyArea(balls.get(), ballSprite(0, ballRow::kRest), ctx.target, {startArea.x, startArea.y});
     present(ctx, startArea);
+    return before;
+}
 
-    const int32_t color = state.board.at(start.x, start.y);
-    for (int32_t i = 1; i < n - 1; ++i) {
-        const CellPos cell = state.route[i];
-        showBall(ctx, balls.get(), color, ballRow::kRest, cell);
-        pause(ctx, state.settings.moveDelay);
-        const Point from = boardCellOrigin(cell.x, cell.y);
-        const Area at = cellArea(cell);
-        copyArea(snapshot.get(), {from.x, from.y, kBallWidth, kBallHeight}, ctx.target,
-                 {at.x, at.y});
+void drawMoveFrame(const DrawContext& ctx, SDL_Surface* before, CellPos from, CellPos cell,
+                   int32_t color) {
+    const SurfacePtr balls = loadSheet(ctx, res::kBallSheet);
+    if (before == nullptr || !balls) {
+        return;
+    }
+    if (isCell(from.x, from.y)) {
+        const Point origin = boardCellOrigin(from.x, from.y);
+        const Area at = cellArea(from);
+        copyArea(before, {origin.x, origin.y, kBallWidth, kBallHeight}, ctx.target, {at.x, at.y});
         present(ctx, at);
     }
-    showBall(ctx, balls.get(), color, ballRow::kRest, state.route[n - 1]);
+    if (isCell(cell.x, cell.y)) {
+        showBall(ctx, balls.get(), color, ballRow::kRest, cell);
+    }
 }
 
-void animateAppearance(const DrawContext& ctx, const GameState& state) {
+void drawAppearFrame(const DrawContext& ctx, const Wave& wave, int32_t frame) {
     const SurfacePtr balls = loadSheet(ctx, res::kBallSheet);
     if (!balls) {
-        reportLoadError(ctx);
+        if (frame == 0) {
+            reportLoadError(ctx);
+        }
         return;
     }
-    for (const int32_t row : kAppearanceRows) {
-        for (int32_t k = 0; k < kWaveSize; ++k) {
-            const CellPos cell = state.appearCells[k];
-            if (isBallColor(state.appearColors[k]) && isCell(cell.x, cell.y)) {
-                showBall(ctx, balls.get(), state.appearColors[k], row, cell);
-            }
+    if (frame < 0 || frame >= kAppearanceFrames) {
+        return;
+    }
+    for (int32_t k = 0; k < kWaveSize; ++k) {
+        const CellPos cell = wave.cells[k];
+        if (isBallColor(wave.colors[k]) && isCell(cell.x, cell.y)) {
+            showBall(ctx, balls.get(), wave.colors[k], kAppearanceRows[frame], cell);
         }
-        pause(ctx, state.settings.appearDelay);  // after the last frame too
     }
 }
 
-void drawExplosionFrame(const DrawContext& ctx, const GameState& state, int32_t f, int32_t r) {
-    if (f < 0 || f >= 4) {
-        return;
-    }
+void drawExplosionFrame(const DrawContext& ctx, const FigureRecord& figure, int32_t r) {
     const SurfacePtr board = copyOfBoard(ctx);
     if (!board) {
         return;
@@ -96,7 +88,6 @@ void drawExplosionFrame(const DrawContext& ctx, const GameState& state, int32_t 
     if (!balls) {
         return;  // the target stays as it was
     }
-    const FigureRecord& figure = state.figures[f];
     const uint32_t count =
         figure.count < FigureRecord::kCapacity ? figure.count : FigureRecord::kCapacity;
     for (uint32_t i = 0; i < count; ++i) {

@@ -1,19 +1,23 @@
 #pragma once
-// The animations that run to their end inside the operation that starts them, pausing with
-// the context's sleep between frames. They only draw: the rules change the board.
+// The frames of a turn's animations, one frame a call: the move, the appearance of a wave, the
+// bursts. They only draw: the rules have changed the board and their host waits between frames.
 #include <cstdint>
 
-#include "game/GameState.h"
+#include "game/Turn.h"
+#include "ui/Blit.h"
 #include "ui/DrawContext.h"
 
 namespace korvat::ui {
 
-// Walks the selected ball along state.route: erases the start, shows the ball on every cell
-// passed for moveDelay, then at rest on the destination. (n - 2) * moveDelay for n cells.
-void animateMove(const DrawContext& ctx, const GameState& state);
-// Grows appearColors on appearCells: rows 3, 2, 1, 0, appearDelay after each frame.
-void animateAppearance(const DrawContext& ctx, const GameState& state);
-// Ball sheet row r of figures[f] on each of its cells, composed on a copy of the board.
-void drawExplosionFrame(const DrawContext& ctx, const GameState& state, int32_t f, int32_t r);
+// The ball leaves `start`: the cell shows empty. Returns the board as it was before, which the
+// move's frames put back behind the ball; null without pictures, and the move then draws nothing.
+SurfacePtr beginMove(const DrawContext& ctx, CellPos start);
+// `from` (when a cell) back from `before`, then the ball of `color` at rest on `cell`.
+void drawMoveFrame(const DrawContext& ctx, SDL_Surface* before, CellPos from, CellPos cell,
+                   int32_t color);
+// Frame 0..3 of the balls of `wave` growing on their cells.
+void drawAppearFrame(const DrawContext& ctx, const Wave& wave, int32_t frame);
+// Ball sheet row r of the figure on each of its cells, composed on a copy of the board.
+void drawExplosionFrame(const DrawContext& ctx, const FigureRecord& figure, int32_t r);
 
 }  // namespace korvat::ui

@@ -57,10 +57,4 @@ void reportLoadError(const DrawContext& ctx) {
     }
 }
 
-void pause(const DrawContext& ctx, uint32_t delayMs) {
-    if (static_cast<int32_t>(delayMs) > 0 && ctx.sleep != nullptr) {
-        ctx.sleep(ctx.user, delayMs);
-    }
-}
-
 }  // namespace korvat::ui

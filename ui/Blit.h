@@ -1,5 +1,5 @@
 #pragma once
-// Plumbing shared by the drawing operations: owned surfaces, plain copies, presenting, pauses.
+// Plumbing shared by the drawing operations: owned surfaces, plain copies, presenting.
 #include <SDL.h>
 
 #include <cstdint>
@@ -29,8 +29,6 @@ void copyBall(SDL_Surface* sheet, int32_t color, int32_t row, SDL_Surface* dst, 
 
 void present(const DrawContext& ctx, Area area);
 void reportLoadError(const DrawContext& ctx);
-// Sleeps only for a delay that is positive as a signed 32-bit number.
-void pause(const DrawContext& ctx, uint32_t delayMs);
 
 inline Area cellArea(CellPos cell) {
     const Point p = cellOrigin(cell.x, cell.y);

@@ -8,11 +8,6 @@ namespace {
 
 constexpr Area kBoardArea{kBoardRect.left, kBoardRect.top, kBoardWidth, kBoardHeight};
 
-// The board loops are bounded by the state's extents, never beyond the 9 x 9 grid.
-int32_t extent(int32_t n) {
-    return n < 0 ? 0 : (n > kBoardSize ? kBoardSize : n);
-}
-
 void drawBallAt(const DrawContext& ctx, int sheetId, CellPos cell, int32_t color, int32_t row) {
     const SurfacePtr sheet = loadSheet(ctx, sheetId);
     if (!sheet || !isBallColor(color) || !isCell(cell.x, cell.y)) {
@@ -36,7 +31,7 @@ void drawBoardImage(const DrawContext& ctx) {
     present(ctx, kBoardArea);
 }
 
-void drawBoard(const DrawContext& ctx, const GameState& state) {
+void drawBoard(const DrawContext& ctx, const Board& board) {
     const SurfacePtr image = loadSheet(ctx, res::kBoardImage);
     if (!image) {
         reportLoadError(ctx);
@@ -50,18 +45,15 @@ void drawBoard(const DrawContext& ctx, const GameState& state) {
     }
     copyArea(image.get(), {0, 0, kBoardWidth, kBoardHeight}, ctx.target,
              {kBoardArea.x, kBoardArea.y});
-    const int32_t columns = extent(state.boardColumns);
-    const int32_t rows = extent(state.boardRows);
-    for (int32_t x = 0; x < columns; ++x) {
-        for (int32_t y = 0; y < rows; ++y) {
-            copyBall(balls.get(), state.board.at(x, y), ballRow::kRest, ctx.target,
-                     cellOrigin(x, y));
+    for (int32_t x = 0; x < kBoardSize; ++x) {
+        for (int32_t y = 0; y < kBoardSize; ++y) {
+            copyBall(balls.get(), board.at(x, y), ballRow::kRest, ctx.target, cellOrigin(x, y));
         }
     }
     present(ctx, kBoardArea);
 }
 
-void drawHints(const DrawContext& ctx, const GameState& state) {
+void drawHints(const DrawContext& ctx, const Wave& wave) {
     const SurfacePtr balls = loadSheet(ctx, res::kBallSheet);
     if (!balls) {
         reportLoadError(ctx);
@@ -69,8 +61,8 @@ void drawHints(const DrawContext& ctx, const GameState& state) {
     }
     // Drawn over whatever the cell shows.
     for (int32_t k = 0; k < kWaveSize; ++k) {
-        const CellPos cell = state.nextCells[k];
-        const int32_t c = state.nextColors[k];
+        const CellPos cell = wave.cells[k];
+        const int32_t c = wave.colors[k];
         if (isBallColor(c) && isCell(cell.x, cell.y)) {
             const Area at = cellArea(cell);
             copyBall(balls.get(), c, ballRow::kHint, ctx.target, {at.x, at.y});

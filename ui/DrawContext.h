@@ -1,5 +1,5 @@
 #pragma once
-// What a drawing operation needs from its caller: the surface to draw on and three services.
+// What a drawing operation needs from its caller: the surface to draw on and its services.
 // Callbacks left null do nothing.
 #include <SDL.h>
 
@@ -13,8 +13,6 @@ struct DrawContext {
     void (*present)(void* user, const SDL_Rect* area) = nullptr;
     // The modal message box of the main window ("ERROR!").
     void (*showMessage)(void* user, const char* text) = nullptr;
-    // Block between animation frames.
-    void (*sleep)(void* user, uint32_t ms) = nullptr;
     void* user = nullptr;
     // Where the bitmaps come from (caller of it frees the result); null: the program's resources.
     SDL_Surface* (*loadBitmap)(void* user, int id) = nullptr;

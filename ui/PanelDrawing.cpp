@@ -69,7 +69,7 @@ void drawPanel(const DrawContext& ctx) {
     present(ctx, {kPanelRect.left, kPanelRect.top, kPanelWidth, kPanelHeight});
 }
 
-void drawNextColors(const DrawContext& ctx, const GameState& state) {
+void drawNextColors(const DrawContext& ctx, const Wave& wave) {
     const SurfacePtr panel = offscreenPanel(ctx);
     if (!panel) {
         return;
@@ -80,7 +80,7 @@ void drawNextColors(const DrawContext& ctx, const GameState& state) {
     }
     for (int32_t k = 0; k < kWaveSize; ++k) {
         // A slot without a colour keeps the panel background.
-        const int32_t c = state.nextColors[k];
+        const int32_t c = wave.colors[k];
         if (isBallColor(c)) {
             copyArea(icons.get(), nextIcon(c), panel.get(), nextIconPos(k));
         }
@@ -97,17 +97,17 @@ void drawClockDigits(const DrawContext& ctx, int32_t x, int32_t y, uint32_t valu
     drawDigits(ctx, {res::kClockDigits, clockDigit, kClockDigitPitch}, x, y, value);
 }
 
-void drawScores(const DrawContext& ctx, const GameState& state) {
-    drawNumber(ctx, kBestScorePos.x, kBestScorePos.y, state.settings.bestScore);
-    drawNumber(ctx, kScorePos.x, kScorePos.y, state.score);
+void drawScores(const DrawContext& ctx, uint32_t best, uint32_t score) {
+    drawNumber(ctx, kBestScorePos.x, kBestScorePos.y, best);
+    drawNumber(ctx, kScorePos.x, kScorePos.y, score);
 }
 
-void redrawAll(const DrawContext& ctx, const GameState& state) {
+void redrawAll(const DrawContext& ctx, const Position& position) {
     drawPanel(ctx);
-    drawNextColors(ctx, state);
-    drawScores(ctx, state);
-    drawBoard(ctx, state);
-    drawHints(ctx, state);
+    drawNextColors(ctx, position.next);
+    drawScores(ctx, position.best, position.score);
+    drawBoard(ctx, position.board);
+    drawHints(ctx, position.next);
 }
 
 }  // namespace korvat::ui

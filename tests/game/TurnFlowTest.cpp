@@ -1,5 +1,5 @@
-// What the rules ask of their host that the replay driver does not show: timers, pauses,
-// redraws and the clock around the name dialog.
+// What a turn contains: its steps in order with their delays, where its phases end, and what
+// the rules ask of the clock in between. The replay driver shows sounds and messages only.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,57 +14,103 @@
 namespace korvat {
 namespace {
 
-using Calls = std::vector<std::string>;
+using Log = std::vector<std::string>;
 
-// The silent host with a set clock, logging each call as "name arg arg".
+template <typename... Numbers>
+std::string entry(std::string name, Numbers... numbers) {
+    ((name += " " + std::to_string(numbers)), ...);
+    return name;
+}
+
+std::string describe(const Turn& turn, const Step& step) {
+    std::string text;
+    switch (step.kind) {
+        case StepKind::MoveStart:
+            text = entry("moveStart", step.cell.x, step.cell.y);
+            break;
+        case StepKind::MoveBall:
+            text =
+                entry("moveBall", step.cell.x, step.cell.y, step.from.x, step.from.y, step.color);
+            break;
+        case StepKind::AppearFrame:
+            text = entry("appear", step.frame, step.wave.colors[0], step.wave.cells[0].x);
+            break;
+        case StepKind::ExplosionFrame: {
+            const FigureRecord& figure = turn.figures[step.figure];
+            text = entry("burst", step.frame, figure.count, figure.cells[1].x, figure.cells[1].y);
+            break;
+        }
+        case StepKind::RestingBall:
+            text = entry("rest", step.cell.x, step.cell.y, step.color);
+            break;
+        case StepKind::Sound:
+            text = entry("sound", static_cast<int>(step.sound));
+            break;
+        case StepKind::Panel:
+            text = "panel";
+            break;
+        case StepKind::BoardImage:
+            text = "boardImage";
+            break;
+        case StepKind::NextColors:
+            text = entry("nextColors", step.wave.colors[0]);
+            break;
+        case StepKind::Hints:
+            text = entry("hints", step.wave.colors[0], step.wave.cells[0].x);
+            break;
+        case StepKind::Scores:
+            text = entry("scores", step.best, step.score);
+            break;
+        case StepKind::RedrawAll:
+            text = "redrawAll";
+            break;
+        case StepKind::RuleMarks:
+            text = step.block ? "marks block" : "marks lines";
+            break;
+        case StepKind::Message:
+            text = std::string("message ") + step.text;
+            break;
+        case StepKind::NameDialog:
+            text = "nameDialog";
+            break;
+        case StepKind::HighScores:
+            text = "highScores";
+            break;
+        default:
+            text = "other";
+            break;
+    }
+    return step.delayMs == 0 ? text : text + " wait " + std::to_string(step.delayMs);
+}
+
+// The silent host with a set clock, logging what the rules ask of it.
 class FakeHost : public SilentHost {
   public:
     uint32_t tick = 0;
-    uint32_t tickAfterNameDialog = 0;  // where the clock stands when the name dialog closes
     std::optional<uint32_t> storedJumpDelay;
     SavedGame toRead{};
-    Calls calls;
+    Log log;
 
     uint32_t tickCount() override { return tick; }
-    void startTimer(TimerId id, uint32_t ms) override { log(timerName("start", id), ms); }
-    void stopTimer(TimerId id) override { log(timerName("stop", id)); }
-    void sleepMs(uint32_t ms) override { log("sleep", ms); }
-    void redrawAll() override { log("redrawAll"); }
-    void drawNextColors() override { log("drawNextColors"); }
-    void drawScores() override { log("drawScores"); }
-    void drawHints() override { log("drawHints"); }
-    void drawRestingBall(CellPos cell, int32_t color) override {
-        log("drawRestingBall", cell.x, cell.y, color);
-    }
-    void drawExplosionFrame(int32_t f, int32_t r) override { log("drawExplosionFrame", f, r); }
-    void askPlayerName(char* name, size_t capacity) override {
-        SilentHost::askPlayerName(name, capacity);
-        tick = tickAfterNameDialog;
-    }
-    void setRuleCheckMarks(bool block) override { log(block ? "checkBlock" : "checkLines"); }
+    void seedRandom() override { log.push_back("seed"); }
+    void startTimer(TimerId id, uint32_t ms) override { log.push_back(entry(name(id), ms)); }
+    void stopTimer(TimerId id) override { log.push_back("stop " + name(id)); }
     void loadSettings(Settings& settings) override {
         settings.jumpDelay = storedJumpDelay.value_or(settings.jumpDelay);
     }
     bool readSavedGame(const char*, SavedGame& game) override {
+        log.push_back("read");
         game = toRead;
         return true;
     }
-    void gameEnded(uint32_t score, bool enters) override { log("gameEnded", score, enters); }
-
-    int count(const std::string& prefix) const {
-        return static_cast<int>(std::ranges::count_if(
-            calls, [&](const std::string& call) { return call.starts_with(prefix); }));
+    void saveHighScores(const HighScoreTable&) override { log.push_back("saveHighScores"); }
+    void newGameStarting() override { log.push_back("newGame"); }
+    void gameEnded(uint32_t score, bool enters) override {
+        log.push_back(entry("gameEnded", score, enters));
     }
 
   private:
-    static std::string timerName(std::string verb, TimerId id) {
-        return verb + (id == TimerId::Bounce ? "Bounce" : "Clock");
-    }
-    template <typename... Numbers>
-    void log(std::string call, Numbers... numbers) {
-        ((call += " " + std::to_string(numbers)), ...);
-        calls.push_back(call);
-    }
+    static std::string name(TimerId id) { return id == TimerId::Bounce ? "bounce" : "clock"; }
 };
 
 // A game after its first paint, on an empty board in Lines rules, the host's log empty.
@@ -72,16 +118,37 @@ class TurnFlowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         game.initialise();
-        game.state.newGamePending = 0;
-        host.calls.clear();
+        finishTurn(game);
+        game.state.newGamePending = false;
+        std::ranges::fill(game.state.board.cells, EMPTY);
+        host.log.clear();
     }
     void put(std::initializer_list<CellPos> cells, int32_t color) {
         for (const CellPos& cell : cells) {
             game.state.board.at(cell.x, cell.y) = color;
         }
     }
-    void tap(int32_t x, int32_t y) {
-        game.onBoardTap(kBoardRect.left + kCellPitch * x + 1, kBoardRect.top + kRowPitch * y + 1);
+    const Turn& tap(int32_t x, int32_t y) {
+        return game.onBoardTap(kBoardRect.left + kCellPitch * x + 1,
+                               kBoardRect.top + kRowPitch * y + 1);
+    }
+    // Plays the turn, a line per step, "|" where a phase ends and the next is computed;
+    // `beforePhase` runs as each later phase is asked for (a dialog closing, time passing).
+    Log play(
+        const Turn& first, const std::function<void()>& beforePhase = [] {}) {
+        const Turn* turn = &first;
+        for (;;) {
+            for (int32_t i = 0; i < turn->stepCount; ++i) {
+                host.log.push_back(describe(*turn, turn->steps[i]));
+            }
+            if (!game.turnPending()) {
+                break;
+            }
+            host.log.push_back("|");
+            beforePhase();
+            turn = &game.continueTurn();
+        }
+        return std::exchange(host.log, {});
     }
 
     FakeHost host;
@@ -89,95 +156,165 @@ class TurnFlowTest : public ::testing::Test {
 };
 
 TEST_F(TurnFlowTest, BounceTimerRunsAtTheJumpDelayFromTheFirstPaintAndTakesANewOneAtOnce) {
-    game.state.newGamePending = 1;
+    game.state.newGamePending = true;
     game.state.settings.jumpDelay = 40;
-    game.onPaint();
-    EXPECT_EQ(host.count("startBounce 40"), 1);
-    EXPECT_EQ(host.count("startClock"), 1);
+    const Log painted = play(game.onPaint());
+    EXPECT_EQ(std::ranges::count(painted, "bounce 40"), 1);
+    EXPECT_EQ(std::ranges::count(painted, "clock 1000"), 1);
     // Delays that would flood the window with ticks, or that mean no wait elsewhere: 10 ms.
     const uint32_t jumpAndPeriod[][2] = {{250, 250}, {10, 10}, {9, 10}, {0, 10}, {1u << 31, 10}};
     for (const auto& [jump, period] : jumpAndPeriod) {
         host.storedJumpDelay = jump;
-        host.calls.clear();
+        host.log.clear();
         game.readSettings();
-        EXPECT_EQ(host.calls, Calls{"startBounce " + std::to_string(period)}) << jump;
+        EXPECT_EQ(host.log, Log{entry("bounce", period)}) << jump;
     }
 }
 
-TEST_F(TurnFlowTest, SwitchingTheSelectionRestsTheOldBallAndUndoRedraws) {
+// The move walks its route with the move delay on every cell but the last; the generator is
+// seeded for the next colours only once the wave has grown, and the wave once the move played.
+TEST_F(TurnFlowTest, AMoveItsWaveAndTheNextColoursArePhasesInThatOrder) {
+    game.state.settings.moveDelay = 30;
+    game.state.settings.appearDelay = 20;
     put({{1, 1}}, 4);
-    put({{5, 5}}, 6);
-    for (int k = 0; k < kWaveSize; ++k) {
-        game.state.nextCells[k] = {6 + k, 0};
-    }
+    put({{2, 0}, {2, 1}}, 6);
+    game.state.next = Wave{{5, 5, 5}, {{7, 7}, {8, 8}, {0, 8}}};
     tap(1, 1);
-    tap(5, 5);
-    EXPECT_EQ(host.calls, Calls{"drawRestingBall 1 1 4"});
-    tap(5, 8);
-    host.calls.clear();
-    game.onUndo();
-    EXPECT_EQ(host.calls, (Calls{"drawNextColors", "redrawAll"}));
+    Log turn = play(tap(3, 1));
+    ASSERT_EQ(turn.size(), 18u);
+    EXPECT_TRUE(turn[14].starts_with("nextColors "));
+    EXPECT_TRUE(turn[15].starts_with("hints "));
+    EXPECT_EQ(Log(turn.begin() + 16, turn.end()), (Log{"|", "|"}));  // refill, then selection
+    turn.resize(14);
+    const Log expected{
+        "moveStart 1 1",
+        "moveBall 1 2 -1 -1 4 wait 30",  // of equal routes, the one going down first
+        "moveBall 2 2 1 2 4 wait 30",
+        "moveBall 3 2 2 2 4 wait 30",
+        "moveBall 3 1 3 2 4",
+        "|",
+        "appear 0 5 7 wait 20",
+        "appear 1 5 7 wait 20",
+        "appear 2 5 7 wait 20",
+        "appear 3 5 7 wait 20",
+        "sound 137",
+        "|",
+        "seed",
+        "seed",
+    };
+    EXPECT_EQ(turn, expected);
+    EXPECT_EQ(game.state.selectedX, -1);  // the turn's last phase leaves no selection
+
+    // A planned cell the move took is drawn for again, as the wave's phase begins.
+    game.state.next = Wave{{5, 5, 5}, {{3, 3}, {8, 8}, {0, 8}}};
+    tap(3, 1);
+    turn = play(tap(3, 3));
+    EXPECT_EQ(Log(turn.begin() + 2, turn.begin() + 5), (Log{"moveBall 3 3 3 2 4", "|", "seed"}));
+}
+
+TEST_F(TurnFlowTest, ReselectingRestsTheOldBallARefusalSoundsAndUndoRedraws) {
+    put({{1, 1}}, 4);
+    put({{5, 5}, {5, 3}, {4, 4}, {6, 4}}, 6);
+    tap(1, 1);
+    EXPECT_EQ(play(tap(5, 5)), Log{"rest 1 1 4"});
+    EXPECT_EQ(play(tap(1, 1)), Log{"rest 5 5 6"});
+    EXPECT_EQ(play(tap(5, 4)), Log{"sound 136"});  // walled in
+    game.state.next = Wave{{2, 2, 2}, {{6, 0}, {7, 0}, {8, 0}}};
+    play(tap(1, 8));
+    EXPECT_EQ(play(game.onUndo()), (Log{"nextColors 2", "redrawAll"}));
+    EXPECT_EQ(game.state.board.at(1, 1), 4);
+    EXPECT_EQ(play(game.onUndo()), Log{});  // once only
 }
 
 TEST_F(TurnFlowTest, LoadingStopsTheBounceBeforeReadingAndRestartsIt) {
     host.toRead.blockMode = 1;
     host.toRead.linesMode = 0;
     std::ranges::fill(host.toRead.board.cells, EMPTY);
-    game.resumeLoadedGame("a.kvt");
-    EXPECT_EQ(host.calls.front(), "stopBounce");
-    EXPECT_EQ(host.count("checkBlock"), 1);
-    EXPECT_EQ(host.count("startBounce"), 1);
-    EXPECT_EQ(host.calls.back(), "redrawAll");
+    const Log loaded = play(game.resumeLoadedGame("a.kvt"));
+    // What the rules ask of the clock comes as a phase is computed, before its steps play.
+    EXPECT_EQ(loaded, (Log{"stop bounce", "read", "bounce 100", "seed", "seed", "marks block", "|",
+                           "redrawAll"}));
 }
 
-TEST_F(TurnFlowTest, LinesBurstPausesAfterEachFrameButBlockBurstDoesNot) {
+// Lines bursts wait after each frame of each line; Block bursts never wait.
+TEST_F(TurnFlowTest, LinesBurstWaitsAfterEachFrameButBlockBurstDoesNot) {
     game.state.settings.explosionDelay = 40;
-    put({{2, 4}, {3, 4}, {4, 4}, {5, 4}, {6, 4}, {4, 2}, {4, 3}, {4, 5}, {4, 6}}, 2);
-    ASSERT_EQ(game.scanLines(4, 4), 1);
-    host.calls.clear();
-    game.clearLines();
-    Calls expected;
+    game.state.settings.bestScore = 7;
+    put({{2, 4}, {3, 4}, {5, 4}, {6, 4}, {2, 2}, {3, 3}, {5, 5}, {6, 6}, {4, 0}}, 2);
+    game.state.next = Wave{{5, 5, 5}, {{7, 7}, {8, 8}, {0, 8}}};
+    tap(4, 0);
+    const Log burst = play(tap(4, 4));
+    ASSERT_GT(burst.size(), 5u);
+    Log frames(burst.begin() + 5, burst.end());
+    Log expected{"sound 138"};
     for (int r = 5; r <= 9; ++r) {
-        for (int f : {0, 2}) {  // across, then down
-            expected.push_back("drawExplosionFrame " + std::to_string(f) + " " + std::to_string(r));
-            expected.push_back("sleep 40");
-        }
+        expected.push_back(entry("burst", r, 5, 3, 4) + " wait 40");  // across
+        expected.push_back(entry("burst", r, 5, 3, 3) + " wait 40");  // then the diagonal
     }
-    expected.insert(expected.end(), {"drawHints", "drawScores"});
-    EXPECT_EQ(host.calls, expected);
+    expected.push_back("hints 5 7");
+    expected.push_back(entry("scores", 7, 10));  // two runs of 5, the moved ball in each
+    // No wave after a burst, but the emptied board gets the announced one at once.
+    expected.insert(expected.end(), {"|", "|", "appear 0 5 7 wait 100", "appear 1 5 7 wait 100",
+                                     "appear 2 5 7 wait 100", "appear 3 5 7 wait 100", "sound 137",
+                                     "|", "seed", "seed"});
+    frames.resize(std::min(frames.size(), expected.size()));
+    EXPECT_EQ(frames, expected);
 
-    // A delay that reads as negative means no pause at all; a Block burst never pauses.
+    // A delay that reads as negative means no wait at all; a Block burst never waits.
     game.state.settings.explosionDelay = 1u << 31;
-    put({{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}}, 1);
-    ASSERT_EQ(game.scanLines(0, 1), 1);
-    host.calls.clear();
-    game.clearLines();
+    std::ranges::fill(game.state.board.cells, EMPTY);
+    put({{0, 1}, {1, 1}, {3, 1}, {4, 1}, {2, 8}}, 1);
+    tap(2, 8);
+    const Log unwaited = play(tap(2, 1));
+    EXPECT_EQ(std::ranges::count_if(unwaited, [](auto& l) { return l.ends_with("wait 40"); }), 0);
+    EXPECT_EQ(std::ranges::count_if(unwaited, [](auto& l) { return l.starts_with("burst"); }), 5);
+
+    play(game.onBlockMode());
+    std::ranges::fill(game.state.board.cells, EMPTY);
     game.state.settings.explosionDelay = 100;
-    put({{0, 0}, {1, 0}, {0, 1}, {1, 1}}, 3);
-    ASSERT_EQ(game.scanBlocks(1, 1), 1);
-    game.clearBlock();
-    EXPECT_EQ(host.count("drawExplosionFrame"), 10);
-    EXPECT_EQ(host.count("sleep"), 0);
-    EXPECT_EQ(host.calls.back(), "drawScores");
+    put({{0, 0}, {1, 0}, {0, 1}, {8, 8}}, 3);
+    tap(8, 8);
+    const Log block = play(tap(1, 1));
+    EXPECT_EQ(std::ranges::count(block, "burst 5 4 0 0"), 1);  // one square of four
+    EXPECT_EQ(std::ranges::count(block, "burst 9 4 0 0"), 1);
+    EXPECT_EQ(std::ranges::count_if(block, [](auto& l) { return l.starts_with("burst"); }), 5);
 }
 
-TEST_F(TurnFlowTest, EndOfGameCountsTheTimeSpentTypingTheName) {
+// The message, then the name dialog, then the row with the time spent typing, the table, and
+// the next game: each dialog ends a phase, so what follows it happens once it has closed.
+TEST_F(TurnFlowTest, EndOfGameWaitsForEachDialogAndCountsTheTimeSpentTypingTheName) {
     for (int32_t i = 0; i < kCellCount; ++i) {
         game.state.board.cells[i] = 1 + (i / kBoardSize + 2 * i) % 4;  // no line anywhere
     }
-    put({{3, 3}, {5, 5}}, EMPTY);
+    put({{5, 5}, {6, 6}}, EMPTY);
     game.state.score = 200;
     game.state.carriedSeconds = 3000;
     game.state.clockStartTick = 1000;
     host.tick = 1000;
-    host.tickAfterNameDialog = 1000 + 725 * 1000 + 999;
-    game.planNextCells();
-
-    EXPECT_EQ(host.calls.front(), "gameEnded 200 1");  // 200 enters the default table
+    tap(5, 4);
+    const Log turn = play(tap(5, 5), [&] {
+        if (host.log.end()[-2] == "nameDialog") {  // it closes 725.999 s later
+            game.enterName("Ann");
+            host.tick = 1000 + 725 * 1000 + 999;
+        }
+    });
+    auto at = [&](const std::string& line) { return std::ranges::find(turn, line) - turn.begin(); };
+    const auto message = at("message No more move!");
+    ASSERT_LT(message, static_cast<long>(turn.size()));
+    EXPECT_EQ(turn[message - 1], "gameEnded 200 1");  // 200 enters the default table
+    EXPECT_EQ(turn[message + 1], "|");
+    EXPECT_EQ(Log(turn.begin() + at("nameDialog") - 1, turn.begin() + at("nameDialog") + 6),
+              (Log{"|", "nameDialog", "|", "saveHighScores", "highScores", "|", "newGame"}));
     const HighScoreEntry& top = game.highScores.entries[0];
     EXPECT_EQ(top.score, 200u);
+    EXPECT_EQ(top.name[0], u'A');
     EXPECT_EQ(std::vector({top.hours, top.minutes, top.seconds}), std::vector({1u, 2u, 5u}));
     EXPECT_EQ(game.state.clockStartTick, host.tick);  // the next game's clock starts now
+    EXPECT_EQ(game.state.settings.bestScore, 200u);
+
+    // Given up at the name dialog (the program ends): no row, no new game.
+    game.abandonTurn();
+    EXPECT_FALSE(game.turnPending());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <errno.h>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <tuple>
 
@@ -62,6 +63,28 @@ TEST_F(MessageBoxOnScreen, ShowsOverThePageAndClosesByItsButtonEnterOrEscapeOnly
              }});
     EXPECT_TRUE(seen);
     EXPECT_EQ(main.log, (std::vector<std::string>{"paint", "paint", "paint", "paint"}));
+}
+
+TEST_F(MessageBoxOnScreen, OpenedWithoutALoopItTellsItsAnswerOnceOff) {
+    RecordingPage main(60);
+    Display& display = Display::instance();
+    std::vector<std::string> told;
+    std::unique_ptr<Page> box;
+    runSteps(main, {[&] {
+                        box = openMessageBox("No more move!", "Korvat", [&](int result) {
+                            told.push_back("ok " + std::to_string(result));
+                            box.reset();  // the owner may let it go at once
+                        });
+                        EXPECT_EQ(display.topPage(), box.get());
+                        pushKey(SDLK_RETURN);
+                    },
+                    [&] {
+                        box = openYesNo("Again?", "Korvat",
+                                        [&](bool yes) { told.push_back(yes ? "yes" : "no"); });
+                        pushKey(SDLK_ESCAPE);
+                    }});
+    EXPECT_EQ(told, (std::vector<std::string>{"ok 1", "no"}));
+    EXPECT_EQ(display.topPage(), nullptr);
 }
 
 }  // namespace

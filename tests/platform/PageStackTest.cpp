@@ -31,38 +31,70 @@ TEST_F(PageStack, TopPageShowsAndTakesInputInClientCoordinatesAndAnEndedPageTick
                                                   "wheel 3", "wheel -6", "wheel 3"}));
 }
 
-// Ctrl+Q ends the program, as the main window's Exit does.
-class EndingPage : public RecordingPage {
-    bool endsProgram(const SDL_Keysym& key) const override {
-        return key.sym == SDLK_q && (key.mod & KMOD_CTRL) != 0;
-    }
-};
-
-TEST_F(PageStack, AWaitKeepsTheInputQueuedAndEndsAtOnceForAQueuedEndRequest) {
-    EndingPage main;
+TEST_F(PageStack, AnOpenedPageIsServedByTheRunningLoopAndTellsItsResultOnceItIsOff) {
+    RecordingPage main(50), dialog(150), box(100);
     Display& display = Display::instance();
-    // A wait that is not cut short fails the test after 20 s instead of hanging it.
-    const auto cutShort = [&] {
-        const uint32_t began = tickCount();
-        display.waitServing(20'000);
-        return tickCount() - began < 10'000;
+    std::vector<std::string> told;
+    const auto tell = [&](const char* name) {
+        return [&, name](int result) {
+            told.push_back(name + std::to_string(result));
+            EXPECT_EQ(display.topPage(), &main) << name << " is still on the stack";
+            EXPECT_EQ(screenPixel(120, 150).r, 50) << "the page below was not shown again";
+        };
     };
+    int dialogTicks = 0;
+    dialog.timerScript = [&](int) {
+        if (++dialogTicks == 2) {
+            dialog.endModal(5);
+        }
+    };
+    runSteps(main, {[&] {
+                        display.openModal(dialog, tell("dialog "));
+                        EXPECT_EQ(display.topPage(), &dialog);
+                        EXPECT_EQ(screenPixel(120, 150).r, 150);
+                        pushClick(10, kClientTop + 20);
+                        display.setTimer(dialog, 1, 5);
+                    },
+                    [&] {
+                        EXPECT_EQ(told, std::vector<std::string>{"dialog 5"});
+                        EXPECT_EQ(dialog.log, (std::vector<std::string>{"paint", "down 10,20"}));
+                        display.openModalOver(box, SDL_Rect{20, 20, 100, 50}, tell("box "));
+                        EXPECT_EQ(screenPixel(30, kClientTop + 30).r, 100);
+                        EXPECT_EQ(screenPixel(10, kClientTop + 10).r, 50) << "beside the area";
+                        pushKey(SDLK_ESCAPE);
+                    },
+                    [] {}, [] {}});  // time for a second call or the dialog's timer
+    EXPECT_EQ(told, (std::vector<std::string>{"dialog 5", "box 2"}));
+    EXPECT_EQ(dialogTicks, 2) << "the page's timer ticked once it was off";
+    EXPECT_EQ(main.log, (std::vector<std::string>{"paint", "paint", "paint"}));
+}
+
+TEST_F(PageStack, AQuitOrCloseModalTakesAnOpenedPageOffWithoutTellingItsOwner) {
+    RecordingPage main(50), dialog(150);
+    Display& display = Display::instance();
+    bool told = false;
+    const auto tell = [&](int) { told = true; };
     const int result = runSteps(main, {[&] {
-                                           pushClick(10, kClientTop + 20);
-                                           const uint32_t began = tickCount();
-                                           display.waitServing(30);
-                                           EXPECT_GE(tickCount() - began, 30u);
-                                           EXPECT_EQ(main.log.back(), "paint")
-                                               << "the tap was taken during the wait";
-                                           pushKey(SDLK_q, KMOD_CTRL);
-                                           EXPECT_TRUE(cutShort()) << "Ctrl+Q";
+                                           display.openModal(dialog, tell);
+                                           dialog.endModal(3);
+                                           display.closeModal(dialog);
+                                           EXPECT_EQ(display.topPage(), &main);
+                                           EXPECT_EQ(screenPixel(120, 150).r, 50);
                                        },
                                        [&] {
-                                           EXPECT_EQ(main.log.back(), "down 10,20");
-                                           pushClick(kScreenWidth - 20, 10);  // the title bar's OK
-                                           EXPECT_TRUE(cutShort()) << "the title bar's OK";
+                                           EXPECT_FALSE(told) << "closeModal";
+                                           display.openModal(dialog, tell);
+                                           display.setTimer(dialog, 1, 5);
+                                           dialog.timerScript = [&](int) {
+                                               dialog.endModal(4);
+                                               display.postQuit(9);
+                                           };
                                        }});
-    EXPECT_EQ(result, 1) << "the OK was not handled after the wait";
+    EXPECT_EQ(result, 0);
+    EXPECT_FALSE(told) << "the quit";
+    EXPECT_EQ(display.topPage(), nullptr);
+    EXPECT_EQ(display.quitCode(), 9);
+    display.close();  // the next test opens the display afresh, without the quit
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include "../storage/TempFolder.h"
 #include "PlatformTestSupport.h"
 #include "game/Game.h"
-#include "shell/GameDialog.h"
+#include "shell/MainWindow.h"
 
 namespace korvat::shell::testing {
 
@@ -43,7 +43,7 @@ inline Move findMove(Game& game) {
             const CellPos f{from / kBoardSize, from % kBoardSize},
                 t{to / kBoardSize, to % kBoardSize};
             if (s.board.at(f.x, f.y) != EMPTY && s.board.at(t.x, t.y) == EMPTY &&
-                std::ranges::count(s.nextCells, t) == 0 &&
+                std::ranges::count(s.next.cells, t) == 0 &&
                 game.findRoute(f.x, f.y, t.x, t.y) == 1) {
                 return {f, t};
             }

@@ -35,14 +35,19 @@ class AnsweringDialogs final : public DialogRunner {
   public:
     int gameOvers = 0, otherMessages = 0, names = 0, tables = 0;
 
-    void showMessage(const char* text) override {
+    void openMessage(const char* text, std::function<void()> done) override {
         ++(std::strcmp(text, "No more move!") == 0 ? gameOvers : otherMessages);
+        done();
     }
-    std::string askPlayerName() override { return "Soak " + std::to_string(++names % 100); }
-    void showHighScores(Game& game) override {
+    void openPlayerName(std::function<void(const std::string&)> done) override {
+        done("Soak " + std::to_string(++names % 100));
+    }
+    void openHighScores(Game& game, std::function<void()> done) override {
         ++tables;
         game.reloadHighScores();
+        done();
     }
+    void closeOpenDialog() override {}
     void runOptions() override {}
     void runAbout() override {}
     std::string chooseSaveFile() override { return {}; }
@@ -58,7 +63,7 @@ TEST_F(Soak, GamesEndCleanlyAndNothingPilesUp) {
     storage::saveSettings(Settings{0, 0, 0, 0, 0, 0}, store);  // no waiting, no sound
 
     AnsweringDialogs dialogs;
-    GameDialog window(&dialogs);
+    MainWindow window(&dialogs);
     window.setHighScoreFile(file("top.ten"));
     window.initialise();
     const GameState& state = window.game().state;

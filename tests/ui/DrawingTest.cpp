@@ -46,11 +46,8 @@ TEST(Panel, ImageAtItsCornerAndComingColoursOnAStripOfTheUnshiftedImage) {
     EXPECT_EQ(pixel(screen.target(), 1, 1), kBackground);
     EXPECT_EQ(pixel(screen.target(), 237, 31), kBackground);
 
-    GameState state;
-    state.nextColors[0] = 3;
-    state.nextColors[1] = -1;  // keeps the panel's background
-    state.nextColors[2] = 7;
-    drawNextColors(screen.context(), state);
+    const Wave wave{{3, -1, 7}, {}};  // -1 keeps the panel's background
+    drawNextColors(screen.context(), wave);
     EXPECT_TRUE(screen.shows(nextIconPos(0), res::kNextBallIcons, nextIcon(3)));
     EXPECT_TRUE(screen.shows(nextIconPos(2), res::kNextBallIcons, nextIcon(7)));
     EXPECT_EQ(pixel(screen.target(), 117, 4), sheetPixel(res::kPanelImage, 117, 4));
@@ -61,11 +58,8 @@ TEST(Panel, ImageAtItsCornerAndComingColoursOnAStripOfTheUnshiftedImage) {
 // from its sheet; the gaps and the clock's colons come from the unshifted panel image.
 TEST(Panel, NumbersShowEachDigitInItsPlace) {
     FakeScreen screen;
-    GameState state;
     for (int first = 0; first < 10; ++first) {
-        state.score = rising(first);
-        state.settings.bestScore = rising(9 - first);
-        drawScores(screen.context(), state);
+        drawScores(screen.context(), rising(9 - first), rising(first));
         drawClockDigits(screen.context(), kClockPos.x, kClockPos.y, rising(first));
         expectRising(screen, kScoreGlyphs, kScorePos, first);
         expectRising(screen, kScoreGlyphs, kBestScorePos, 9 - first);
@@ -82,24 +76,19 @@ TEST(Panel, NumbersShowEachDigitInItsPlace) {
 
 TEST(DrawBoard, BallsAtRestAndHintsOnTheBoardImage) {
     FakeScreen screen;
-    GameState state;
-    state.board.at(8, 8) = 5;
-    state.board.at(4, 4) = 8;  // no colour, as the 0s elsewhere: the tile stays
-    state.board.at(5, 5) = 1000000000;
-    state.nextColors[0] = 2;
-    state.nextColors[1] = 0;
-    state.nextColors[2] = 6;
-    state.nextCells[0] = {0, 8};
-    state.nextCells[1] = {0, 0};
-    state.nextCells[2] = {3, 1};
-    drawBoard(screen.context(), state);
+    Board board{};
+    board.at(8, 8) = 5;
+    board.at(4, 4) = 8;  // no colour, as the 0s elsewhere: the tile stays
+    board.at(5, 5) = 1000000000;
+    const Wave wave{{2, 0, 6}, {{0, 8}, {0, 0}, {3, 1}}};
+    drawBoard(screen.context(), board);
     EXPECT_TRUE(screen.cellShows({8, 8}, 5, 0));
     // Elsewhere the board image at its corner, nothing outside it.
     EXPECT_TRUE(screen.shows({2, 32}, res::kBoardImage, {0, 0, 200, 200}));
     EXPECT_EQ(pixel(screen.target(), 1, 32), kBackground);
     EXPECT_EQ(pixel(screen.target(), 2, 31), kBackground);
 
-    drawHints(screen.context(), state);
+    drawHints(screen.context(), wave);
     EXPECT_TRUE(screen.cellShows({0, 8}, 2, ballRow::kHint));
     EXPECT_TRUE(screen.cellShows({3, 1}, 6, ballRow::kHint));
     EXPECT_EQ(screen.presents.size(), 3u);  // the board and two hints
@@ -118,64 +107,46 @@ TEST(SingleBalls, RestingAndBounceFramesAndNothingBeyond) {
     EXPECT_EQ(screen.presents.size(), 2u);
 }
 
-TEST(AnimateMove, WalksTheRouteAndGivesBackThePassedCellsHintsIncluded) {
+TEST(MoveFrames, TheBallWalksAndThePassedCellsComeBackHintsIncluded) {
     FakeScreen screen;
-    GameState state;
-    state.board.at(0, 0) = 4;
-    state.nextColors[0] = 2;
-    state.nextCells[0] = {2, 0};
-    state.settings.moveDelay = 30;
-    const CellPos route[] = {{0, 0}, {1, 0}, {2, 0}, {2, 1}, {-1, -1}};
-    std::copy(std::begin(route), std::end(route), state.route);
-    drawBoard(screen.context(), state);
-    drawHints(screen.context(), state);
+    Board board{};
+    board.at(0, 0) = 4;
+    const Wave hint{{2, -1, -1}, {{2, 0}, {}, {}}};
+    drawBoard(screen.context(), board);
+    drawHints(screen.context(), hint);
 
-    size_t frame = 0;
-    screen.onSleep = [&] {
-        EXPECT_TRUE(screen.cellShows(route[1 + frame++ % 2], 4, 0));
-        EXPECT_TRUE(screen.cellShows({0, 0}, 0, 0));  // start already erased
-    };
-    animateMove(screen.context(), state);
-    EXPECT_EQ(screen.sleeps, (std::vector<uint32_t>{30, 30}));
+    const SurfacePtr before = beginMove(screen.context(), {0, 0});
+    EXPECT_TRUE(screen.cellShows({0, 0}, 0, 0));  // the start shows empty
+    drawMoveFrame(screen.context(), before.get(), {}, {1, 0}, 4);
+    EXPECT_TRUE(screen.cellShows({1, 0}, 4, 0));
+    drawMoveFrame(screen.context(), before.get(), {1, 0}, {2, 0}, 4);
+    EXPECT_TRUE(screen.cellShows({2, 0}, 4, 0));
     const Point tile = boardCellOrigin(1, 0);
     EXPECT_TRUE(screen.shows(cellOrigin(1, 0), res::kBoardImage, {tile.x, tile.y, 21, 21}));
+    drawMoveFrame(screen.context(), before.get(), {2, 0}, {2, 1}, 4);
     EXPECT_TRUE(screen.cellShows({2, 0}, 2, ballRow::kHint));
     EXPECT_TRUE(screen.cellShows({2, 1}, 4, 0));
-
-    // Delays that are not positive as 32-bit signed values: no pause.
-    for (const uint32_t delay : {0u, 0x80000000u}) {
-        state.settings.moveDelay = delay;
-        animateMove(screen.context(), state);
-    }
-    EXPECT_EQ(screen.sleeps.size(), 2u);
+    EXPECT_TRUE(screen.cellShows({0, 0}, 0, 0));
 }
 
-TEST(AnimateAppearance, GrowsTheWaveFrameByFrameWithAPauseAfterEach) {
+TEST(AppearFrames, GrowTheWaveRowByRow) {
     FakeScreen screen;
-    GameState state;
-    const int colors[] = {2, 5, -1};
-    const CellPos cells[] = {{0, 8}, {7, 3}, {4, 4}};
-    std::copy(std::begin(colors), std::end(colors), state.appearColors);
-    std::copy(std::begin(cells), std::end(cells), state.appearCells);
-    state.settings.appearDelay = 40;
-    int row = 4;  // rows 3, 2, 1, 0 of the ball sheet, a pause after each
-    screen.onSleep = [&] {
-        --row;
-        EXPECT_TRUE(screen.cellShows(cells[0], 2, row));
-        EXPECT_TRUE(screen.cellShows(cells[1], 5, row));
-    };
-    animateAppearance(screen.context(), state);
-    EXPECT_EQ(screen.sleeps, (std::vector<uint32_t>(4, 40)));
+    const Wave wave{{2, 5, -1}, {{0, 8}, {7, 3}, {4, 4}}};
+    for (int frame = 0; frame < kAppearanceFrames; ++frame) {
+        drawAppearFrame(screen.context(), wave, frame);
+        EXPECT_TRUE(screen.cellShows({0, 8}, 2, 3 - frame));  // rows 3, 2, 1, 0 of the sheet
+        EXPECT_TRUE(screen.cellShows({7, 3}, 5, 3 - frame));
+    }
     EXPECT_EQ(pixel(screen.target(), cellOrigin(4, 4).x, cellOrigin(4, 4).y), kBackground);
     EXPECT_EQ(screen.presents.size(), 8u);
 }
 
 TEST(ExplosionFrame, FigureRowsOverTheBoardAsShownAndNoCellsBeyondTheRecord) {
     FakeScreen screen;
-    GameState state;
-    state.board.at(0, 0) = 1;
-    drawBoard(screen.context(), state);
-    FigureRecord& figure = state.figures[2];
+    Board board{};
+    board.at(0, 0) = 1;
+    drawBoard(screen.context(), board);
+    FigureRecord figure;
     figure.color = 6;
     figure.count = 1000;  // damaged: only the record's own cells count
     for (int i = 0; i < FigureRecord::kCapacity; ++i) {
@@ -183,15 +154,13 @@ TEST(ExplosionFrame, FigureRowsOverTheBoardAsShownAndNoCellsBeyondTheRecord) {
     }
     screen.presents.clear();
     for (int r = ballRow::kExplosionFirst; r <= ballRow::kExplosionLast; ++r) {
-        drawExplosionFrame(screen.context(), state, 2, r);
+        drawExplosionFrame(screen.context(), figure, r);
         for (int x = 2; x < 7; ++x) {
             EXPECT_TRUE(screen.cellShows({x, 4}, 6, r)) << x << " row " << r;
         }
     }
     EXPECT_TRUE(screen.cellShows({0, 0}, 1, 0));
     EXPECT_EQ(pixel(screen.target(), 100, 20), kBackground);  // the panel's area
-    EXPECT_EQ(screen.presents.size(), 5u);
-    drawExplosionFrame(screen.context(), state, 4, 5);  // there are four records
     EXPECT_EQ(screen.presents.size(), 5u);
 }
 

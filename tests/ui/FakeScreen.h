@@ -45,10 +45,6 @@ class FakeScreen {
         c.showMessage = [](void* self, const char* text) {
             static_cast<FakeScreen*>(self)->messages.emplace_back(text);
         };
-        c.sleep = [](void* self, uint32_t ms) {
-            static_cast<FakeScreen*>(self)->onSleep();
-            static_cast<FakeScreen*>(self)->sleeps.push_back(ms);
-        };
         c.loadBitmap = [](void* self, int id) -> SDL_Surface* {
             if (static_cast<FakeScreen*>(self)->failing.count(id) != 0) {
                 return nullptr;
@@ -89,8 +85,6 @@ class FakeScreen {
     std::set<int> failing;  // ids whose loading fails
     std::vector<Area> presents;
     std::vector<std::string> messages;
-    std::vector<uint32_t> sleeps;
-    std::function<void()> onSleep = [] {};  // runs at each sleep, before it is recorded
 
   private:
     SurfacePtr target_{SDL_CreateRGBSurfaceWithFormat(0, 240, 268, 32, SDL_PIXELFORMAT_RGB888)};

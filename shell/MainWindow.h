@@ -1,10 +1,9 @@
 #pragma once
 // The main window: a full-screen page that hosts the game. It forwards taps, paints, timer ticks
-// and commands to the rules and does for them what they cannot do themselves: draw, sleep,
-// play sounds, open dialogs, read the clock and the generator, and reach the files.
+// and commands to the rules, plays the turns they compute, and does for them what they cannot
+// do themselves: read the clock and the generator, run the timers and reach the files.
 #include <SDL.h>
 
-#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -17,7 +16,10 @@
 #include "platform/Page.h"
 #include "shell/BoardCursor.h"
 #include "shell/DialogRunner.h"
+#include "shell/TurnPlayer.h"
+#include "storage/GameFiles.h"
 #include "storage/SettingsStore.h"
+#include "ui/Blit.h"
 #include "ui/DrawContext.h"
 
 namespace korvat::platform {
@@ -28,27 +30,23 @@ namespace korvat::shell {
 
 class PlatformDialogs;
 
-// Not final: tests derive from it to give the game a fixed clock and generator and to count the
-// animation pauses (tickCount, seedRandom, nextRandom, sleepMs).
-class GameDialog : public platform::Page,
-                   public Clock,
-                   public Screen,
-                   public Dialogs,
-                   public Files {
+// Not final: tests derive from it to give the game a fixed clock and generator.
+class MainWindow : public platform::Page, public Clock, private TurnPlayer::Stage {
   public:
     // `dialogs` answers the modal windows (the real ones when null).
-    explicit GameDialog(DialogRunner* dialogs = nullptr);
-    ~GameDialog() override;
+    explicit MainWindow(DialogRunner* dialogs = nullptr);
+    ~MainWindow() override;
 
     // The window's initialisation: the game's start-up steps, then the menu bar.
     void initialise();
 
     Game& game() { return game_; }
+    const TurnPlayer& player() const { return player_; }
     const BoardCursor& cursor() const { return cursor_; }
     storage::SettingsStore& settingsStore() { return store_; }
     // "top.ten" beside the program, or in the user's data folder; tests point it elsewhere.
-    const std::string& highScoreFile() const { return highScoreFile_; }
-    void setHighScoreFile(std::string path) { highScoreFile_ = std::move(path); }
+    const std::string& highScoreFile() const { return files_.highScoreFile(); }
+    void setHighScoreFile(std::string path) { files_.setHighScoreFile(std::move(path)); }
 
     // ---- Page ----
     const char* caption() const override { return kGameTitle; }
@@ -61,6 +59,7 @@ class GameDialog : public platform::Page,
     void onCancel() override;  // settings written, play goes on
     void onCommand(int command) override;
     void onTimer(int id) override;
+    void onEndRequest() override;
     bool endsProgram(const SDL_Keysym& key) const override;
     platform::CommandBar* commandBar() override;
 
@@ -84,34 +83,18 @@ class GameDialog : public platform::Page,
     int nextRandom() override;
     void startTimer(TimerId id, uint32_t periodMs) override;
     void stopTimer(TimerId id) override;
-    // ---- Screen ----
-    void playSound(SoundId id) override;
-    void sleepMs(uint32_t ms) override;
-    void redrawAll() override;
-    void drawPanel() override;
-    void drawBoardImage() override;
-    void drawNextColors() override;
-    void drawScores() override;
-    void drawClock(uint32_t value) override;
-    void drawHints() override;
-    void drawRestingBall(CellPos cell, int32_t color) override;
-    void drawBounceFrame(CellPos cell, int32_t color, int32_t frame) override;
-    void drawExplosionFrame(int32_t f, int32_t r) override;
-    void animateMove() override;
-    void animateAppearance() override;
-    // ---- Dialogs ----
-    void showMessage(const char* text) override;
-    void askPlayerName(char* name, size_t capacity) override;
-    void showHighScores() override;
-    void setRuleCheckMarks(bool blockChecked) override;
-    // ---- Files ----
-    bool loadHighScores(HighScoreTable& table) override;
-    void saveHighScores(const HighScoreTable& table) override;
-    void loadSettings(Settings& settings) override;
-    bool writeSavedGame(const char* path, const SavedGame& game) override;
-    bool readSavedGame(const char* path, SavedGame& game) override;
 
   private:
+    // ---- TurnPlayer::Stage ----
+    void showStep(const Turn& turn, const Step& step) override;
+    void openDialog(const Step& step) override;
+    void closeDialog() override;
+    void wait(uint32_t ms) override;
+    void cancelWait() override;
+    void turnOver() override;
+
+    void play(const Turn& turn);
+    void fireOwedTicks();
     ui::DrawContext drawContext();
     // Runs a drawing operation with the board cursor taken off and put back afterwards.
     template <typename Operation>
@@ -121,13 +104,19 @@ class GameDialog : public platform::Page,
     bool handleShortcut(const SDL_Keysym& key);
 
     SilentProgress progress_;  // the window does not count games
+    storage::SettingsStore store_;
+    storage::GameFiles files_;
     Game game_;
+    TurnPlayer player_;
     std::unique_ptr<PlatformDialogs> ownDialogs_;
     DialogRunner* dialogs_;
     std::unique_ptr<platform::CommandBar> commandBar_;
-    storage::SettingsStore store_;
-    std::string highScoreFile_;
     BoardCursor cursor_;
+    ui::SurfacePtr moveBefore_;
+    // Game timer ticks that came while a turn played, owed to the game once it is over.
+    bool bounceOwed_ = false;
+    bool clockOwed_ = false;
+    bool closeRequested_ = false;
 };
 
 }  // namespace korvat::shell

@@ -24,9 +24,19 @@ struct ScriptedDialogs final : DialogRunner {
     std::vector<std::string> calls;  // "save", "load", ..., "message: <text>"
     std::string fileAnswer;          // what both file choosers return
 
-    void showMessage(const char* text) override { note("message: " + std::string(text)); }
-    std::string askPlayerName() override { return note("name"); }
-    void showHighScores(Game&) override { note("highscores"); }
+    // The dialogs of a turn are answered at once.
+    void openMessage(const char* text, std::function<void()> done) override {
+        note("message: " + std::string(text));
+        done();
+    }
+    void openPlayerName(std::function<void(const std::string&)> done) override {
+        done(note("name"));
+    }
+    void openHighScores(Game&, std::function<void()> done) override {
+        note("highscores");
+        done();
+    }
+    void closeOpenDialog() override { note("closed"); }
     void runOptions() override { note("options"); }
     void runAbout() override { note("about"); }
     std::string chooseSaveFile() override { return note("save"); }
@@ -39,25 +49,28 @@ struct ScriptedDialogs final : DialogRunner {
 
 constexpr uint32_t kExpectedScreen = 0x052206BD;
 
-// A clock that stands still (the playing time stays 0:00:00), a fixed generator, no pauses.
-struct QuietWindow final : GameDialog {
-    using GameDialog::GameDialog;
+// A clock that stands still (the playing time stays 0:00:00) and a fixed generator.
+struct QuietWindow final : MainWindow {
+    using MainWindow::MainWindow;
     uint32_t tickCount() override { return 5'000'000; }
     void seedRandom() override { std::srand(1'234'567); }  // stands for the calendar second
-    void sleepMs(uint32_t) override {}
-    void onTimer(int id) override { id == kStepTimer ? step() : GameDialog::onTimer(id); }
+    void onTimer(int id) override { id == kStepTimer ? step() : MainWindow::onTimer(id); }
 
     static constexpr int kStepTimer = 9001;
     std::function<void()> step;  // runs on the ticks of kStepTimer
 };
 
-class GameDialogTest : public ShellTest {
+class MainWindowTest : public ShellTest {
   protected:
     void SetUp() override {
         ShellTest::SetUp();
         dialog.setHighScoreFile(file("top.ten"));
         dialog.initialise();
+        // Turns without delays play to their end at once, with no loop to wait in.
+        Settings& settings = game().state.settings;
+        settings.moveDelay = settings.appearDelay = settings.explosionDelay = 0;
         dialog.onPaint();  // the first paint starts the first game
+        ASSERT_FALSE(dialog.player().playing());
     }
 
     Game& game() { return dialog.game(); }
@@ -68,14 +81,14 @@ class GameDialogTest : public ShellTest {
             const SDL_Point p = BoardCursor::tapPoint(cell);
             dialog.onMouseDown(p.x, p.y);
         }
-        ASSERT_EQ(state().undoAvailable, 1);
+        ASSERT_TRUE(state().undoAvailable);
     }
 
     ScriptedDialogs dialogs_;
     QuietWindow dialog{&dialogs_};
 };
 
-TEST_F(GameDialogTest, CommandsShortcutsAndFileChoosers) {
+TEST_F(MainWindowTest, CommandsShortcutsAndFileChoosers) {
     // The choosers answer nothing at first: cancelled, they lead to nothing more.
     EXPECT_TRUE(dialog.onKeyDown(key(SDLK_s, KMOD_LCTRL)));
     EXPECT_TRUE(dialog.onKeyDown(key(SDLK_o, KMOD_RCTRL)));
@@ -94,19 +107,19 @@ TEST_F(GameDialogTest, CommandsShortcutsAndFileChoosers) {
     for (const SDL_Keysym newGame : {key(SDLK_F2), key(SDLK_n, KMOD_LCTRL)}) {
         play();
         EXPECT_TRUE(dialog.onKeyDown(newGame));
-        EXPECT_EQ(state().undoAvailable, 0);
+        EXPECT_FALSE(state().undoAvailable);
     }
     // The rule set in force, chosen again, still starts a new game.
     play();
     dialog.onCommand(command::kLinesMode);
-    EXPECT_EQ(state().undoAvailable, 0);
+    EXPECT_FALSE(state().undoAvailable);
     EXPECT_TRUE(dialog.commandBar()->isChecked(command::kLinesMode));
     dialog.onCommand(command::kBlockMode);
     EXPECT_TRUE(dialog.commandBar()->isChecked(command::kBlockMode));
     EXPECT_FALSE(dialog.commandBar()->isChecked(command::kLinesMode));
 }
 
-TEST_F(GameDialogTest, ScreenChecksumOfTheFirstGameAfterOneMove) {
+TEST_F(MainWindowTest, ScreenChecksumOfTheFirstGameAfterOneMove) {
     play();
     // In the window's own loop, with the title bar and the menu bar around it.
     platform::Display& display = platform::Display::instance();
@@ -133,7 +146,7 @@ TEST_F(GameDialogTest, ScreenChecksumOfTheFirstGameAfterOneMove) {
     SDL_FreeSurface(screen);
 }
 
-TEST_F(GameDialogTest, SettingsAreReadAfterOptionsAndWrittenOnEscapeAndClosing) {
+TEST_F(MainWindowTest, SettingsAreReadAfterOptionsAndWrittenOnEscapeAndClosing) {
     storage::SettingsStore& store = dialog.settingsStore();
     store.write(kMoveDelayValue, 7);
     store.write(kBestScoreValue, 5);
@@ -155,7 +168,7 @@ TEST_F(GameDialogTest, SettingsAreReadAfterOptionsAndWrittenOnEscapeAndClosing) 
     EXPECT_EQ(storedBest, 654u);
 }
 
-TEST_F(GameDialogTest, KeyboardCursorFramesAnArrivingBallAndAMouseTapLiftsIt) {
+TEST_F(MainWindowTest, KeyboardCursorFramesAnArrivingBallAndAMouseTapLiftsIt) {
     const Move m = findMove(game());
     EXPECT_TRUE(dialog.onKeyDown(key(SDLK_RIGHT)));  // shows the cursor where it is
     auto walkTo = [&](CellPos to) {
@@ -181,7 +194,7 @@ TEST_F(GameDialogTest, KeyboardCursorFramesAnArrivingBallAndAMouseTapLiftsIt) {
     SDL_FreeSurface(withCursor);
 }
 
-TEST_F(GameDialogTest, HighScoresShowTheFileAndAboutShowsItsPictureAndIgnoresEscape) {
+TEST_F(MainWindowTest, HighScoresShowTheFileAndAboutShowsItsPictureAndIgnoresEscape) {
     // Each opening reloads the table from its file (none here: the defaults).
     game().highScores.entries[0].score = 123456;
     HighScoresDialog scores;
@@ -203,7 +216,7 @@ TEST_F(GameDialogTest, HighScoresShowTheFileAndAboutShowsItsPictureAndIgnoresEsc
     EXPECT_TRUE(about.modalEnded());
 }
 
-TEST_F(GameDialogTest, BoardCursorStaysOnTheBoardAndLiftingGivesBackWhatWasUnderIt) {
+TEST_F(MainWindowTest, BoardCursorStaysOnTheBoardAndLiftingGivesBackWhatWasUnderIt) {
     BoardCursor cursor;
     cursor.move(-20, 3);
     EXPECT_EQ(cursor.cell(), (CellPos{0, 7}));

@@ -1,0 +1,464 @@
+#include "MainWindow.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <utility>
+
+#include "assets/Commands.h"
+#include "platform/CommandBar.h"
+#include "platform/Display.h"
+#include "platform/MessageBox.h"
+#include "shell/MenuBar.h"
+#include "shell/PlatformDialogs.h"
+#include "storage/HighScoreFile.h"
+#include "storage/SavedGameFile.h"
+#include "storage/SettingsStore.h"
+#include "ui/Animations.h"
+#include "ui/Drawing.h"
+#include "ui/Layout.h"
+#include "ui/Sound.h"
+#include "ui/StepDrawing.h"
+
+namespace korvat::shell {
+namespace {
+
+// The window's own timers, beside the game's.
+constexpr int kStepTimer = 1;       // the delay after a step of a turn
+constexpr int kOwedTicksTimer = 2;  // game ticks that came during a turn
+
+struct CommandEntry {
+    int id;
+    void (MainWindow::*handler)();
+};
+
+// One entry per identifier, no ranges.
+constexpr CommandEntry kCommandTable[] = {
+    {command::kOption, &MainWindow::onOption},
+    {command::kExit, &MainWindow::onExit},
+    {command::kSaveGame, &MainWindow::onSaveGame},
+    {command::kLoadGame, &MainWindow::onLoadGame},
+    {command::kUndo, &MainWindow::onUndo},
+    {command::kAbout, &MainWindow::onAbout},
+    {command::kToolLoad, &MainWindow::onToolLoad},
+    {command::kToolSave, &MainWindow::onToolSave},
+    {command::kNewGame, &MainWindow::onNewGame},
+    {command::kLinesMode, &MainWindow::onLinesMode},
+    {command::kBlockMode, &MainWindow::onBlockMode},
+    {command::kHighScores, &MainWindow::onHighScores},
+};
+
+}  // namespace
+
+MainWindow::MainWindow(DialogRunner* dialogs)
+    : files_(storage::highScoreFileFor(platform::programDirectory()), &store_),
+      game_(GameHost{*this, files_, progress_}),
+      player_(game_, *this),
+      dialogs_(dialogs) {
+    if (dialogs_ == nullptr) {
+        ownDialogs_ = std::make_unique<PlatformDialogs>(store_);
+        dialogs_ = ownDialogs_.get();
+    }
+}
+
+MainWindow::~MainWindow() {
+    platform::Display::instance().killTimers(*this);
+    if (player_.inDialog()) {
+        dialogs_->closeOpenDialog();
+    }
+}
+
+void MainWindow::initialise() {
+    game_.initialise();
+    commandBar_ = buildMenuBar();
+}
+
+// ---- Page ----
+
+void MainWindow::onPaint() {
+    if (player_.playing()) {
+        // Uncovered by a dialog of the turn: the game as it stands, the turn left as it is.
+        draw([&](const ui::DrawContext& ctx) { ui::redrawAll(ctx, game_.position()); });
+        return;
+    }
+    play(game_.onPaint());
+}
+
+void MainWindow::onMouseDown(int x, int y) {
+    hideCursor();
+    play(game_.onBoardTap(x, y));
+}
+
+bool MainWindow::onKeyDown(const SDL_Keysym& key) {
+    if (handleShortcut(key)) {
+        return true;
+    }
+    const bool wasShown = cursor_.shown();
+    int dx = 0;
+    int dy = 0;
+    switch (key.sym) {
+        case SDLK_LEFT:
+            dx = -1;
+            break;
+        case SDLK_RIGHT:
+            dx = 1;
+            break;
+        case SDLK_UP:
+            dy = -1;
+            break;
+        case SDLK_DOWN:
+            dy = 1;
+            break;
+        case SDLK_SPACE:
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            // The first key press only shows where the cursor is. Enter taps as Space does:
+            // ending the program on it lost the game of a player choosing a cell.
+            if (wasShown) {
+                tapCursorCell();
+            } else {
+                draw([&](const ui::DrawContext&) { cursor_.show(); });
+            }
+            return true;
+        default:
+            return false;  // Escape goes on to Cancel
+    }
+    draw([&](const ui::DrawContext&) {
+        if (wasShown) {
+            cursor_.move(dx, dy);
+        }
+        cursor_.show();
+    });
+    return true;
+}
+
+namespace {
+
+// The menu command of a keyboard shortcut, 0 for none.
+int shortcutCommand(const SDL_Keysym& key) {
+    const bool ctrl = (key.mod & KMOD_CTRL) != 0;
+    int command = 0;
+    if (key.sym == SDLK_F2 && (key.mod & (KMOD_CTRL | KMOD_ALT | KMOD_SHIFT)) == 0) {
+        command = command::kNewGame;
+    } else if (ctrl && (key.mod & KMOD_ALT) == 0) {
+        switch (key.sym) {
+            case SDLK_z:
+                command = command::kUndo;
+                break;
+            case SDLK_n:
+                command = command::kNewGame;
+                break;
+            case SDLK_s:
+                command = command::kSaveGame;
+                break;
+            case SDLK_o:
+                command = command::kLoadGame;
+                break;
+            case SDLK_q:
+                command = command::kExit;
+                break;
+            default:
+                break;
+        }
+    }
+    return command;
+}
+
+}  // namespace
+
+bool MainWindow::handleShortcut(const SDL_Keysym& key) {
+    const int command = shortcutCommand(key);
+    if (command == 0) {
+        return false;
+    }
+    onCommand(command);
+    return true;
+}
+
+bool MainWindow::endsProgram(const SDL_Keysym& key) const {
+    return shortcutCommand(key) == command::kExit;
+}
+
+void MainWindow::tapCursorCell() {
+    const SDL_Point point = BoardCursor::tapPoint(cursor_.cell());
+    play(game_.onBoardTap(point.x, point.y));
+}
+
+void MainWindow::hideCursor() {
+    if (!cursor_.shown()) {
+        return;
+    }
+    cursor_.hide();
+    SDL_Rect area;
+    if (cursor_.lift(clientSurface(), area)) {
+        present(&area);
+    }
+}
+
+void MainWindow::onOK() {
+    storage::saveSettings(game_.state.settings, store_);
+    endModal(1);
+}
+
+void MainWindow::onClose() {
+    // The turn in progress finishes at once; then the window closes.
+    if (player_.playing()) {
+        closeRequested_ = true;
+        player_.hurry();
+        return;
+    }
+    onOK();
+}
+
+void MainWindow::onEndRequest() {
+    player_.hurry();
+}
+
+void MainWindow::onCancel() {
+    storage::saveSettings(game_.state.settings, store_);
+}
+
+void MainWindow::onCommand(int command) {
+    for (const CommandEntry& entry : kCommandTable) {
+        if (entry.id == command) {
+            (this->*entry.handler)();
+            return;
+        }
+    }
+}
+
+void MainWindow::onTimer(int id) {
+    switch (id) {
+        case kStepTimer:
+            platform::Display::instance().killTimer(*this, kStepTimer);
+            player_.waited();
+            return;
+        case kOwedTicksTimer:
+            platform::Display::instance().killTimer(*this, kOwedTicksTimer);
+            fireOwedTicks();
+            return;
+        default:
+            break;
+    }
+    // While a turn's steps play, a tick waits for its end, as if the window had been busy; a
+    // dialog of the turn lets the clock and the bounce go on.
+    const TimerId timer = static_cast<TimerId>(id);
+    if (player_.playing() && !player_.inDialog()) {
+        (timer == TimerId::Bounce ? bounceOwed_ : clockOwed_) = true;
+        return;
+    }
+    const Turn& ticks = game_.onTimer(timer);
+    for (int32_t i = 0; i < ticks.stepCount; ++i) {
+        showStep(ticks, ticks.steps[i]);
+    }
+}
+
+void MainWindow::fireOwedTicks() {
+    if (player_.playing()) {
+        return;  // held input started another turn: the ticks wait for its end
+    }
+    if (std::exchange(bounceOwed_, false)) {
+        onTimer(static_cast<int>(TimerId::Bounce));
+    }
+    if (std::exchange(clockOwed_, false)) {
+        onTimer(static_cast<int>(TimerId::Clock));
+    }
+}
+
+platform::CommandBar* MainWindow::commandBar() {
+    return commandBar_.get();
+}
+
+// ---- Commands ----
+
+void MainWindow::onLinesMode() {
+    play(game_.onLinesMode());
+}
+void MainWindow::onBlockMode() {
+    play(game_.onBlockMode());
+}
+
+void MainWindow::onSaveGame() {
+    const std::string path = dialogs_->chooseSaveFile();
+    if (!path.empty()) {
+        play(game_.onSaveGame(path.c_str()));
+    }
+}
+
+void MainWindow::onLoadGame() {
+    const std::string path = dialogs_->chooseLoadFile();
+    if (!path.empty()) {
+        play(game_.resumeLoadedGame(path.c_str()));
+    }
+}
+
+void MainWindow::onOption() {
+    dialogs_->runOptions();
+    // Whatever the dialog's result: the new delays and sound switch take effect at once.
+    game_.readSettings();
+}
+
+void MainWindow::onHighScores() {
+    dialogs_->openHighScores(game_, [] {});
+}
+
+void MainWindow::onExit() {
+    // Ends every modal loop; the settings are deliberately not written.
+    platform::Display::instance().postQuit(command::kExitQuitCode);
+}
+
+void MainWindow::onAbout() {
+    dialogs_->runAbout();
+}
+void MainWindow::onUndo() {
+    play(game_.onUndo());
+}
+void MainWindow::onToolLoad() {
+    onLoadGame();
+}
+void MainWindow::onToolSave() {
+    onSaveGame();
+}
+void MainWindow::onNewGame() {
+    play(game_.onNewGame());
+}
+
+// ---- Clock, generator, timers, sound ----
+
+uint32_t MainWindow::tickCount() {
+    return platform::tickCount();
+}
+void MainWindow::seedRandom() {
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+}
+int MainWindow::nextRandom() {
+    return std::rand();
+}
+
+void MainWindow::startTimer(TimerId id, uint32_t periodMs) {
+    platform::Display::instance().setTimer(*this, static_cast<int>(id), periodMs);
+}
+
+void MainWindow::stopTimer(TimerId id) {
+    platform::Display::instance().killTimer(*this, static_cast<int>(id));
+}
+
+// ---- Drawing ----
+
+ui::DrawContext MainWindow::drawContext() {
+    ui::DrawContext ctx;
+    ctx.target = clientSurface();
+    ctx.user = this;
+    ctx.present = [](void* user, const SDL_Rect* area) {
+        static_cast<MainWindow*>(user)->present(area);
+    };
+    // A picture that cannot be loaded is reported at once, whatever is in progress.
+    ctx.showMessage = [](void*, const char* text) { platform::messageBox(text); };
+    return ctx;
+}
+
+template <typename Operation>
+void MainWindow::draw(Operation&& operation) {
+    SDL_Rect lifted;
+    const bool wasDrawn = cursor_.lift(clientSurface(), lifted);
+    operation(drawContext());
+    SDL_Rect dropped;
+    const bool drawn = cursor_.drop(clientSurface(), dropped);
+    // The screen still shows the frame where it was unless the operation drew over it.
+    if (wasDrawn && !(drawn && SDL_RectEquals(&lifted, &dropped))) {
+        present(&lifted);
+    }
+    if (drawn) {
+        present(&dropped);
+    }
+}
+
+// ---- Turns ----
+
+void MainWindow::play(const Turn& turn) {
+    platform::Display& display = platform::Display::instance();
+    const bool quiet = turn.stepCount == 0 && !game_.turnPending();
+    if (quiet) {
+        return;  // a tap that changed nothing on the screen
+    }
+    // Taps and keys wait for the end of the turn, in their order.
+    display.holdInput(true);
+    player_.play(turn);
+    if (player_.playing() && display.endRequestHeld()) {
+        player_.hurry();  // replayed input ahead of an end request
+    }
+}
+
+void MainWindow::showStep(const Turn& turn, const Step& step) {
+    switch (step.kind) {
+        case StepKind::Sound:
+            ui::playSound(step.sound);
+            return;
+        case StepKind::RuleMarks:
+            // Without a menu bar the marks are left alone and the command goes on.
+            if (commandBar_ != nullptr) {
+                setRuleMarks(*commandBar_, step.block);
+                platform::Display& display = platform::Display::instance();
+                if (display.isOpen()) {
+                    display.presentChrome();
+                }
+            }
+            return;
+        default:
+            break;
+    }
+    draw([&](const ui::DrawContext& ctx) {
+        ui::drawStep(ctx, turn, step, game_.position(), moveBefore_);
+    });
+}
+
+void MainWindow::openDialog(const Step& step) {
+    platform::Display::instance().holdInput(false);  // the dialog takes the input meanwhile
+    auto closed = [this] {
+        platform::Display::instance().holdInput(true);
+        player_.dialogClosed();
+    };
+    switch (step.kind) {
+        case StepKind::Message:
+            dialogs_->openMessage(step.text, closed);
+            break;
+        case StepKind::NameDialog:
+            dialogs_->openPlayerName([this, closed](const std::string& name) {
+                game_.enterName(name.c_str());
+                closed();
+            });
+            break;
+        default:
+            dialogs_->openHighScores(game_, closed);
+            break;
+    }
+}
+
+void MainWindow::closeDialog() {
+    dialogs_->closeOpenDialog();
+    platform::Display::instance().holdInput(true);
+}
+
+void MainWindow::wait(uint32_t ms) {
+    platform::Display::instance().setTimer(*this, kStepTimer, ms);
+}
+
+void MainWindow::cancelWait() {
+    platform::Display::instance().killTimer(*this, kStepTimer);
+}
+
+void MainWindow::turnOver() {
+    moveBefore_.reset();
+    platform::Display& display = platform::Display::instance();
+    display.holdInput(false);
+    if (std::exchange(closeRequested_, false)) {
+        onOK();
+        return;
+    }
+    // The ticks owed come after the input held back, as a busy window's late timers do.
+    if (bounceOwed_ || clockOwed_) {
+        display.setTimer(*this, kOwedTicksTimer, 1);
+    }
+}
+
+}  // namespace korvat::shell
