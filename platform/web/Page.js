@@ -67,6 +67,15 @@ var Module = typeof Module !== 'undefined' ? Module : {};
     };
   }
 
+  // The database is opened while the game's code still downloads and compiles, instead of after.
+  Promise.resolve().then(() => {
+    try {
+      IDBFS.getDB(home, () => {});
+    } catch (error) {
+      // refused: the mount below finds out and says so
+    }
+  });
+
   Module.preRun = (Module.preRun || []).concat([function () {
     FS.mkdirTree(home);
     FS.mount(IDBFS, {}, home);
