@@ -36,12 +36,13 @@ deps:
 	fi
 
 # Rules speed, the replay driver, start-up/memory/idle against a bare SDL window, long soak.
-bench: build
+bench: build web
 	./$(BUILD)/bench/korvat-bench
 	./$(BUILD)/korvat-sim --random-games 20000 --seed 7
 	./$(BUILD)/bench/startup/korvat-startup-bench ./$(BUILD)/korvat \
 	    ./$(BUILD)/bench/startup/korvat-bare-window 9 10
 	cd $(BUILD) && ctest -C soak -R soak_2000_games --output-on-failure
+	node tests/web/measure.js $(WEB) 9
 
 clean:
 	rm -rf $(BUILD) $(WEB)
