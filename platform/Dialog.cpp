@@ -370,14 +370,6 @@ void Dialog::exchangeText(bool save, int id, std::string& value) {
     }
 }
 
-void Dialog::exchangeCheck(bool save, int id, bool& checked) {
-    if (save) {
-        checked = isChecked(id);
-    } else {
-        setChecked(id, checked);
-    }
-}
-
 bool Dialog::exchangeUnsigned(bool save, int id, uint32_t& value) {
     if (!save) {
         setItemText(id, std::to_string(value));

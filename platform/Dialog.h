@@ -74,7 +74,6 @@ class Dialog : public Page, public ControlOwner {
     int focusId() const;  // -1 when nothing has the focus
     void limitText(int id, int utf16Units);
     void exchangeText(bool save, int id, std::string& value);
-    void exchangeCheck(bool save, int id, bool& checked);
     // An unsigned decimal integer with blanks or tabs around it; anything else, an empty box
     // or a number beyond 32 bits is refused with a message and the focus on the box.
     bool exchangeUnsigned(bool save, int id, uint32_t& value);

@@ -40,8 +40,8 @@ constexpr CommandEntry kCommandTable[] = {
     {command::kLoadGame, &MainWindow::onLoadGame},
     {command::kUndo, &MainWindow::onUndo},
     {command::kAbout, &MainWindow::onAbout},
-    {command::kToolLoad, &MainWindow::onToolLoad},
-    {command::kToolSave, &MainWindow::onToolSave},
+    {command::kToolLoad, &MainWindow::onLoadGame},  // the menu bar's buttons
+    {command::kToolSave, &MainWindow::onSaveGame},
     {command::kNewGame, &MainWindow::onNewGame},
     {command::kLinesMode, &MainWindow::onLinesMode},
     {command::kBlockMode, &MainWindow::onBlockMode},
@@ -312,12 +312,6 @@ void MainWindow::onAbout() {
 }
 void MainWindow::onUndo() {
     play(game_.onUndo());
-}
-void MainWindow::onToolLoad() {
-    onLoadGame();
-}
-void MainWindow::onToolSave() {
-    onSaveGame();
 }
 void MainWindow::onNewGame() {
     play(game_.onNewGame());
