@@ -7,6 +7,7 @@
 #include "platform/Display.h"
 #include "platform/Font.h"
 #include "platform/Resources.h"
+#include "platform/Translation.h"
 
 namespace korvat::platform {
 
@@ -56,7 +57,7 @@ bool CommandBar::addMenus(int menuId) {
                 if (from[i].text == nullptr) {
                     item.separator = true;
                 } else {
-                    parseLabel(from[i].text, item.text, item.accessIndex);
+                    parseLabel(tr(from[i].text), item.text, item.accessIndex);
                 }
                 item.command = from[i].command;
                 item.checked = from[i].checked;
@@ -73,7 +74,7 @@ bool CommandBar::addMenus(int menuId) {
         // The bar's labels carry no access marks; Alt takes the first letter.
         std::string text;
         int access = -1;
-        parseLabel(popup.text != nullptr ? popup.text : "", text, access);
+        parseLabel(popup.text != nullptr ? tr(popup.text) : "", text, access);
         dropDown.menu.text = text;
         if (popup.items != nullptr) {
             Copier::copy(popup.items, popup.itemCount, dropDown.menu.items);

@@ -6,6 +6,7 @@
 #include "platform/Files.h"
 #include "platform/Font.h"
 #include "platform/Page.h"
+#include "platform/Translation.h"
 
 namespace korvat::platform {
 namespace {
@@ -75,9 +76,9 @@ class MessageBoxPage : public Page {
                      FontFace::System, kTextPixels);
             y += layout_.lineHeight;
         }
-        drawButton(s, layout_.okButton, question_ ? "Yes" : "OK");
+        drawButton(s, layout_.okButton, question_ ? tr("Yes") : tr("OK"));
         if (question_) {
-            drawButton(s, layout_.noButton, "No");
+            drawButton(s, layout_.noButton, tr("No"));
         }
     }
 

@@ -8,6 +8,7 @@
 #include "game/Utf16Name.h"
 #include "platform/CommandBar.h"
 #include "platform/Display.h"
+#include "platform/Translation.h"
 #include "shell/MenuBar.h"
 #include "shell/PlatformDialogs.h"
 #include "storage/HighScoreFile.h"
@@ -367,7 +368,7 @@ void GameDialog::animateAppearance() {
 // ---- Dialogs and menu ----
 
 void GameDialog::showMessage(const char* text) {
-    dialogs_->showMessage(text);
+    dialogs_->showMessage(platform::tr(text));
 }
 
 void GameDialog::askPlayerName(char* name, size_t capacity) {

@@ -1,14 +1,15 @@
 #pragma once
 // The real modal windows of the main window: message boxes, the name, high-score, Options and
 // About dialogs, and the file chooser for saved games.
+#include "assets/TextMarker.h"
 #include "shell/DialogRunner.h"
 #include "shell/HighScoresDialog.h"
 #include "storage/SettingsStore.h"
 
 namespace korvat::shell {
 
-// The file chooser's single filter for saved games.
-inline constexpr char kSavedGameFilter[] = "(Korvat  files)";
+// The file chooser's single filter for saved games, translated where it is shown.
+inline constexpr char kSavedGameFilter[] = N_("(Korvat  files)");
 inline constexpr char kSavedGamePattern[] = "*.kvt";
 inline constexpr char kSavedGameExtension[] = "kvt";
 
