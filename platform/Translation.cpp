@@ -89,7 +89,10 @@ bool startTranslations(const std::string& localeDir) {
 }
 
 std::string catalogueDirectory(const std::string& programDir) {
-    const std::filesystem::path program(programDir);
+    std::filesystem::path program = std::filesystem::path(programDir).lexically_normal();
+    if (!program.has_filename()) {
+        program = program.parent_path();  // "/usr/games/" is the folder "/usr/games"
+    }
     std::error_code error;
     if (std::filesystem::is_directory(program / "locale", error)) {
         return (program / "locale").string();
