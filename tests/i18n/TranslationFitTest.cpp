@@ -137,12 +137,15 @@ class TranslationFit : public platform::testing::DisplayTest,
                 EXPECT_LE(width, r.w - 8) << name << ": button \"" << c.text() << "\"";
                 continue;
             }
-            SDL_Rect ink{r.x, r.y, width, platform::draw::lineHeight()};
+            // With a gap of kGap pixels after the text: a label that touches its box reads as
+            // cut even when it is not.
+            constexpr int kGap = 3;
+            SDL_Rect ink{r.x, r.y, width + kGap, platform::draw::lineHeight()};
             if (dynamic_cast<const platform::CheckBox*>(&c) != nullptr) {
                 const int side = std::min(r.h, 13);
-                ink = SDL_Rect{r.x + side + 5, r.y, width, r.h};
+                ink = SDL_Rect{r.x + side + 5, r.y, width + kGap, r.h};
             }
-            EXPECT_LE(ink.x + ink.w, platform::kClientWidth) << name << ": \"" << c.text() << "\"";
+            EXPECT_LE(ink.x + ink.w - kGap, platform::kClientWidth) << name << ": \"" << c.text() << "\"";
             for (size_t k = 0; k < controls.size(); ++k) {
                 SDL_Rect overlap;
                 if (k != i && SDL_IntersectRect(&ink, &controls[k]->rect(), &overlap)) {
