@@ -145,7 +145,8 @@ class TranslationFit : public platform::testing::DisplayTest,
                 const int side = std::min(r.h, 13);
                 ink = SDL_Rect{r.x + side + 5, r.y, width + kGap, r.h};
             }
-            EXPECT_LE(ink.x + ink.w - kGap, platform::kClientWidth) << name << ": \"" << c.text() << "\"";
+            EXPECT_LE(ink.x + ink.w - kGap, platform::kClientWidth)
+                << name << ": \"" << c.text() << "\"";
             for (size_t k = 0; k < controls.size(); ++k) {
                 SDL_Rect overlap;
                 if (k != i && SDL_IntersectRect(&ink, &controls[k]->rect(), &overlap)) {
