@@ -42,6 +42,8 @@ struct Block {
 
 constexpr Block kBlocks[] = {
     {0, 1, kGameTitle},
+    // TRANSLATORS: the About picture's text. Each block is wrapped into as many lines of 209
+    // pixels as it has in English: one for the short ones, three for the two paragraphs.
     {1, 1, N_("Korvat for Linux desktops")},
     {2, 1, N_("How to play:")},
     {3, 1, N_("The game has two modes:")},

@@ -8,6 +8,8 @@ namespace korvat::res {
 namespace {
 
 constexpr MenuItem kNewGameItems[] = {
+    // TRANSLATORS: the two rule sets, in the New game sub-menu; their names are those of the
+    // About text.
     {N_("Lines [5 balls]"), command::kLinesMode, true, nullptr, 0},
     {N_("Block [2x2 balls]"), command::kBlockMode, false, nullptr, 0},
 };
@@ -15,6 +17,8 @@ constexpr MenuItem kNewGameItems[] = {
 constexpr MenuItem kGameItems[] = {
     {N_("New game"), 0, false, kNewGameItems, 2},
     {nullptr, 0, false, nullptr, 0},
+    // TRANSLATORS: Game menu items. "&" stands before the letter a key chooses the item by:
+    // one letter for each item of the menu.
     {N_("&Save game"), command::kSaveGame, false, nullptr, 0},
     {N_("&Load game"), command::kLoadGame, false, nullptr, 0},
     {nullptr, 0, false, nullptr, 0},
@@ -29,6 +33,8 @@ constexpr MenuItem kInfoItems[] = {
 };
 
 constexpr MenuItem kPopups[] = {
+    // TRANSLATORS: the menu bar's two labels, together in about 100 pixels; Alt and the first
+    // letter open them.
     {N_("Game"), 0, false, kGameItems, sizeof kGameItems / sizeof kGameItems[0]},
     {N_("Info"), 0, false, kInfoItems, 1},
 };

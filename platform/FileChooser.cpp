@@ -69,6 +69,7 @@ std::string homeFolder() {
 
 FileChooser::FileChooser(Mode mode, std::string filterDescription, std::string pattern,
                          std::string defaultExt, std::string startFolder)
+    // TRANSLATORS: the file chooser's captions, for saving and for loading a game.
     : Dialog(std::string(mode == Mode::Save ? tr("Save As") : tr("Open"))),
       mode_(mode),
       filterDescription_(std::move(filterDescription)),
@@ -79,6 +80,7 @@ FileChooser::FileChooser(Mode mode, std::string filterDescription, std::string p
 void FileChooser::createControls() {
     // Pixel places: the folder line on top, the list, the name and type lines, the buttons.
     addControl(std::make_unique<ListBox>(*this, kFolderList, SDL_Rect{4, 20, 232, 167}));
+    // TRANSLATORS: the labels left of the file name box and of the file type, 40 pixels.
     addControl(std::make_unique<StaticText>(*this, -1, SDL_Rect{4, 195, 38, 14}, tr("Name:")));
     auto name =
         std::make_unique<EditBox>(*this, kNameBox, SDL_Rect{44, 192, 192, 19}, false, true, true);
@@ -89,8 +91,10 @@ void FileChooser::createControls() {
                                             tr(filterDescription_.c_str())));
     addControl(
         std::make_unique<PushButton>(*this, kIdOK, SDL_Rect{52, 240, 64, 22}, tr("OK"), true));
-    addControl(std::make_unique<PushButton>(*this, kIdCancel, SDL_Rect{124, 240, 64, 22},
-                                            tr("Cancel"), false));
+    // TRANSLATORS: the file chooser's buttons are 64 pixels wide, those of Options 75.
+    const char* const cancel = tr("Cancel");
+    addControl(
+        std::make_unique<PushButton>(*this, kIdCancel, SDL_Rect{124, 240, 64, 22}, cancel, false));
 }
 
 bool FileChooser::onInitDialog() {

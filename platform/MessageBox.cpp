@@ -76,6 +76,7 @@ class MessageBoxPage : public Page {
                      FontFace::System, kTextPixels);
             y += layout_.lineHeight;
         }
+        // TRANSLATORS: the message box's buttons, 64 pixels in bold.
         drawButton(s, layout_.okButton, question_ ? tr("Yes") : tr("OK"));
         if (question_) {
             drawButton(s, layout_.noButton, tr("No"));

@@ -50,6 +50,7 @@ void drawTitleBar(SDL_Surface* screen, const char* caption, bool okPressed) {
         SDL_FillRect(screen, &inner, white);
         textColor = SDL_Color{0, 0, 128, 255};
     }
+    // TRANSLATORS: the title bar's button that confirms and closes a window, about 20 pixels.
     const char* const label = trContext("title bar button", "ok");
     const int width = textWidth(label, FontFace::SystemBold, kOkPixels);
     drawText(screen, frame.x + (frame.w - width) / 2, frame.y + (frame.h - kOkPixels) / 2 - 2,

@@ -9,6 +9,7 @@ namespace korvat::shell {
 namespace {
 
 constexpr int kUsageExit = 2;
+// TRANSLATORS: --help and a wrong option print this; the options stay as they are.
 constexpr char kUsage[] = N_("usage: korvat [--help | --version]\n");
 
 }  // namespace

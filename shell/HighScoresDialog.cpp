@@ -40,6 +40,7 @@ std::string HighScoresDialog::rowText(int rank, const HighScoreEntry& entry) {
 
 void HighScoresDialog::onPaintExtra(SDL_Surface* surface) {
     // The heading keeps the dialog's own font; only the rows are in the Verdana stand-in.
+    // TRANSLATORS: the heading of the high-score table, 160 pixels from the middle to the right.
     platform::drawText(surface, kHeadingX, kHeadingY, platform::tr("Top high scores"), kTextColor,
                        platform::FontFace::System, platform::kDialogFontPixels);
     if (game_ == nullptr) {

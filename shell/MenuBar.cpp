@@ -11,6 +11,8 @@ std::unique_ptr<platform::CommandBar> buildMenuBar() {
     bar->addMenus(res::kMainMenu);
     bar->addSeparator(6);
     bar->addButtons(res::kToolbar);
+    // TRANSLATORS: the keys shown beside Save game, Load game and Exit, named as the keyboards
+    // of your language label them.
     bar->setShortcutLabel(command::kSaveGame, platform::tr("Ctrl+S"));
     bar->setShortcutLabel(command::kLoadGame, platform::tr("Ctrl+O"));
     bar->setShortcutLabel(command::kExit, platform::tr("Ctrl+Q"));

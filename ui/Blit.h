@@ -16,6 +16,7 @@ struct SurfaceFree {
 };
 using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceFree>;
 
+// TRANSLATORS: shown when a picture of the game cannot be loaded.
 inline constexpr const char* kLoadErrorText = N_("ERROR!");
 
 // One of the program's bitmaps, through the context's loader; null when it cannot be loaded.
