@@ -66,6 +66,8 @@ class Dialog : public Page, public ControlOwner {
 
     // Controls and data exchange helpers; unknown ids are ignored.
     Control* control(int id) const;
+    // Every control in template order, for checks that look at all of them.
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
     std::string itemText(int id) const;
     void setItemText(int id, std::string text);
     bool isChecked(int id) const;
