@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES = cmake g++ make libsdl2-dev libsdl2-ttf-dev libfontconfig-dev fonts-dejavu-core \
            googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils openbox clang \
-           desktop-file-utils appstream lintian dpkg-dev file \
+           desktop-file-utils appstream lintian dpkg-dev file gettext \
            emscripten binaryen nodejs chromium python3-fonttools
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -3,6 +3,7 @@
 
 #include "Game.h"
 #include "Utf16Name.h"
+#include "assets/TextMarker.h"
 
 namespace korvat {
 
@@ -10,7 +11,7 @@ void Game::endGame() {
     state.endedScore = state.score;
     state.entersTable = state.endedScore >= highScores.lowest;
     host_.progress.gameEnded(state.endedScore, state.entersTable);
-    turn_.add(StepKind::Message).text = "No more move!";
+    turn_.add(StepKind::Message).text = N_("No more move!");
     push(Phase::AfterEndMessage);
 }
 

@@ -95,6 +95,8 @@ class Game {
     void startGame();
     void announceFirstWave();
     void refillEmptyBoard();
+    void endTap();
+    void redrawAll();
     void resumePlay();
     void placeWave();
     void sound(SoundId id);

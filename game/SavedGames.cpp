@@ -1,5 +1,6 @@
 // Saving the game in progress and going on from a saved one.
 #include "Game.h"
+#include "assets/TextMarker.h"
 
 namespace korvat {
 
@@ -25,7 +26,7 @@ bool isPlayable(const SavedGame& game) {
 const Turn& Game::onSaveGame(const char* path) {
     beginTurn();
     if (!host_.files.writeSavedGame(path, savedGame())) {
-        turn_.add(StepKind::Message).text = "An error has occured when writing file to disk.";
+        turn_.add(StepKind::Message).text = N_("An error has occured when writing file to disk.");
     }
     return turn_;
 }
@@ -42,7 +43,7 @@ const Turn& Game::resumeLoadedGame(const char* path) {
         state.clockStartTick = host_.clock.tickCount();
         resumePlay();
     } else {
-        turn_.add(StepKind::Message).text = "An error has occured when reading file from disk.";
+        turn_.add(StepKind::Message).text = N_("An error has occured when reading file from disk.");
         push(Phase::ResumePlay);
     }
     return turn_;

@@ -60,13 +60,9 @@ void Game::restore(const Position& position) {
 }
 
 SavedGame Game::savedGame() {
-    SavedGame game;
-    game.seconds = playSeconds();
-    game.score = state.score;
-    game.blockMode = state.rules == Rules::Block ? 1 : 0;
-    game.linesMode = state.rules == Rules::Lines ? 1 : 0;
-    game.board = state.board;
-    return game;
+    const Position now = position();
+    return SavedGame{playSeconds(), now.score, state.rules == Rules::Block ? 1 : 0,
+                     state.rules == Rules::Lines ? 1 : 0, now.board};
 }
 
 bool Game::onBoard(int32_t x, int32_t y) const {

@@ -27,42 +27,24 @@ const Turn& Game::continueTurn() {
 }
 
 void Game::runPhase(Phase phase) {
-    switch (phase) {
-        case Phase::LandWave:
-            landWave();
-            break;
-        case Phase::AnnounceWave:
-            announceWave();
-            break;
-        case Phase::ShowNextWave:
-            showNextWave();
-            break;
-        case Phase::RefillEmptyBoard:
-            refillEmptyBoard();
-            break;
-        case Phase::EndTap:
-            state.selectedX = -1;
-            state.selectedY = -1;
-            break;
-        case Phase::AfterEndMessage:
-            afterEndMessage();
-            break;
-        case Phase::EnterHighScore:
-            enterHighScore();
-            break;
-        case Phase::StartGame:
-            startGame();
-            break;
-        case Phase::AnnounceFirstWave:
-            announceFirstWave();
-            break;
-        case Phase::ResumePlay:
-            resumePlay();
-            break;
-        case Phase::RedrawAll:
-            turn_.add(StepKind::RedrawAll);
-            break;
-    }
+    // In the order of Phase.
+    static constexpr void (Game::*kPhases[])() = {
+        &Game::landWave,         &Game::announceWave, &Game::showNextWave,
+        &Game::refillEmptyBoard, &Game::endTap,       &Game::afterEndMessage,
+        &Game::enterHighScore,   &Game::startGame,    &Game::announceFirstWave,
+        &Game::resumePlay,       &Game::redrawAll,
+    };
+    static_assert(std::size(kPhases) == static_cast<size_t>(Phase::RedrawAll) + 1);
+    (this->*kPhases[static_cast<size_t>(phase)])();
+}
+
+void Game::endTap() {
+    state.selectedX = -1;
+    state.selectedY = -1;
+}
+
+void Game::redrawAll() {
+    turn_.add(StepKind::RedrawAll);
 }
 
 void Game::sound(SoundId id) {

@@ -1,12 +1,15 @@
 #include "platform/CommandBar.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstring>
 
 #include "assets/Resources.h"
 #include "platform/CommandBarLayout.h"
 #include "platform/Display.h"
 #include "platform/Font.h"
 #include "platform/Resources.h"
+#include "platform/Translation.h"
 
 namespace korvat::platform {
 
@@ -21,6 +24,13 @@ using bar::kShortcutGap;
 using bar::kToolbarSeparator;
 
 namespace {
+
+// The letter a key chooses an entry by in English: the underlined one, else the first.
+char englishLetter(const char* source) {
+    const char* mark = std::strchr(source, '&');
+    const char letter = mark != nullptr ? mark[1] : source[0];
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+}
 
 // Removes the "&" marks ("&&" is a plain "&") and finds the underlined letter.
 void parseLabel(const char* source, std::string& text, int& accessIndex) {
@@ -56,7 +66,10 @@ bool CommandBar::addMenus(int menuId) {
                 if (from[i].text == nullptr) {
                     item.separator = true;
                 } else {
-                    parseLabel(from[i].text, item.text, item.accessIndex);
+                    parseLabel(tr(from[i].text), item.text, item.accessIndex);
+                    if (std::strchr(from[i].text, '&') != nullptr) {
+                        item.englishAccess = englishLetter(from[i].text);
+                    }
                 }
                 item.command = from[i].command;
                 item.checked = from[i].checked;
@@ -73,8 +86,9 @@ bool CommandBar::addMenus(int menuId) {
         // The bar's labels carry no access marks; Alt takes the first letter.
         std::string text;
         int access = -1;
-        parseLabel(popup.text != nullptr ? popup.text : "", text, access);
+        parseLabel(popup.text != nullptr ? tr(popup.text) : "", text, access);
         dropDown.menu.text = text;
+        dropDown.menu.englishAccess = englishLetter(popup.text != nullptr ? popup.text : "");
         if (popup.items != nullptr) {
             Copier::copy(popup.items, popup.itemCount, dropDown.menu.items);
         }

@@ -63,6 +63,9 @@ class CommandBar {
     struct Item {
         std::string text;      // without the "&" marks
         int accessIndex = -1;  // byte of the underlined letter in `text`, -1 for none
+        // The English label's letter, lower case: it still works in a translation, whose own
+        // letter a keyboard of another script may not have.
+        char englishAccess = '\0';
         int command = 0;
         bool separator = false;
         bool checked = false;

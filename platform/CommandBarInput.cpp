@@ -1,6 +1,7 @@
 #include "platform/CommandBar.h"
 
 #include <cctype>
+#include <utility>
 
 #include "platform/CommandBarLayout.h"
 #include "platform/Display.h"
@@ -18,6 +19,21 @@ char accessLetter(const std::string& text, int accessIndex) {
         return '\0';
     }
     return static_cast<char>(std::tolower(static_cast<unsigned char>(text[at])));
+}
+
+// The entry whose own letter is `letter`, else the first whose English letter is; -1 for none.
+// `letters` gives an entry's pair of letters, '\0' where it has none.
+template <typename Entries, typename Letters>
+int matchingEntry(const Entries& entries, char letter, Letters letters) {
+    for (const bool english : {false, true}) {
+        for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
+            const auto [own, fallback] = letters(entries[i]);
+            if ((english ? fallback : own) == letter && letter != '\0') {
+                return i;
+            }
+        }
+    }
+    return -1;
 }
 
 template <typename Items>
@@ -174,15 +190,16 @@ CommandBar::Outcome CommandBar::keyDown(const SDL_Keysym& key) {
     const bool alt = (key.mod & KMOD_ALT) != 0;
     const bool letter = key.sym >= SDLK_a && key.sym <= SDLK_z;
     if (alt && letter) {
-        for (int i = 0; i < static_cast<int>(menus_.size()); ++i) {
-            if (accessLetter(menus_[i].menu.text, -1) == static_cast<char>(key.sym)) {
-                if (openMenu_ == i) {
-                    closeMenu();
-                } else {
-                    openMenu(i, true);
-                }
-                return Outcome{true, true, 0};
+        const int index = matchingEntry(menus_, static_cast<char>(key.sym), [](const DropDown& d) {
+            return std::pair{accessLetter(d.menu.text, -1), d.menu.englishAccess};
+        });
+        if (index >= 0) {
+            if (openMenu_ == index) {
+                closeMenu();
+            } else {
+                openMenu(index, true);
             }
+            return Outcome{true, true, 0};
         }
         if (!menuOpen()) {
             return Outcome{};
@@ -237,12 +254,13 @@ CommandBar::Outcome CommandBar::keyDown(const SDL_Keysym& key) {
     if (letter && !alt) {
         // The underlined letter of an item in the innermost pop-up chooses it.
         const auto& items = *levels.back().items;
-        for (int i = 0; i < static_cast<int>(items.size()); ++i) {
-            const Item& item = items[i];
-            if (!item.separator && item.accessIndex >= 0 &&
-                accessLetter(item.text, item.accessIndex) == static_cast<char>(key.sym)) {
-                return choose(item, inSub ? 1 : 0, i);
-            }
+        const int index = matchingEntry(items, static_cast<char>(key.sym), [](const Item& item) {
+            const bool marked = !item.separator && item.accessIndex >= 0;
+            return std::pair{marked ? accessLetter(item.text, item.accessIndex) : '\0',
+                             marked ? item.englishAccess : '\0'};
+        });
+        if (index >= 0) {
+            return choose(items[index], inSub ? 1 : 0, index);
         }
     }
     return Outcome{true, false, 0};  // the open menu keeps the keyboard

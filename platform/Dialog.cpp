@@ -5,6 +5,7 @@
 #include "platform/ControlsDrawing.h"
 #include "platform/Display.h"
 #include "platform/Font.h"
+#include "platform/Translation.h"
 
 namespace korvat::platform {
 
@@ -61,14 +62,14 @@ bool parseUnsigned(const std::string& text, uint32_t& value) {
 Dialog::Dialog(int templateId) : Dialog(std::string{}) {
     template_ = res::findDialog(templateId);
     if (template_ != nullptr && template_->caption != nullptr) {
-        caption_ = template_->caption;
+        caption_ = tr(template_->caption);
     }
 }
 
 Dialog::Dialog(const res::DialogTemplate& dialogTemplate) : Dialog(std::string{}) {
     template_ = &dialogTemplate;
     if (template_->caption != nullptr) {
-        caption_ = template_->caption;
+        caption_ = tr(template_->caption);
     }
 }
 
@@ -105,7 +106,7 @@ void Dialog::createControls() {
     for (int i = 0; i < template_->controlCount; ++i) {
         const res::ControlTemplate& t = template_->controls[i];
         const SDL_Rect place = toPixels(t.x, t.y, t.width, t.height);
-        std::string text = t.text != nullptr ? t.text : "";
+        std::string text = t.text != nullptr ? tr(t.text) : "";
         switch (t.kind) {
             case res::ControlKind::Static:
                 addControl(std::make_unique<StaticText>(*this, t.id, place, std::move(text)));
@@ -370,14 +371,6 @@ void Dialog::exchangeText(bool save, int id, std::string& value) {
     }
 }
 
-void Dialog::exchangeCheck(bool save, int id, bool& checked) {
-    if (save) {
-        checked = isChecked(id);
-    } else {
-        setChecked(id, checked);
-    }
-}
-
 bool Dialog::exchangeUnsigned(bool save, int id, uint32_t& value) {
     if (!save) {
         setItemText(id, std::to_string(value));
@@ -385,7 +378,7 @@ bool Dialog::exchangeUnsigned(bool save, int id, uint32_t& value) {
     }
     uint32_t parsed = 0;
     if (!parseUnsigned(itemText(id), parsed)) {
-        notify("Please enter a positive integer.");
+        notify(tr("Please enter a positive integer."));
         setFocus(id);
         return false;
     }

@@ -66,6 +66,8 @@ class Dialog : public Page, public ControlOwner {
 
     // Controls and data exchange helpers; unknown ids are ignored.
     Control* control(int id) const;
+    // Every control in template order, for checks that look at all of them.
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
     std::string itemText(int id) const;
     void setItemText(int id, std::string text);
     bool isChecked(int id) const;
@@ -74,7 +76,6 @@ class Dialog : public Page, public ControlOwner {
     int focusId() const;  // -1 when nothing has the focus
     void limitText(int id, int utf16Units);
     void exchangeText(bool save, int id, std::string& value);
-    void exchangeCheck(bool save, int id, bool& checked);
     // An unsigned decimal integer with blanks or tabs around it; anything else, an empty box
     // or a number beyond 32 bits is refused with a message and the focus on the box.
     bool exchangeUnsigned(bool save, int id, uint32_t& value);

@@ -12,6 +12,7 @@
 #include "platform/ControlsDrawing.h"
 #include "platform/Display.h"
 #include "platform/Font.h"
+#include "platform/Translation.h"
 
 namespace korvat::platform {
 namespace fs = std::filesystem;
@@ -68,7 +69,8 @@ std::string homeFolder() {
 
 FileChooser::FileChooser(Mode mode, std::string filterDescription, std::string pattern,
                          std::string defaultExt, std::string startFolder)
-    : Dialog(std::string(mode == Mode::Save ? "Save As" : "Open")),
+    // TRANSLATORS: the file chooser's captions, for saving and for loading a game.
+    : Dialog(std::string(mode == Mode::Save ? tr("Save As") : tr("Open"))),
       mode_(mode),
       filterDescription_(std::move(filterDescription)),
       pattern_(std::move(pattern)),
@@ -78,17 +80,21 @@ FileChooser::FileChooser(Mode mode, std::string filterDescription, std::string p
 void FileChooser::createControls() {
     // Pixel places: the folder line on top, the list, the name and type lines, the buttons.
     addControl(std::make_unique<ListBox>(*this, kFolderList, SDL_Rect{4, 20, 232, 167}));
-    addControl(std::make_unique<StaticText>(*this, -1, SDL_Rect{4, 195, 38, 14}, "Name:"));
+    // TRANSLATORS: the labels left of the file name box and of the file type, 40 pixels.
+    addControl(std::make_unique<StaticText>(*this, -1, SDL_Rect{4, 195, 38, 14}, tr("Name:")));
     auto name =
         std::make_unique<EditBox>(*this, kNameBox, SDL_Rect{44, 192, 192, 19}, false, true, true);
     name->setLimit(kNameLimit);
     addControl(std::move(name));
-    addControl(std::make_unique<StaticText>(*this, -1, SDL_Rect{4, 218, 38, 14}, "Type:"));
+    addControl(std::make_unique<StaticText>(*this, -1, SDL_Rect{4, 218, 38, 14}, tr("Type:")));
+    addControl(std::make_unique<StaticText>(*this, -1, SDL_Rect{44, 218, 192, 14},
+                                            tr(filterDescription_.c_str())));
     addControl(
-        std::make_unique<StaticText>(*this, -1, SDL_Rect{44, 218, 192, 14}, filterDescription_));
-    addControl(std::make_unique<PushButton>(*this, kIdOK, SDL_Rect{52, 240, 64, 22}, "OK", true));
-    addControl(std::make_unique<PushButton>(*this, kIdCancel, SDL_Rect{124, 240, 64, 22}, "Cancel",
-                                            false));
+        std::make_unique<PushButton>(*this, kIdOK, SDL_Rect{52, 240, 64, 22}, tr("OK"), true));
+    // TRANSLATORS: the file chooser's buttons are 64 pixels wide, those of Options 75.
+    const char* const cancel = tr("Cancel");
+    addControl(
+        std::make_unique<PushButton>(*this, kIdCancel, SDL_Rect{124, 240, 64, 22}, cancel, false));
 }
 
 bool FileChooser::onInitDialog() {
@@ -193,7 +199,12 @@ void FileChooser::onOK() {
     }
     std::error_code error;
     if (mode_ == Mode::Save && fs::exists(full, error)) {
-        const std::string question = "Replace " + full.filename().string() + "?";
+        // TRANSLATORS: asked before saving over a file; %s is the file's name.
+        std::string question = tr("Replace %s?");
+        const size_t name = question.find("%s");
+        if (name != std::string::npos) {
+            question.replace(name, 2, full.filename().string());
+        }
         if (!askYesNo(question.c_str(), caption())) {
             return;  // back to the chooser, the name still typed
         }

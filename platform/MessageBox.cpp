@@ -7,6 +7,7 @@
 #include "platform/Files.h"
 #include "platform/Font.h"
 #include "platform/Page.h"
+#include "platform/Translation.h"
 
 namespace korvat::platform {
 namespace {
@@ -77,9 +78,10 @@ class MessageBoxPage : public Page {
                      FontFace::System, kTextPixels);
             y += layout_.lineHeight;
         }
-        drawButton(s, layout_.okButton, question_ ? "Yes" : "OK");
+        // TRANSLATORS: the message box's buttons, 64 pixels in bold.
+        drawButton(s, layout_.okButton, question_ ? tr("Yes") : tr("OK"));
         if (question_) {
-            drawButton(s, layout_.noButton, "No");
+            drawButton(s, layout_.noButton, tr("No"));
         }
     }
 

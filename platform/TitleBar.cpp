@@ -2,6 +2,7 @@
 
 #include "platform/Display.h"
 #include "platform/Font.h"
+#include "platform/Translation.h"
 
 namespace korvat::platform {
 namespace {
@@ -49,9 +50,11 @@ void drawTitleBar(SDL_Surface* screen, const char* caption, bool okPressed) {
         SDL_FillRect(screen, &inner, white);
         textColor = SDL_Color{0, 0, 128, 255};
     }
-    const int width = textWidth("ok", FontFace::SystemBold, kOkPixels);
-    drawText(screen, frame.x + (frame.w - width) / 2, frame.y + (frame.h - kOkPixels) / 2 - 2, "ok",
-             textColor, FontFace::SystemBold, kOkPixels);
+    // TRANSLATORS: the title bar's button that confirms and closes a window, about 20 pixels.
+    const char* const label = trContext("title bar button", "ok");
+    const int width = textWidth(label, FontFace::SystemBold, kOkPixels);
+    drawText(screen, frame.x + (frame.w - width) / 2, frame.y + (frame.h - kOkPixels) / 2 - 2,
+             label, textColor, FontFace::SystemBold, kOkPixels);
 }
 
 }  // namespace korvat::platform

@@ -1,14 +1,13 @@
 #include "AboutDialog.h"
 
-#include "assets/Resources.h"
-#include "ui/ProgramBitmaps.h"
+#include "shell/AboutPicture.h"
 
 namespace korvat::shell {
 
 AboutDialog::AboutDialog() : Dialog(res::kAboutDialog) {}
 
 void AboutDialog::onPaintExtra(SDL_Surface* surface) {
-    SDL_Surface* picture = ui::loadProgramBitmap(res::kAboutPicture);
+    SDL_Surface* picture = loadAboutPicture();
     if (picture == nullptr) {
         return;  // an empty dialog that can still be closed
     }

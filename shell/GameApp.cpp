@@ -9,6 +9,7 @@
 #include "platform/Font.h"
 #include "platform/Resources.h"
 #include "platform/SingleInstance.h"
+#include "platform/Translation.h"
 #include "shell/MainWindow.h"
 
 namespace korvat::shell {
@@ -29,7 +30,7 @@ void setWindowIcon(SDL_Window* window) {
 
 // The one line a start without a window leaves, and its exit code.
 int cannotOpenWindow(const char* reason) {
-    std::fprintf(stderr, "korvat: cannot open a window: %s\n", reason);
+    std::fprintf(stderr, platform::tr("korvat: cannot open a window: %s\n"), reason);
     return kNoDisplayExitCode;
 }
 

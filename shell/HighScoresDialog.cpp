@@ -5,6 +5,7 @@
 #include "game/Utf16Name.h"
 #include "platform/Controls.h"
 #include "platform/Font.h"
+#include "platform/Translation.h"
 
 namespace korvat::shell {
 namespace {
@@ -39,7 +40,8 @@ std::string HighScoresDialog::rowText(int rank, const HighScoreEntry& entry) {
 
 void HighScoresDialog::onPaintExtra(SDL_Surface* surface) {
     // The heading keeps the dialog's own font; only the rows are in the Verdana stand-in.
-    platform::drawText(surface, kHeadingX, kHeadingY, "Top high scores", kTextColor,
+    // TRANSLATORS: the heading of the high-score table, 160 pixels from the middle to the right.
+    platform::drawText(surface, kHeadingX, kHeadingY, platform::tr("Top high scores"), kTextColor,
                        platform::FontFace::System, platform::kDialogFontPixels);
     if (game_ == nullptr) {
         return;

@@ -9,6 +9,7 @@
 #include "platform/CommandBar.h"
 #include "platform/Display.h"
 #include "platform/MessageBox.h"
+#include "platform/Translation.h"
 #include "shell/MenuBar.h"
 #include "shell/PlatformDialogs.h"
 #include "storage/HighScoreFile.h"
@@ -40,8 +41,8 @@ constexpr CommandEntry kCommandTable[] = {
     {command::kLoadGame, &MainWindow::onLoadGame},
     {command::kUndo, &MainWindow::onUndo},
     {command::kAbout, &MainWindow::onAbout},
-    {command::kToolLoad, &MainWindow::onToolLoad},
-    {command::kToolSave, &MainWindow::onToolSave},
+    {command::kToolLoad, &MainWindow::onLoadGame},  // the menu bar's buttons
+    {command::kToolSave, &MainWindow::onSaveGame},
     {command::kNewGame, &MainWindow::onNewGame},
     {command::kLinesMode, &MainWindow::onLinesMode},
     {command::kBlockMode, &MainWindow::onBlockMode},
@@ -313,12 +314,6 @@ void MainWindow::onAbout() {
 void MainWindow::onUndo() {
     play(game_.onUndo());
 }
-void MainWindow::onToolLoad() {
-    onLoadGame();
-}
-void MainWindow::onToolSave() {
-    onSaveGame();
-}
 void MainWindow::onNewGame() {
     play(game_.onNewGame());
 }
@@ -353,7 +348,7 @@ ui::DrawContext MainWindow::drawContext() {
         static_cast<MainWindow*>(user)->present(area);
     };
     // A picture that cannot be loaded is reported at once, whatever is in progress.
-    ctx.showMessage = [](void*, const char* text) { platform::messageBox(text); };
+    ctx.showMessage = [](void*, const char* text) { platform::messageBox(platform::tr(text)); };
     return ctx;
 }
 
@@ -420,7 +415,7 @@ void MainWindow::openDialog(const Step& step) {
     };
     switch (step.kind) {
         case StepKind::Message:
-            dialogs_->openMessage(step.text, closed);
+            dialogs_->openMessage(platform::tr(step.text), closed);
             break;
         case StepKind::NameDialog:
             dialogs_->openPlayerName([this, closed](const std::string& name) {

@@ -73,8 +73,6 @@ class MainWindow : public platform::Page, public Clock, private TurnPlayer::Stag
     void onExit();
     void onAbout();
     void onUndo();
-    void onToolLoad();
-    void onToolSave();
     void onNewGame();
 
     // ---- Clock ----

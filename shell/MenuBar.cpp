@@ -2,6 +2,7 @@
 
 #include "assets/Commands.h"
 #include "assets/Resources.h"
+#include "platform/Translation.h"
 
 namespace korvat::shell {
 
@@ -10,9 +11,11 @@ std::unique_ptr<platform::CommandBar> buildMenuBar() {
     bar->addMenus(res::kMainMenu);
     bar->addSeparator(6);
     bar->addButtons(res::kToolbar);
-    bar->setShortcutLabel(command::kSaveGame, "Ctrl+S");
-    bar->setShortcutLabel(command::kLoadGame, "Ctrl+O");
-    bar->setShortcutLabel(command::kExit, "Ctrl+Q");
+    // TRANSLATORS: the keys shown beside Save game, Load game and Exit, named as the keyboards
+    // of your language label them.
+    bar->setShortcutLabel(command::kSaveGame, platform::tr("Ctrl+S"));
+    bar->setShortcutLabel(command::kLoadGame, platform::tr("Ctrl+O"));
+    bar->setShortcutLabel(command::kExit, platform::tr("Ctrl+Q"));
     return bar;
 }
 

@@ -3,6 +3,7 @@
 // About dialogs, and the file chooser for saved games.
 #include <memory>
 
+#include "assets/TextMarker.h"
 #include "platform/Page.h"
 #include "shell/DialogRunner.h"
 #include "shell/HighScoresDialog.h"
@@ -10,8 +11,9 @@
 
 namespace korvat::shell {
 
-// The file chooser's single filter for saved games.
-inline constexpr char kSavedGameFilter[] = "(Korvat  files)";
+// The file chooser's single filter for saved games, translated where it is shown.
+// TRANSLATORS: the file chooser's type of saved games, in about 190 pixels.
+inline constexpr char kSavedGameFilter[] = N_("(Korvat  files)");
 inline constexpr char kSavedGamePattern[] = "*.kvt";
 inline constexpr char kSavedGameExtension[] = "kvt";
 

@@ -34,12 +34,7 @@ void TurnPlayer::hurry() {
     } else if (inDialog_) {
         inDialog_ = false;
         stage_.closeDialog();
-        // The dialog was the step just played.
-        if (turn_->steps[next_ - 1].kind == StepKind::NameDialog) {
-            game_.abandonTurn();
-            finish();
-            return;
-        }
+        --next_;  // the dialog's step again, now hurried
         playOn();
     }
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "assets/TextMarker.h"
 #include "ui/DrawContext.h"
 #include "ui/Layout.h"
 
@@ -15,7 +16,8 @@ struct SurfaceFree {
 };
 using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceFree>;
 
-inline constexpr const char* kLoadErrorText = "ERROR!";
+// TRANSLATORS: shown when a picture of the game cannot be loaded.
+inline constexpr const char* kLoadErrorText = N_("ERROR!");
 
 // One of the program's bitmaps, through the context's loader; null when it cannot be loaded.
 SurfacePtr loadSheet(const DrawContext& ctx, int id);

@@ -59,9 +59,12 @@ class QuickGameTest : public ::testing::Test {
     }
 
     std::vector<std::string> environment() const {
-        return {"HOME=" + home, "XDG_CONFIG_HOME=" + home + "/config",
-                "XDG_DATA_HOME=" + home + "/data", "SDL_AUDIODRIVER=dummy",
-                "DISPLAY=" + session.displayName()};
+        std::vector<std::string> variables{"HOME=" + home, "XDG_CONFIG_HOME=" + home + "/config",
+                                           "XDG_DATA_HOME=" + home + "/data",
+                                           "SDL_AUDIODRIVER=dummy",
+                                           "DISPLAY=" + session.displayName()};
+        variables.insert(variables.end(), language.begin(), language.end());
+        return variables;
     }
     std::string program() const { return home + "/korvat"; }
     std::string settingsPath() const { return home + "/config/korvat/korvat.conf"; }
@@ -112,6 +115,7 @@ class QuickGameTest : public ::testing::Test {
     void clickCell(int x, int y) { clickDevice(cellPixel(x, y)); }
 
     uint32_t moveDelay = 0;                    // set before SetUp
+    std::vector<std::string> language;         // locale variables, set before SetUp
     const korvat::testing::TempFolder folder;  // removed after the session stopped the game
     const std::string& home = folder.path;
     XvfbSession session{1024, 768};

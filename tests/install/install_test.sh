@@ -11,6 +11,9 @@ make -s -C "$source_dir" install-files PREFIX="$prefix" BUILD="$build_dir" >/dev
 for f in $(cat "$build_dir/dist/installed-files"); do
     [ -s "$prefix/$f" ] || { echo "missing after install: $f"; exit 1; }
 done
+# The installed game finds its catalogues under the prefix.
+LC_ALL= LANGUAGE= LANG=fr_FR.UTF-8 "$prefix/bin/korvat" --help | grep -q '^utilisation' ||
+    { echo "installed --help not in French"; exit 1; }
 # A PNG of the right size: the width and height fields of its header.
 head -c 24 "$prefix/share/icons/hicolor/48x48/apps/korvat.png" | od -An -tx1 | tr -d ' \n' |
     grep -q '^89504e470d0a1a0a0000000d49484452000000300000003' || { echo "bad 48x48 icon"; exit 1; }

@@ -36,6 +36,14 @@ desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
 
 [ "$("$root/usr/games/korvat" --version)" = "korvat $version" ] || { echo "wrong --version"; exit 1; }
+# The catalogues where gettext looks for them, found from the program's own place.
+[ -s "$root/usr/share/locale/de/LC_MESSAGES/korvat.mo" ] || { echo "no German catalogue"; exit 1; }
+help=$(LC_ALL= LANGUAGE= LANG=de_DE.UTF-8 "$root/usr/games/korvat" --help)
+echo "$help" | grep -q '^Aufruf: korvat' || { echo "$help"; echo "--help not in German"; exit 1; }
+grep -q '^Comment\[de\]=' "$root/usr/share/applications/$app_id.desktop" ||
+    { echo "desktop entry not translated"; exit 1; }
+grep -q '<summary xml:lang="de">' "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
+    { echo "metainfo not translated"; exit 1; }
 "$first_frame" "$root/usr/games/korvat"
 "$root/usr/games/korvat-sim" --random-games 10 --seed 1 >"$work/sim.out"
 grep -q '^games 10$' "$work/sim.out" || { cat "$work/sim.out"; exit 1; }

@@ -1,0 +1,82 @@
+// Which catalogue the player's environment asks for, and where a program finds catalogues.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/Translation.h"
+
+namespace korvat::platform {
+namespace {
+
+struct Case {
+    const char* lcAll;
+    const char* lcMessages;
+    const char* lang;
+    const char* language;
+    const char* wanted;
+};
+
+void setOrUnset(const char* name, const char* value) {
+    if (value != nullptr) {
+        setenv(name, value, 1);
+    } else {
+        unsetenv(name);
+    }
+}
+
+TEST(LanguageChoice, FollowsTheVariablesAsGettextDoes) {
+    constexpr Case kCases[] = {
+        {nullptr, nullptr, nullptr, nullptr, ""},
+        {nullptr, nullptr, "C", "de", ""},  // the C locale ignores LANGUAGE
+        {nullptr, nullptr, "POSIX", nullptr, ""},
+        {nullptr, nullptr, "C.UTF-8", "de", ""},
+        {nullptr, nullptr, "en_GB.UTF-8", nullptr, ""},
+        {nullptr, nullptr, "de_DE.UTF-8", nullptr, "de_DE.UTF-8"},
+        {nullptr, nullptr, "de_DE.UTF-8", "", "de_DE.UTF-8"},  // empty counts as unset
+        {nullptr, nullptr, "de_DE.UTF-8", "fr:de", "fr:de"},
+        {nullptr, nullptr, "de_DE.UTF-8", "en:de", ""},  // English first: the source texts
+        {nullptr, nullptr, "fi_FI.UTF-8", "pt_BR:en_US:ru", "pt_BR"},
+        {nullptr, "ru_RU.UTF-8", "de_DE.UTF-8", nullptr, "ru_RU.UTF-8"},
+        {"C", "ru_RU.UTF-8", "de_DE.UTF-8", "de", ""},
+        {"uk_UA.UTF-8", "C", "de_DE.UTF-8", nullptr, "uk_UA.UTF-8"},
+        {"", "pl_PL.UTF-8", nullptr, nullptr, "pl_PL.UTF-8"},
+    };
+    for (const Case& c : kCases) {
+        setOrUnset("LC_ALL", c.lcAll);
+        setOrUnset("LC_MESSAGES", c.lcMessages);
+        setOrUnset("LANG", c.lang);
+        setOrUnset("LANGUAGE", c.language);
+        EXPECT_EQ(requestedLanguages(), c.wanted)
+            << (c.lcAll ? c.lcAll : "-") << " " << (c.lcMessages ? c.lcMessages : "-") << " "
+            << (c.lang ? c.lang : "-") << " " << (c.language ? c.language : "-");
+    }
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"}) {
+        unsetenv(name);
+    }
+}
+
+TEST(LanguageChoice, CataloguesBesideTheBuiltProgramElseUnderItsPrefix) {
+    const std::filesystem::path tree =
+        std::filesystem::path(testing::TempDir()) / "catalogue-places";
+    std::filesystem::create_directories(tree / "build" / "locale");
+    std::filesystem::create_directories(tree / "usr" / "games");
+    EXPECT_EQ(catalogueDirectory((tree / "build/").string()), (tree / "build/locale").string());
+    EXPECT_EQ(catalogueDirectory((tree / "usr/games/").string()),
+              (tree / "usr/share/locale").string());
+    EXPECT_EQ(catalogueDirectory((tree / "usr/games").string()),
+              (tree / "usr/share/locale").string());
+    std::filesystem::remove_all(tree);
+}
+
+TEST(LanguageChoice, EnglishNeedsNoCatalogue) {
+    setenv("LANG", "C", 1);
+    EXPECT_FALSE(startTranslations("/nonexistent"));
+    const char* const text = "Game";
+    EXPECT_EQ(tr(text), text);  // the very text, not a copy
+    EXPECT_EQ(trContext("title bar button", text), text);
+    unsetenv("LANG");
+}
+
+}  // namespace
+}  // namespace korvat::platform

@@ -1,0 +1,322 @@
+// Every text in every language fits where the screen shows it, and every character of it has a
+// glyph in the face that draws it. English is checked the same way, without a catalogue.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "PlatformTestSupport.h"
+#include "assets/Commands.h"
+#include "assets/Resources.h"
+#include "platform/CommandBar.h"
+#include "platform/CommandBarLayout.h"
+#include "platform/ControlsDrawing.h"
+#include "platform/Dialog.h"
+#include "platform/FileChooser.h"
+#include "platform/Font.h"
+#include "platform/MessageBox.h"
+#include "platform/TitleBar.h"
+#include "platform/Translation.h"
+#include "shell/AboutDialog.h"
+#include "shell/AboutPicture.h"
+#include "shell/HighScoresDialog.h"
+#include "shell/MenuBar.h"
+#include "shell/OptionsDialog.h"
+#include "shell/PlayerNameDialog.h"
+#include "storage/SettingsStore.h"
+#include "ui/Blit.h"
+#include "ui/ProgramBitmaps.h"
+
+namespace korvat {
+namespace {
+
+using platform::FontFace;
+using platform::textWidth;
+using platform::tr;
+
+std::vector<std::string> languages() {
+    std::vector<std::string> list{"en"};
+    std::stringstream all(KORVAT_LANGUAGES);
+    for (std::string lang; std::getline(all, lang, ',');) {
+        list.push_back(lang);
+    }
+    return list;
+}
+
+// The texts the rules and the window show in a message box.
+constexpr const char* kMessages[] = {"No more move!",
+                                     "An error has occured when writing file to disk.",
+                                     "An error has occured when reading file from disk.",
+                                     "Please enter a positive integer.", ui::kLoadErrorText};
+
+std::vector<uint32_t> codePoints(const std::string& utf8) {
+    std::vector<uint32_t> points;
+    for (size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        uint32_t point = length == 1 ? lead : lead & (0x3F >> (length - 1));
+        for (int k = 1; k < length && i + k < utf8.size(); ++k) {
+            point = point << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        }
+        points.push_back(point);
+        i += length;
+    }
+    return points;
+}
+
+// Frees both surfaces.
+bool samePixels(SDL_Surface* a, SDL_Surface* b) {
+    SDL_Surface* x =
+        a != nullptr ? SDL_ConvertSurfaceFormat(a, SDL_PIXELFORMAT_XRGB8888, 0) : nullptr;
+    SDL_Surface* y =
+        b != nullptr ? SDL_ConvertSurfaceFormat(b, SDL_PIXELFORMAT_XRGB8888, 0) : nullptr;
+    bool same = x != nullptr && y != nullptr && x->w == y->w && x->h == y->h;
+    for (int row = 0; same && row < x->h; ++row) {
+        same = std::memcmp(static_cast<const char*>(x->pixels) + row * x->pitch,
+                           static_cast<const char*>(y->pixels) + row * y->pitch, 4 * x->w) == 0;
+    }
+    for (SDL_Surface* s : {a, b, x, y}) {
+        SDL_FreeSurface(s);
+    }
+    return same;
+}
+
+class TranslationFit : public platform::testing::DisplayTest,
+                       public ::testing::WithParamInterface<std::string> {
+  protected:
+    void SetUp() override {
+        DisplayTest::SetUp();
+        const std::string& lang = GetParam();
+        setenv("LANG", (lang + ".UTF-8").c_str(), 1);
+        unsetenv("LANGUAGE");
+        unsetenv("LC_ALL");
+        unsetenv("LC_MESSAGES");
+        const bool translating = platform::startTranslations(KORVAT_LOCALE_DIR);
+        ASSERT_EQ(translating, lang != "en");
+        // A catalogue that did not load would pass every check below in English.
+        if (translating) {
+            ASSERT_STRNE(tr("Game"), "Game") << "no catalogue for " << lang;
+        }
+    }
+    void TearDown() override {
+        unsetenv("LANG");
+        platform::startTranslations(KORVAT_LOCALE_DIR);
+    }
+
+    // Characters of `text` the face cannot draw.
+    static void expectGlyphs(const std::string& text, FontFace face = FontFace::System) {
+        TTF_Font* font = platform::font(face, 12);
+        ASSERT_NE(font, nullptr);
+        for (uint32_t point : codePoints(text)) {
+            EXPECT_TRUE(TTF_GlyphIsProvided32(font, point))
+                << "U+" << std::hex << point << " in \"" << text << "\"";
+        }
+    }
+
+    // The text of every control stays inside its place: a button's label inside its frame, a
+    // label's or check box's text clear of the other controls and of the screen's edge.
+    static void expectControlsFit(const platform::Dialog& dialog, const char* name) {
+        const auto& controls = dialog.controls();
+        for (size_t i = 0; i < controls.size(); ++i) {
+            const platform::Control& c = *controls[i];
+            if (c.text().empty() || dynamic_cast<const platform::EditBox*>(&c) != nullptr ||
+                dynamic_cast<const platform::ListBox*>(&c) != nullptr) {
+                continue;
+            }
+            expectGlyphs(c.text());
+            const int width =
+                textWidth(c.text().c_str(), FontFace::System, platform::kDialogFontPixels);
+            const SDL_Rect& r = c.rect();
+            if (dynamic_cast<const platform::PushButton*>(&c) != nullptr) {
+                // Inside the focus frame, 3 pixels in from the edge.
+                EXPECT_LE(width, r.w - 8) << name << ": button \"" << c.text() << "\"";
+                continue;
+            }
+            // With a gap of kGap pixels after the text: a label that touches its box reads as
+            // cut even when it is not.
+            constexpr int kGap = 3;
+            SDL_Rect ink{r.x, r.y, width + kGap, platform::draw::lineHeight()};
+            if (dynamic_cast<const platform::CheckBox*>(&c) != nullptr) {
+                const int side = std::min(r.h, 13);
+                ink = SDL_Rect{r.x + side + 5, r.y, width + kGap, r.h};
+            }
+            EXPECT_LE(ink.x + ink.w - kGap, platform::kClientWidth)
+                << name << ": \"" << c.text() << "\"";
+            for (size_t k = 0; k < controls.size(); ++k) {
+                SDL_Rect overlap;
+                if (k != i && SDL_IntersectRect(&ink, &controls[k]->rect(), &overlap)) {
+                    ADD_FAILURE() << name << ": \"" << c.text() << "\" runs into control " << k
+                                  << " (\"" << controls[k]->text() << "\")";
+                }
+            }
+        }
+    }
+
+    static void expectCaptionFits(const char* caption) {
+        expectGlyphs(caption, FontFace::SystemBold);
+        // Drawn from x 6 at 13 pixels, cut 2 pixels short of the OK button.
+        EXPECT_LE(6 + textWidth(caption, FontFace::SystemBold, 13),
+                  platform::titleBarOkButton().x - 2)
+            << "caption \"" << caption << "\"";
+    }
+
+    static void expectDialogFits(platform::Dialog& dialog, const char* name) {
+        dialog.create();
+        expectControlsFit(dialog, name);
+        expectCaptionFits(dialog.caption());
+        dialog.onPaint();  // drawn once, as the player sees it
+    }
+};
+
+TEST_P(TranslationFit, TemplateDialogs) {
+    storage::SettingsStore store(testing::TempDir() + "/fit.conf");
+    shell::OptionsDialog options(store);
+    expectDialogFits(options, "Options");
+    shell::PlayerNameDialog name;
+    expectDialogFits(name, "player name");
+    shell::HighScoresDialog scores;
+    expectDialogFits(scores, "High scores");
+    shell::AboutDialog about;
+    expectDialogFits(about, "About");
+}
+
+TEST_P(TranslationFit, FileChoosers) {
+    for (const auto mode : {platform::FileChooser::Mode::Save, platform::FileChooser::Mode::Open}) {
+        platform::FileChooser chooser(mode, "(Korvat  files)", "*.kvt", "kvt", testing::TempDir());
+        expectDialogFits(chooser, "file chooser");
+    }
+}
+
+TEST_P(TranslationFit, HighScoresHeading) {
+    const char* heading = tr("Top high scores");
+    expectGlyphs(heading);
+    // Drawn from x 80 of the client area.
+    EXPECT_LE(80 + textWidth(heading, FontFace::System, platform::kDialogFontPixels),
+              platform::kClientWidth);
+}
+
+TEST_P(TranslationFit, MenuBarAndPopUps) {
+    const std::unique_ptr<platform::CommandBar> bar = shell::buildMenuBar();
+    // The drop-downs, the 6-pixel separator, the undo button, the toolbar's separator and
+    // three more buttons.
+    const SDL_Rect last = bar->dropDownRect(bar->dropDownCount() - 1);
+    EXPECT_LE(last.x + last.w + 6 + 6 + 4 * platform::bar::kButtonWidth, platform::kScreenWidth);
+
+    const res::Menu* menu = res::findMenu(res::kMainMenu);
+    ASSERT_NE(menu, nullptr);
+    const std::map<int, const char*> shortcuts{{command::kSaveGame, tr("Ctrl+S")},
+                                               {command::kLoadGame, tr("Ctrl+O")},
+                                               {command::kExit, tr("Ctrl+Q")}};
+    std::function<void(const res::MenuItem*, int)> checkPopUp = [&](const res::MenuItem* items,
+                                                                    int count) {
+        int widest = 0;
+        std::map<std::string, std::string> accessLetters;
+        for (int i = 0; i < count; ++i) {
+            if (items[i].text == nullptr) {
+                continue;
+            }
+            const std::string english = items[i].text;
+            std::string label = tr(items[i].text);
+            expectGlyphs(label);
+            // One access letter where the English has one, none where it has none, and no
+            // letter twice in one pop-up.
+            const size_t mark = label.find('&');
+            EXPECT_EQ(mark != std::string::npos, english.find('&') != std::string::npos)
+                << "\"" << label << "\"";
+            if (mark != std::string::npos) {
+                EXPECT_EQ(label.find('&', mark + 1), std::string::npos) << label;
+                const auto lead = static_cast<unsigned char>(label[mark + 1]);
+                const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : 3;
+                std::string letter = label.substr(mark + 1, length);
+                if (length == 1) {
+                    letter[0] = static_cast<char>(std::tolower(lead));
+                }
+                EXPECT_TRUE(accessLetters.emplace(letter, label).second)
+                    << "\"" << label << "\" and \"" << accessLetters[letter] << "\"";
+                label.erase(mark, 1);
+            }
+            int width = textWidth(label.c_str());
+            if (const auto s = shortcuts.find(items[i].command); s != shortcuts.end()) {
+                expectGlyphs(s->second);
+                width += textWidth(s->second) + platform::bar::kShortcutGap;
+            }
+            widest = std::max(widest, width);
+            if (items[i].items != nullptr) {
+                checkPopUp(items[i].items, items[i].itemCount);
+            }
+        }
+        // The border, the check column, the texts, the arrow column.
+        EXPECT_LE(2 + platform::bar::kCheckColumn + widest + platform::bar::kArrowColumn,
+                  platform::kScreenWidth)
+            << "a pop-up in " << GetParam();
+    };
+    for (int i = 0; i < menu->popupCount; ++i) {
+        expectGlyphs(tr(menu->popups[i].text));
+        checkPopUp(menu->popups[i].items, menu->popups[i].itemCount);
+    }
+
+    SDL_Surface* screen = SDL_CreateRGBSurfaceWithFormat(
+        0, platform::kScreenWidth, platform::kScreenHeight, 32, SDL_PIXELFORMAT_XRGB8888);
+    bar->drawStrip(screen);
+    SDL_FreeSurface(screen);
+}
+
+TEST_P(TranslationFit, MessageBoxes) {
+    std::vector<std::string> texts(std::begin(kMessages), std::end(kMessages));
+    for (std::string& text : texts) {
+        text = tr(text.c_str());
+    }
+    std::string replace = tr("Replace %s?");
+    replace.replace(replace.find("%s"), 2, "saved-game.kvt");
+    texts.push_back(replace);
+    for (const std::string& text : texts) {
+        expectGlyphs(text);
+        const platform::MessageBoxLayout layout = platform::layoutMessageBox(text.c_str(), true);
+        const int width = layout.box.w - 2 * (layout.textLeft - layout.box.x);
+        const std::vector<std::string> lines = platform::wrapText(text.c_str(), width);
+        // Not cut after the box's last line, and no word broken for want of room.
+        EXPECT_EQ(lines.size(), layout.lines.size()) << text;
+        std::string joined;
+        for (const std::string& line : lines) {
+            joined += (joined.empty() ? "" : " ") + line;
+        }
+        EXPECT_EQ(joined, text);
+    }
+    for (const char* button : {tr("OK"), tr("Yes"), tr("No")}) {
+        expectGlyphs(button, FontFace::SystemBold);
+        EXPECT_LE(textWidth(button, FontFace::SystemBold, 12),
+                  platform::layoutMessageBox("", true).okButton.w - 4)
+            << button;
+    }
+    const char* ok = platform::trContext("title bar button", "ok");
+    expectGlyphs(ok, FontFace::SystemBold);
+    // Inside the rounded frame of the title bar's button.
+    EXPECT_LE(textWidth(ok, FontFace::SystemBold, 12), platform::titleBarOkButton().w - 7 - 4);
+}
+
+TEST_P(TranslationFit, AboutPicture) {
+    // English shows the bitmap drawn at build time; only a translation is laid out here.
+    ASSERT_EQ(shell::aboutTextTranslated(), GetParam() != "en");
+    if (GetParam() == "en") {
+        EXPECT_TRUE(
+            samePixels(shell::loadAboutPicture(), ui::loadProgramBitmap(res::kAboutPicture)));
+        return;
+    }
+    bool fits = false;
+    const std::vector<shell::AboutLine> lines = shell::layOutAboutText(fits);
+    EXPECT_TRUE(fits) << "a block of the About picture needs more lines than in English";
+    for (const shell::AboutLine& line : lines) {
+        expectGlyphs(line.text);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TranslationFit, ::testing::ValuesIn(languages()),
+                         [](const auto& info) { return info.param; });
+
+}  // namespace
+}  // namespace korvat
