@@ -10,6 +10,7 @@ const chromiumFlags = [
   '--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
   '--disable-background-networking', '--disable-component-update', '--disable-sync',
   '--disable-default-apps', '--disable-extensions', '--mute-audio', '--remote-debugging-pipe',
+  '--lang=en-US',
 ];
 
 class Browser {

@@ -1,4 +1,4 @@
-// korvat-desktop-frame PROGRAM OUT: starts the desktop game on a private X server, in a home
+// korvat-desktop-frame PROGRAM OUT [LANG]: starts the desktop game on a private X server, in a home
 // folder of its own, waits for its first frame (three balls on the board, the title bar) and writes
 // the 240 x 320 device screen to OUT as a binary PPM, for the browser's frame to be compared with.
 #include <unistd.h>
@@ -42,8 +42,8 @@ bool isTitleBlue(const Rgb& c) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fputs("usage: korvat-desktop-frame PROGRAM OUT\n", stderr);
+    if (argc != 3 && argc != 4) {
+        std::fputs("usage: korvat-desktop-frame PROGRAM OUT [LANG]\n", stderr);
         return 2;
     }
     char name[] = "/tmp/korvat-frame-XXXXXX";
@@ -58,7 +58,11 @@ int main(int argc, char** argv) {
         if (session.ready() &&
             session.startProgram(argv[1],
                                  {"HOME=" + home, "XDG_CONFIG_HOME=" + home + "/config",
-                                  "XDG_DATA_HOME=" + home + "/data", "SDL_AUDIODRIVER=dummy"},
+                                  "XDG_DATA_HOME=" + home + "/data", "SDL_AUDIODRIVER=dummy",
+                                  std::string("LANG=") + (argc == 4 ? argv[3] : "C.UTF-8"),
+                                  "LC_ALL=", "LC_MESSAGES=", "LANGUAGE=",
+                                  // a runtime folder of its own: its own single copy
+                                  "XDG_RUNTIME_DIR=" + home},
                                  korvat::kGameTitle)) {
             for (int waited = 0; waited <= 10000 && !written; waited += 100) {
                 pause(100);

@@ -7,6 +7,7 @@
 //   desktop  1280 x 800, mouse: the first frame, a ball selected and moved by clicks
 //   offline  the page plays again from its service worker with the server gone
 //   kvt      a desktop-saved game loads in the page, and the page's download in the desktop's
+//   german   the page in a German browser, against the desktop game in German
 //   refused  without the browser's storage the game plays, and says once that scores will not
 //            be kept
 'use strict';
@@ -19,7 +20,9 @@ const { GamePage, cellOrigin, differences, sleep } = require('./GamePage.js');
 const { decodePpm, encodePng, image } = require('./Png.js');
 const { start } = require('./serve.js');
 
-const [scenario, webDir, nativeSim, desktopFrame] = process.argv.slice(2);
+const [scenario, webDir, nativeSim, frameArgument] = process.argv.slice(2);
+// The desktop's frame to compare with; the German scenario is given the German one.
+const desktopFrame = process.env.KORVAT_DESKTOP_FRAME || frameArgument;
 const phone = { width: 360, height: 640, scale: 3, mobile: true };
 const desktop = { width: 1280, height: 800, scale: 1, mobile: false };
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'korvat-web-test-'));
@@ -318,6 +321,14 @@ async function run() {
       await browser.reload();
       await firstFrame(page);
       check(true, 'with the network gone the page starts again');
+    } else if (scenario === 'german') {
+      // A German browser: the game in German, as the desktop game under LANG=de_DE.UTF-8.
+      await browser.openPage(phone);
+      await browser.send('Network.setUserAgentOverride', {
+        userAgent: await browser.evaluate('navigator.userAgent'), acceptLanguage: 'de-DE' });
+      const page = new GamePage(browser, phone);
+      await browser.navigate(url);
+      await firstFrame(page);
     } else if (scenario === 'refused') {
       // As in private browsing: the browser refuses its database to the page.
       await browser.openPage(phone);
