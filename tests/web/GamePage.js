@@ -102,10 +102,20 @@ class GamePage {
   }
 
   async key(key, code, keyCode) {
-    for (const type of ['keyDown', 'keyUp']) {
-      await this.browser.send('Input.dispatchKeyEvent', {
-        type, key, code, windowsVirtualKeyCode: keyCode, nativeVirtualKeyCode: keyCode });
-    }
+    for (const type of ['keyDown', 'keyUp']) await this.keyEvent(type, key, code, keyCode, 0);
+  }
+
+  // A key with Ctrl held, pressed and released around it as a player does.
+  async ctrlKey(key, code, keyCode) {
+    await this.keyEvent('rawKeyDown', 'Control', 'ControlLeft', 17, 2);
+    await this.keyEvent('rawKeyDown', key, code, keyCode, 2);
+    await this.keyEvent('keyUp', key, code, keyCode, 2);
+    await this.keyEvent('keyUp', 'Control', 'ControlLeft', 17, 0);
+  }
+
+  async keyEvent(type, key, code, keyCode, modifiers) {
+    await this.browser.send('Input.dispatchKeyEvent', {
+      type, key, code, modifiers, windowsVirtualKeyCode: keyCode, nativeVirtualKeyCode: keyCode });
   }
 }
 

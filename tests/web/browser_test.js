@@ -4,7 +4,8 @@
 //   phone    360 x 640 at 3 device pixels per CSS pixel, touch: the first frame (against the
 //            desktop's), a ball selected and moved by taps, a game ended and the best score
 //            kept over a reload
-//   desktop  1280 x 800, mouse: the first frame, a ball selected and moved by clicks
+//   desktop  1280 x 800, mouse: the first frame, a ball selected and moved by clicks, taken
+//            back with Ctrl+Z
 //   offline  the page plays again from its service worker with the server gone
 //   kvt      a desktop-saved game loads in the page, and the page's download in the desktop's
 //   german   the page in a German browser, against the desktop game in German
@@ -302,6 +303,17 @@ async function run() {
       const initialBest = await bestScore(page);
       void screen;
       await selectAndMove(page, board);
+      if (scenario === 'desktop') {
+        // The keyboard as on the desktop: Ctrl+Z takes the move back.
+        await page.ctrlKey('z', 'KeyZ', 90);
+        let undone = false;
+        for (let i = 0; i < 30 && !undone; ++i) {
+          await sleep(100);
+          undone = GamePage.balls(GamePage.board(await page.screen())).join(' ') ===
+                   GamePage.balls(board).join(' ');
+        }
+        check(undone, 'Ctrl+Z takes the move back');
+      }
       if (scenario === 'phone') await bestScoreKept(browser, page, initialBest);
     } else if (scenario === 'offline') {
       await browser.openPage(desktop);
