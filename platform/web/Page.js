@@ -155,6 +155,50 @@ var Module = typeof Module !== 'undefined' ? Module : {};
   Module.onRuntimeInitialized = fitWhenOpen;
   canvas.addEventListener('contextmenu', (event) => event.preventDefault());
 
+  // The phone's keyboard: while the game waits for text, a tap focuses an input of the page,
+  // which brings the keyboard up; what it types goes to the game. Keys of a real keyboard reach
+  // the game through SDL as on the desktop, and are not taken twice.
+  const typing = document.getElementById('typing');
+  const sentinel = '_';
+  let physical = false;
+  // One character in the box, the caret after it: a deletion on the phone's keyboard has
+  // something to delete, and what is typed comes after it.
+  const reset = () => {
+    typing.value = sentinel;
+    typing.setSelectionRange(sentinel.length, sentinel.length);
+  };
+  reset();
+  typing.addEventListener('focus', reset);
+  typing.addEventListener('keydown', (event) => {
+    physical = event.keyCode !== 229 && event.key !== 'Unidentified';
+  });
+  typing.addEventListener('keyup', () => { physical = false; });
+  typing.addEventListener('input', () => {
+    const value = typing.value;
+    reset();
+    if (physical) { physical = false; return; }
+    if (!value.includes(sentinel)) {
+      Module._korvatErase();
+      return;
+    }
+    const text = value.replace(sentinel, '');
+    if (text) {
+      const size = lengthBytesUTF8(text) + 1;
+      const bytes = _malloc(size);
+      stringToUTF8(text, bytes, size);
+      Module._korvatType(bytes);
+      _free(bytes);
+    }
+  });
+  const wantsTyping = () => !!(Module._korvatTypingWanted && Module._korvatTypingWanted());
+  canvas.addEventListener('touchend', () => {
+    if (wantsTyping()) typing.focus();
+  });
+  // Once the game no longer waits for text, the keyboard goes.
+  setInterval(() => {
+    if (document.activeElement === typing && !wantsTyping()) typing.blur();
+  }, 250);
+
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
     navigator.serviceWorker.register('service-worker.js').catch(() => {});
   }
