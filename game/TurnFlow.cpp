@@ -27,15 +27,23 @@ const Turn& Game::continueTurn() {
 }
 
 void Game::runPhase(Phase phase) {
+    using Run = void (*)(Game&);
     // In the order of Phase.
-    static constexpr void (Game::*kPhases[])() = {
-        &Game::landWave,         &Game::announceWave, &Game::showNextWave,
-        &Game::refillEmptyBoard, &Game::endTap,       &Game::afterEndMessage,
-        &Game::enterHighScore,   &Game::startGame,    &Game::announceFirstWave,
-        &Game::resumePlay,       &Game::redrawAll,
+    static constexpr Run kPhases[] = {
+        [](Game& g) { g.landWave(); },
+        [](Game& g) { g.announceWave(); },
+        [](Game& g) { g.showNextWave(); },
+        [](Game& g) { g.refillEmptyBoard(); },
+        [](Game& g) { g.endTap(); },
+        [](Game& g) { g.afterEndMessage(); },
+        [](Game& g) { g.enterHighScore(); },
+        [](Game& g) { g.startGame(); },
+        [](Game& g) { g.announceFirstWave(); },
+        [](Game& g) { g.resumePlay(); },
+        [](Game& g) { g.redrawAll(); },
     };
     static_assert(std::size(kPhases) == static_cast<size_t>(Phase::RedrawAll) + 1);
-    (this->*kPhases[static_cast<size_t>(phase)])();
+    kPhases[static_cast<size_t>(phase)](*this);
 }
 
 void Game::endTap() {
