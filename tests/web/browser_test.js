@@ -330,7 +330,15 @@ async function run() {
         }
         check(undone, 'Ctrl+Z takes the move back');
       }
-      if (scenario === 'phone') await bestScoreKept(browser, page, initialBest);
+      if (scenario === 'phone') {
+        // A double tap, on the panel, neither zooms nor scrolls the page.
+        await page.tapDevice(120, 40);
+        await page.tapDevice(120, 40);
+        await sleep(400);
+        check(await browser.evaluate('visualViewport.scale === 1 && scrollX === 0 && scrollY === 0'),
+              'a double tap neither zooms nor scrolls');
+        await bestScoreKept(browser, page, initialBest);
+      }
     } else if (scenario === 'offline') {
       await browser.openPage(desktop);
       const page = new GamePage(browser, desktop);
