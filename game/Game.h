@@ -93,6 +93,7 @@ class Game {
     void afterEndMessage();
     void enterHighScore();
     void startGame();
+    const Turn& startGameWith(Rules rules);
     void announceFirstWave();
     void refillEmptyBoard();
     void endTap();

@@ -206,17 +206,17 @@ const Turn& Game::onNewGame() {
 }
 
 const Turn& Game::onLinesMode() {
-    beginTurn();
-    state.rules = Rules::Lines;
-    turn_.add(StepKind::RuleMarks).block = false;
-    startGame();
-    return turn_;
+    return startGameWith(Rules::Lines);
 }
 
 const Turn& Game::onBlockMode() {
+    return startGameWith(Rules::Block);
+}
+
+const Turn& Game::startGameWith(Rules rules) {
     beginTurn();
-    state.rules = Rules::Block;
-    turn_.add(StepKind::RuleMarks).block = true;
+    state.rules = rules;
+    turn_.add(StepKind::RuleMarks).block = rules == Rules::Block;
     startGame();
     return turn_;
 }

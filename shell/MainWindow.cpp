@@ -137,32 +137,26 @@ namespace {
 
 // The menu command of a keyboard shortcut, 0 for none.
 int shortcutCommand(const SDL_Keysym& key) {
-    const bool ctrl = (key.mod & KMOD_CTRL) != 0;
-    int command = 0;
     if (key.sym == SDLK_F2 && (key.mod & (KMOD_CTRL | KMOD_ALT | KMOD_SHIFT)) == 0) {
-        command = command::kNewGame;
-    } else if (ctrl && (key.mod & KMOD_ALT) == 0) {
-        switch (key.sym) {
-            case SDLK_z:
-                command = command::kUndo;
-                break;
-            case SDLK_n:
-                command = command::kNewGame;
-                break;
-            case SDLK_s:
-                command = command::kSaveGame;
-                break;
-            case SDLK_o:
-                command = command::kLoadGame;
-                break;
-            case SDLK_q:
-                command = command::kExit;
-                break;
-            default:
-                break;
+        return command::kNewGame;
+    }
+    if ((key.mod & KMOD_CTRL) == 0 || (key.mod & KMOD_ALT) != 0) {
+        return 0;
+    }
+    static constexpr struct {
+        SDL_Keycode key;
+        int command;
+    } kCtrlKeys[] = {{SDLK_z, command::kUndo},
+                     {SDLK_n, command::kNewGame},
+                     {SDLK_s, command::kSaveGame},
+                     {SDLK_o, command::kLoadGame},
+                     {SDLK_q, command::kExit}};
+    for (const auto& entry : kCtrlKeys) {
+        if (entry.key == key.sym) {
+            return entry.command;
         }
     }
-    return command;
+    return 0;
 }
 
 }  // namespace

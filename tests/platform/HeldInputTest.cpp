@@ -35,17 +35,6 @@ class TurnPage : public RecordingPage {
     }
 };
 
-// Half a click, in device-screen pixels.
-void pushButton(Uint32 type, int deviceX, int deviceY) {
-    const SDL_Point p = Display::instance().windowPoint(deviceX, deviceY);
-    SDL_Event event{};
-    event.type = type;
-    event.button.button = SDL_BUTTON_LEFT;
-    event.button.x = p.x;
-    event.button.y = p.y;
-    SDL_PushEvent(&event);
-}
-
 TEST_F(HeldInput, KeepsInputInOrderAndHandsItOutBeforeNewerInputTillItIsHeldAgain) {
     TurnPage main;
     Display& display = Display::instance();

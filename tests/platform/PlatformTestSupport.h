@@ -77,16 +77,20 @@ inline SDL_Keysym key(SDL_Keycode sym, Uint16 mod = KMOD_NONE) {
 }
 
 // Injected input, in device-screen pixels.
-inline void pushClick(int deviceX, int deviceY) {
+// Half a click, in device-screen pixels.
+inline void pushButton(Uint32 type, int deviceX, int deviceY) {
     const SDL_Point p = Display::instance().windowPoint(deviceX, deviceY);
-    for (const Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
-        SDL_Event event{};
-        event.type = type;
-        event.button.button = SDL_BUTTON_LEFT;
-        event.button.x = p.x;
-        event.button.y = p.y;
-        SDL_PushEvent(&event);
-    }
+    SDL_Event event{};
+    event.type = type;
+    event.button.button = SDL_BUTTON_LEFT;
+    event.button.x = p.x;
+    event.button.y = p.y;
+    SDL_PushEvent(&event);
+}
+
+inline void pushClick(int deviceX, int deviceY) {
+    pushButton(SDL_MOUSEBUTTONDOWN, deviceX, deviceY);
+    pushButton(SDL_MOUSEBUTTONUP, deviceX, deviceY);
 }
 
 inline void pushKey(SDL_Keycode sym, Uint16 mod = KMOD_NONE) {
