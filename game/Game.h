@@ -79,10 +79,9 @@ class Game {
     void clearBlock();
     // Lines then Block test of one cell, with sounds and removal; true when a figure burst.
     bool testFigures(int32_t x, int32_t y);
-    void burstSteps(int32_t figure, uint32_t delayMs);
 
     // The phases of a turn.
-    const Turn& beginTurn();
+    void beginTurn();  // clears the steps of the phase before
     void push(Phase phase);
     void runPhase(Phase phase);
     void moveSteps();

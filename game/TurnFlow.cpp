@@ -7,9 +7,8 @@
 
 namespace korvat {
 
-const Turn& Game::beginTurn() {
+void Game::beginTurn() {
     turn_.clear();
-    return turn_;
 }
 
 void Game::push(Phase phase) {

@@ -13,11 +13,8 @@
 #include "shell/MenuBar.h"
 #include "shell/PlatformDialogs.h"
 #include "storage/HighScoreFile.h"
-#include "storage/SavedGameFile.h"
 #include "storage/SettingsStore.h"
-#include "ui/Animations.h"
 #include "ui/Drawing.h"
-#include "ui/Layout.h"
 #include "ui/Sound.h"
 #include "ui/StepDrawing.h"
 
