@@ -5,6 +5,8 @@
 #define SDL_config_h_
 
 #include "SDL_platform.h"
+
+// Needs the platform macros above.
 #include "SDL_config_emscripten.h"
 
 #undef SDL_VIDEO_RENDER_OGL_ES2
