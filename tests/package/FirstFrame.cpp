@@ -1,5 +1,7 @@
-// korvat-first-frame PROGRAM: starts the game on a private X server, in a home folder of its own,
-// and waits for its first frame, the board with the first three balls. Exit 0 when it shows.
+// korvat-first-frame PROGRAM [OUT [LANG]]: starts the game on a private X server, in a home folder
+// of its own, and waits for its first frame (three balls on the board, the title bar). Exit 0 when
+// it shows; with OUT, the 240 x 320 device screen is written there as a binary PPM, for the
+// browser's frame to be compared with.
 #include <unistd.h>
 
 #include <cstdio>
@@ -9,12 +11,38 @@
 #include "GameScreen.h"
 #include "XvfbSession.h"
 #include "dist/Version.h"
+#include "platform/Display.h"
 
 using namespace korvat::e2e;
 
+namespace {
+
+bool writePpm(const char* path, const XvfbSession& session, const Screenshot& shot) {
+    std::FILE* file = std::fopen(path, "wb");
+    if (file == nullptr)
+        return false;
+    std::fprintf(file, "P6\n%d %d\n255\n", korvat::platform::kScreenWidth,
+                 korvat::platform::kScreenHeight);
+    for (int y = 0; y < korvat::platform::kScreenHeight; ++y) {
+        for (int x = 0; x < korvat::platform::kScreenWidth; ++x) {
+            const Rgb c = session.devicePixel(shot, x, y);
+            const unsigned char rgb[3] = {c.r, c.g, c.b};
+            std::fwrite(rgb, 1, 3, file);
+        }
+    }
+    return std::fclose(file) == 0;
+}
+
+// The title bar's dark blue: drawn with the chrome, after the board.
+bool isTitleBlue(const Rgb& c) {
+    return c.b > 100 && c.r < 40 && c.g < 40;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fputs("usage: korvat-first-frame PROGRAM\n", stderr);
+    if (argc < 2 || argc > 4) {
+        std::fputs("usage: korvat-first-frame PROGRAM [OUT [LANG]]\n", stderr);
         return 2;
     }
     char name[] = "/tmp/korvat-frame-XXXXXX";
@@ -23,24 +51,37 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::string home = name;
-    int balls = -1;
+    bool shown = false, written = argc == 2;
     {
         XvfbSession session(1024, 768);
         if (session.ready() &&
             session.startProgram(argv[1],
                                  {"HOME=" + home, "XDG_CONFIG_HOME=" + home + "/config",
-                                  "XDG_DATA_HOME=" + home + "/data", "SDL_AUDIODRIVER=dummy"},
+                                  "XDG_DATA_HOME=" + home + "/data", "SDL_AUDIODRIVER=dummy",
+                                  std::string("LANG=") + (argc == 4 ? argv[3] : "C.UTF-8"),
+                                  "LC_ALL=", "LC_MESSAGES=", "LANGUAGE=",
+                                  // a runtime folder of its own: its own single copy
+                                  "XDG_RUNTIME_DIR=" + home},
                                  korvat::kGameTitle)) {
-            for (int waited = 0; waited <= 10000 && balls != 3; waited += 100) {
+            for (int waited = 0; waited <= 10000 && !shown; waited += 100) {
                 pause(100);
-                balls = readBoard(session, session.screenshot()).count(CellLook::Ball);
+                const Screenshot shot = session.screenshot();
+                shown = readBoard(session, shot).count(CellLook::Ball) == 3 &&
+                        isTitleBlue(session.devicePixel(shot, 2, 2));
+            }
+            // The rest of the frame follows the board within its own paint.
+            if (shown && !written) {
+                pause(300);
+                written = writePpm(argv[2], session, session.screenshot());
             }
         }
     }
     std::error_code ignored;
     std::filesystem::remove_all(home, ignored);
-    if (balls != 3) {
-        std::fprintf(stderr, "korvat-first-frame: no board with three balls (%d seen)\n", balls);
+    if (!shown || !written) {
+        std::fputs(shown ? "korvat-first-frame: cannot write the frame\n"
+                         : "korvat-first-frame: no board with three balls and the title bar\n",
+                   stderr);
         return 1;
     }
     std::puts("first frame: the board with three balls");
