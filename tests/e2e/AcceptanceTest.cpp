@@ -34,6 +34,12 @@ class AcceptanceTest : public QuickGameTest {
         const SDL_Rect game = bar->dropDownRect(0);
         clickBar({game.x + game.w / 2, game.y + game.h / 2});
     }
+    // Saves or loads through the Game pop-up and the file chooser.
+    void chooseFile(int command, const std::string& name) {
+        clickGameMenu();
+        choose(command);
+        enterFileName(name);
+    }
     // Clicks well inside the shown button or item of `command`.
     void choose(int command) {
         for (int y = 0; y < platform::kScreenHeight; ++y) {
@@ -79,12 +85,7 @@ TEST_F(AcceptanceTest, MovesUndoesSwitchesRulesSavesLoadsAndEnds) {
     EXPECT_EQ(blockGame.count(CellLook::Ball), 3);
     EXPECT_EQ(blockGame.count(CellLook::Hint), 3);
 
-    // Save through the file chooser, which starts in the home folder.
-    clickGameMenu();
-    choose(command::kSaveGame);
-    session.run("xdotool type --delay 20 acceptance");
-    session.key("Return");
-    pause(500);
+    chooseFile(command::kSaveGame, "acceptance");
     SavedGame saved;
     ASSERT_TRUE(storage::loadGameFromFile(home + "/acceptance.kvt", saved));
     EXPECT_EQ(saved.score, 0u);
@@ -98,11 +99,7 @@ TEST_F(AcceptanceTest, MovesUndoesSwitchesRulesSavesLoadsAndEnds) {
     clickCell(move.fromX, move.fromY);
     clickCell(move.toX, move.toY);
     EXPECT_GT(settledBoard().count(CellLook::Ball), 3);
-    clickGameMenu();
-    choose(command::kLoadGame);
-    session.run("xdotool type --delay 20 acceptance.kvt");
-    session.key("Return");
-    pause(500);
+    chooseFile(command::kLoadGame, "acceptance.kvt");
     const BoardLook loaded = settledBoard();
     EXPECT_EQ(loaded.where(CellLook::Ball), blockBalls);
     EXPECT_EQ(loaded.count(CellLook::Hint), 3);
@@ -121,17 +118,9 @@ TEST_F(AcceptanceTest, MovesUndoesSwitchesRulesSavesLoadsAndEnds) {
 // name dialog waits. The program ends at once, and since no name was given, and files are
 // written only by their own operations, the table is not written; the settings are, as on OK.
 TEST_F(AcceptanceTest, ClosingTheWindowAtTheNameDialogEndsAtOnceWithoutARow) {
-    SavedGame full{0, 150, 0, 1};
-    for (int cell = 0; cell < 81; ++cell)
-        full.board.cells[cell] = 1 + (cell / 9 + 2 * cell) % 4;  // no line anywhere
-    full.board.cells[40] = full.board.cells[80] = EMPTY;
-    ASSERT_TRUE(storage::saveGameToFile(home + "/full.kvt", full));
+    ASSERT_TRUE(saveFullGame());
     settledBoard();
-    clickGameMenu();
-    choose(command::kLoadGame);
-    session.run("xdotool type --delay 20 full.kvt");
-    session.key("Return");
-    pause(500);
+    chooseFile(command::kLoadGame, "full.kvt");
     session.key("Return");                  // "No more move!"
     ASSERT_TRUE(waitUntil(3000, 100, [&] {  // the dialog's white page where the board was
         const SDL_Point p = cellPixel(4, 6, 10, 10);

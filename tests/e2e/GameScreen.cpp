@@ -50,9 +50,8 @@ bool showsNumber(const XvfbSession& session, int panelX, int value) {
     for (int k = 4; k >= 0 && digits; --k, value /= 10) {
         for (int y = 0; y < 20; ++y) {
             for (int x = 0; x < 10; ++x) {
-                const uint32_t want = argbAt(digits, 10 * (value % 10) + x, y);
                 if (session.devicePixel(shot, panelX + 12 * k + x, platform::kClientTop + 6 + y) !=
-                    Rgb{uint8_t(want >> 16), uint8_t(want >> 8), uint8_t(want)})
+                    rgbAt(digits, 10 * (value % 10) + x, y))
                     return false;
             }
         }

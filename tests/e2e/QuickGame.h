@@ -9,6 +9,7 @@
 #include "../storage/TempFolder.h"
 #include "GameScreen.h"
 #include "dist/Version.h"
+#include "storage/SavedGameFile.h"
 #include "storage/SettingsStore.h"
 
 namespace korvat::e2e {
@@ -113,6 +114,21 @@ class QuickGameTest : public ::testing::Test {
         pause(250);
     }
     void clickCell(int x, int y) { clickDevice(cellPixel(x, y)); }
+    // Types `name` into the open file chooser, which starts in the home folder, and takes it.
+    void enterFileName(const std::string& name) {
+        session.run("xdotool type --delay 20 " + name);
+        session.key("Return");
+        pause(500);
+    }
+    // Saves full.kvt: a score of 150 and two free cells with no line anywhere, so that loading
+    // it leaves no room for the next wave.
+    bool saveFullGame() const {
+        SavedGame full{0, 150, 0, 1};
+        for (int cell = 0; cell < 81; ++cell)
+            full.board.cells[cell] = 1 + (cell / 9 + 2 * cell) % 4;
+        full.board.cells[40] = full.board.cells[80] = EMPTY;
+        return storage::saveGameToFile(home + "/full.kvt", full);
+    }
 
     uint32_t moveDelay = 0;                    // set before SetUp
     std::vector<std::string> language;         // locale variables, set before SetUp
