@@ -3,30 +3,17 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <string>
 
 #include "platform/Translation.h"
 
 namespace korvat::platform {
 namespace {
 
-struct Case {
-    const char* lcAll;
-    const char* lcMessages;
-    const char* lang;
-    const char* language;
-    const char* wanted;
-};
-
-void setOrUnset(const char* name, const char* value) {
-    if (value != nullptr) {
-        setenv(name, value, 1);
-    } else {
-        unsetenv(name);
-    }
-}
-
 TEST(LanguageChoice, FollowsTheVariablesAsGettextDoes) {
-    constexpr Case kCases[] = {
+    constexpr const char* kNames[] = {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"};
+    // The variables in that order (null: unset), then the languages wanted.
+    constexpr const char* kCases[][5] = {
         {nullptr, nullptr, nullptr, nullptr, ""},
         {nullptr, nullptr, "C", "de", ""},  // the C locale ignores LANGUAGE
         {nullptr, nullptr, "POSIX", nullptr, ""},
@@ -42,18 +29,19 @@ TEST(LanguageChoice, FollowsTheVariablesAsGettextDoes) {
         {"uk_UA.UTF-8", "C", "de_DE.UTF-8", nullptr, "uk_UA.UTF-8"},
         {"", "pl_PL.UTF-8", nullptr, nullptr, "pl_PL.UTF-8"},
     };
-    for (const Case& c : kCases) {
-        setOrUnset("LC_ALL", c.lcAll);
-        setOrUnset("LC_MESSAGES", c.lcMessages);
-        setOrUnset("LANG", c.lang);
-        setOrUnset("LANGUAGE", c.language);
-        EXPECT_EQ(requestedLanguages(), c.wanted)
-            << (c.lcAll ? c.lcAll : "-") << " " << (c.lcMessages ? c.lcMessages : "-") << " "
-            << (c.lang ? c.lang : "-") << " " << (c.language ? c.language : "-");
+    for (const auto& c : kCases) {
+        std::string variables;
+        for (int i = 0; i < 4; ++i) {
+            if (c[i] != nullptr)
+                setenv(kNames[i], c[i], 1);
+            else
+                unsetenv(kNames[i]);
+            variables += std::string(c[i] != nullptr ? c[i] : "-") + " ";
+        }
+        EXPECT_EQ(requestedLanguages(), c[4]) << variables;
     }
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"}) {
+    for (const char* name : kNames)
         unsetenv(name);
-    }
 }
 
 TEST(LanguageChoice, CataloguesBesideTheBuiltProgramElseUnderItsPrefix) {

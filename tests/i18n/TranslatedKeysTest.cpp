@@ -30,7 +30,7 @@ class TranslatedKeys : public ::testing::Test {
     std::unique_ptr<platform::CommandBar> bar;
 };
 
-TEST_F(TranslatedKeys, GermanLettersAndEnglishOnesOpenAndChoose) {
+TEST_F(TranslatedKeys, TranslatedLettersAndEnglishOnesOpenAndChoose) {
     use("de_DE.UTF-8");
     EXPECT_TRUE(press(SDLK_s, KMOD_LALT).handled);     // "Spiel"
     EXPECT_EQ(press(SDLK_b).command, command::kExit);  // "&Beenden"
@@ -39,9 +39,8 @@ TEST_F(TranslatedKeys, GermanLettersAndEnglishOnesOpenAndChoose) {
     EXPECT_EQ(press(SDLK_x).command, command::kExit);  // the English "E&xit"
     press(SDLK_g, KMOD_LALT);
     EXPECT_EQ(press(SDLK_s).command, command::kSaveGame);  // "Spiel &speichern" before Save's s
-}
 
-TEST_F(TranslatedKeys, CyrillicMenusOpenWithTheEnglishLetters) {
+    // Cyrillic menus open with the English letters.
     use("ru_RU.UTF-8");
     press(SDLK_i, KMOD_LALT);
     ASSERT_TRUE(bar->menuOpen());
