@@ -1,6 +1,5 @@
 // The game in the player's language on a real X server: German where the locale asks for it,
-// even when that locale is not installed. (English for the C locale whatever LANGUAGE says is
-// the language choice's test; the About picture in English the main window's.)
+// even when that locale is not installed (the C locale's English is the language choice's test).
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -53,9 +53,8 @@ class TranslationFit : public platform::testing::DisplayTest,
         DisplayTest::SetUp();
         const std::string& lang = GetParam();
         setenv("LANG", (lang + ".UTF-8").c_str(), 1);
-        unsetenv("LANGUAGE");
-        unsetenv("LC_ALL");
-        unsetenv("LC_MESSAGES");
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            unsetenv(name);
         const bool translating = platform::startTranslations(KORVAT_LOCALE_DIR);
         ASSERT_EQ(translating, lang != "en");
         // A catalogue that did not load would pass every check below in English.
@@ -122,14 +121,6 @@ class TranslationFit : public platform::testing::DisplayTest,
             }
         }
     }
-
-    static void expectCaptionFits(const char* caption) {
-        expectGlyphs(caption, FontFace::SystemBold);
-        // Drawn from x 6 at 13 pixels, cut 2 pixels short of the OK button.
-        EXPECT_LE(6 + textWidth(caption, FontFace::SystemBold, 13),
-                  platform::titleBarOkButton().x - 2)
-            << "caption \"" << caption << "\"";
-    }
 };
 
 TEST_P(TranslationFit, DialogsAndTheHighScoresHeading) {
@@ -147,7 +138,11 @@ TEST_P(TranslationFit, DialogsAndTheHighScoresHeading) {
          std::initializer_list<platform::Dialog*>{&options, &name, &scores, &about, &save, &open}) {
         dialog->create();
         expectControlsFit(*dialog);
-        expectCaptionFits(dialog->caption());
+        // The caption, drawn from x 6 at 13 pixels, is cut 2 pixels short of the OK button.
+        expectGlyphs(dialog->caption(), FontFace::SystemBold);
+        EXPECT_LE(6 + textWidth(dialog->caption(), FontFace::SystemBold, 13),
+                  platform::titleBarOkButton().x - 2)
+            << "caption \"" << dialog->caption() << "\"";
         dialog->onPaint();  // drawn once, as the player sees it
     }
 
