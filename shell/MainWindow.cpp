@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "assets/Commands.h"
+#include "assets/Resources.h"
+#include "platform/Audio.h"
 #include "platform/CommandBar.h"
 #include "platform/Display.h"
 #include "platform/MessageBox.h"
@@ -15,7 +17,6 @@
 #include "storage/HighScoreFile.h"
 #include "storage/SettingsStore.h"
 #include "ui/Drawing.h"
-#include "ui/Sound.h"
 #include "ui/StepDrawing.h"
 
 namespace korvat::shell {
@@ -25,26 +26,11 @@ namespace {
 constexpr int kStepTimer = 1;       // the delay after a step of a turn
 constexpr int kOwedTicksTimer = 2;  // game ticks that came during a turn
 
-struct CommandEntry {
-    int id;
-    void (MainWindow::*handler)();
-};
-
-// One entry per identifier, no ranges.
-constexpr CommandEntry kCommandTable[] = {
-    {command::kOption, &MainWindow::onOption},
-    {command::kExit, &MainWindow::onExit},
-    {command::kSaveGame, &MainWindow::onSaveGame},
-    {command::kLoadGame, &MainWindow::onLoadGame},
-    {command::kUndo, &MainWindow::onUndo},
-    {command::kAbout, &MainWindow::onAbout},
-    {command::kToolLoad, &MainWindow::onLoadGame},  // the menu bar's buttons
-    {command::kToolSave, &MainWindow::onSaveGame},
-    {command::kNewGame, &MainWindow::onNewGame},
-    {command::kLinesMode, &MainWindow::onLinesMode},
-    {command::kBlockMode, &MainWindow::onBlockMode},
-    {command::kHighScores, &MainWindow::onHighScores},
-};
+// The rules name each sound by the number of its wave.
+static_assert(int(SoundId::BounceTick) == res::kBounceTickWave &&
+              int(SoundId::Refusal) == res::kRefusalWave &&
+              int(SoundId::Appearance) == res::kAppearanceWave &&
+              int(SoundId::Explosion) == res::kExplosionWave);
 
 }  // namespace
 
@@ -211,11 +197,40 @@ void MainWindow::onCancel() {
 }
 
 void MainWindow::onCommand(int command) {
-    for (const CommandEntry& entry : kCommandTable) {
-        if (entry.id == command) {
-            (this->*entry.handler)();
+    switch (command) {
+        case command::kLinesMode:
+            return play(game_.onLinesMode());
+        case command::kBlockMode:
+            return play(game_.onBlockMode());
+        case command::kUndo:
+            return play(game_.onUndo());
+        case command::kNewGame:
+            return play(game_.onNewGame());
+        case command::kSaveGame:
+        case command::kToolSave:  // the menu bar's buttons
+            return playOnFile(dialogs_->chooseSaveFile(), &Game::onSaveGame);
+        case command::kLoadGame:
+        case command::kToolLoad:
+            return playOnFile(dialogs_->chooseLoadFile(), &Game::resumeLoadedGame);
+        case command::kOption:
+            dialogs_->runOptions();
+            // Whatever the dialog's result: the new delays and sound switch take effect at once.
+            return game_.readSettings();
+        case command::kHighScores:
+            return dialogs_->openHighScores(game_, [] {});
+        case command::kAbout:
+            return dialogs_->runAbout();
+        case command::kExit:
+            // Ends every modal loop; the settings are deliberately not written.
+            return platform::Display::instance().postQuit(command::kExitQuitCode);
+        default:
             return;
-        }
+    }
+}
+
+void MainWindow::playOnFile(const std::string& path, const Turn& (Game::*use)(const char*)) {
+    if (!path.empty()) {
+        play((game_.*use)(path.c_str()));
     }
 }
 
@@ -259,54 +274,6 @@ void MainWindow::fireOwedTicks() {
 
 platform::CommandBar* MainWindow::commandBar() {
     return commandBar_.get();
-}
-
-// ---- Commands ----
-
-void MainWindow::onLinesMode() {
-    play(game_.onLinesMode());
-}
-void MainWindow::onBlockMode() {
-    play(game_.onBlockMode());
-}
-
-void MainWindow::onSaveGame() {
-    const std::string path = dialogs_->chooseSaveFile();
-    if (!path.empty()) {
-        play(game_.onSaveGame(path.c_str()));
-    }
-}
-
-void MainWindow::onLoadGame() {
-    const std::string path = dialogs_->chooseLoadFile();
-    if (!path.empty()) {
-        play(game_.resumeLoadedGame(path.c_str()));
-    }
-}
-
-void MainWindow::onOption() {
-    dialogs_->runOptions();
-    // Whatever the dialog's result: the new delays and sound switch take effect at once.
-    game_.readSettings();
-}
-
-void MainWindow::onHighScores() {
-    dialogs_->openHighScores(game_, [] {});
-}
-
-void MainWindow::onExit() {
-    // Ends every modal loop; the settings are deliberately not written.
-    platform::Display::instance().postQuit(command::kExitQuitCode);
-}
-
-void MainWindow::onAbout() {
-    dialogs_->runAbout();
-}
-void MainWindow::onUndo() {
-    play(game_.onUndo());
-}
-void MainWindow::onNewGame() {
-    play(game_.onNewGame());
 }
 
 // ---- Clock, generator, timers, sound ----
@@ -378,7 +345,7 @@ void MainWindow::play(const Turn& turn) {
 void MainWindow::showStep(const Turn& turn, const Step& step) {
     switch (step.kind) {
         case StepKind::Sound:
-            ui::playSound(step.sound);
+            platform::playSoundResource(static_cast<int>(step.sound));
             return;
         case StepKind::RuleMarks:
             // Without a menu bar the marks are left alone and the command goes on.
