@@ -92,13 +92,7 @@ Image makeScoreDigits() {
 Image makeClockDigits() {
     Image digits(71, 8, kWhite);
     for (int d = 0; d < 10; ++d) {
-        for (int y = 0; y < 8; ++y) {
-            for (int x = 0; x < 5; ++x) {
-                if (kClockGlyphs[d][y][size_t(x)] == '#') {
-                    digits.set(7 * d + 1 + x, y, kBlack);
-                }
-            }
-        }
+        digits.stamp(7 * d + 1, 0, kClockGlyphs[d], kBlack);
     }
     return digits;
 }
