@@ -1,7 +1,6 @@
 // Dialog templates: sizes and places in dialog units, as the dialogs lay out their controls.
 #include "Resources.h"
 #include "TextMarker.h"
-#include "dist/Version.h"
 
 namespace korvat::res {
 
@@ -49,7 +48,6 @@ constexpr int countOf(const ControlTemplate (&)[N]) {
 }
 
 constexpr DialogTemplate kDialogs[] = {
-    {kMainDialog, kGameTitle, 140, 103, "System", 8, nullptr, 0},
     // TRANSLATORS: the captions of the Options, About and High scores dialogs in the title bar,
     // about 190 pixels in bold.
     {kOptionsDialog, N_("Korvat [ Option ]"), 140, 140, "System", 8, kOptionsControls,

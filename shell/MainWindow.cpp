@@ -32,6 +32,36 @@ static_assert(int(SoundId::BounceTick) == res::kBounceTickWave &&
               int(SoundId::Appearance) == res::kAppearanceWave &&
               int(SoundId::Explosion) == res::kExplosionWave);
 
+// The menu command of a keyboard shortcut, 0 for none.
+int shortcutCommand(const SDL_Keysym& key) {
+    if (key.sym == SDLK_F2 && (key.mod & (KMOD_CTRL | KMOD_ALT | KMOD_SHIFT)) == 0) {
+        return command::kNewGame;
+    }
+    if ((key.mod & KMOD_CTRL) == 0 || (key.mod & KMOD_ALT) != 0) {
+        return 0;
+    }
+    static constexpr struct {
+        SDL_Keycode key;
+        int command;
+    } kCtrlKeys[] = {{SDLK_z, command::kUndo},
+                     {SDLK_n, command::kNewGame},
+                     {SDLK_s, command::kSaveGame},
+                     {SDLK_o, command::kLoadGame},
+                     {SDLK_q, command::kExit}};
+    for (const auto& entry : kCtrlKeys) {
+        if (entry.key == key.sym) {
+            return entry.command;
+        }
+    }
+    return 0;
+}
+
+// The arrows' steps of the board cursor.
+constexpr struct {
+    SDL_Keycode key;
+    int dx, dy;
+} kArrows[] = {{SDLK_LEFT, -1, 0}, {SDLK_RIGHT, 1, 0}, {SDLK_UP, 0, -1}, {SDLK_DOWN, 0, 1}};
+
 }  // namespace
 
 MainWindow::MainWindow(DialogRunner* dialogs)
@@ -74,92 +104,38 @@ void MainWindow::onMouseDown(int x, int y) {
 }
 
 bool MainWindow::onKeyDown(const SDL_Keysym& key) {
-    if (handleShortcut(key)) {
+    if (const int command = shortcutCommand(key); command != 0) {
+        onCommand(command);
         return true;
     }
     const bool wasShown = cursor_.shown();
-    int dx = 0;
-    int dy = 0;
-    switch (key.sym) {
-        case SDLK_LEFT:
-            dx = -1;
-            break;
-        case SDLK_RIGHT:
-            dx = 1;
-            break;
-        case SDLK_UP:
-            dy = -1;
-            break;
-        case SDLK_DOWN:
-            dy = 1;
-            break;
-        case SDLK_SPACE:
-        case SDLK_RETURN:
-        case SDLK_KP_ENTER:
-            // The first key press only shows where the cursor is. Enter taps as Space does:
-            // ending the program on it lost the game of a player choosing a cell.
-            if (wasShown) {
-                tapCursorCell();
-            } else {
-                draw([&](const ui::DrawContext&) { cursor_.show(); });
-            }
-            return true;
-        default:
-            return false;  // Escape goes on to Cancel
-    }
-    draw([&](const ui::DrawContext&) {
+    if (key.sym == SDLK_SPACE || key.sym == SDLK_RETURN || key.sym == SDLK_KP_ENTER) {
+        // The first key press only shows where the cursor is. Enter taps as Space does:
+        // ending the program on it lost the game of a player choosing a cell.
         if (wasShown) {
-            cursor_.move(dx, dy);
+            const SDL_Point point = BoardCursor::tapPoint(cursor_.cell());
+            play(game_.onBoardTap(point.x, point.y));
+        } else {
+            draw([&](const ui::DrawContext&) { cursor_.show(); });
         }
-        cursor_.show();
-    });
-    return true;
-}
-
-namespace {
-
-// The menu command of a keyboard shortcut, 0 for none.
-int shortcutCommand(const SDL_Keysym& key) {
-    if (key.sym == SDLK_F2 && (key.mod & (KMOD_CTRL | KMOD_ALT | KMOD_SHIFT)) == 0) {
-        return command::kNewGame;
+        return true;
     }
-    if ((key.mod & KMOD_CTRL) == 0 || (key.mod & KMOD_ALT) != 0) {
-        return 0;
-    }
-    static constexpr struct {
-        SDL_Keycode key;
-        int command;
-    } kCtrlKeys[] = {{SDLK_z, command::kUndo},
-                     {SDLK_n, command::kNewGame},
-                     {SDLK_s, command::kSaveGame},
-                     {SDLK_o, command::kLoadGame},
-                     {SDLK_q, command::kExit}};
-    for (const auto& entry : kCtrlKeys) {
-        if (entry.key == key.sym) {
-            return entry.command;
+    for (const auto& arrow : kArrows) {
+        if (arrow.key == key.sym) {
+            draw([&](const ui::DrawContext&) {
+                if (wasShown) {
+                    cursor_.move(arrow.dx, arrow.dy);
+                }
+                cursor_.show();
+            });
+            return true;
         }
     }
-    return 0;
-}
-
-}  // namespace
-
-bool MainWindow::handleShortcut(const SDL_Keysym& key) {
-    const int command = shortcutCommand(key);
-    if (command == 0) {
-        return false;
-    }
-    onCommand(command);
-    return true;
+    return false;  // Escape goes on to Cancel
 }
 
 bool MainWindow::endsProgram(const SDL_Keysym& key) const {
     return shortcutCommand(key) == command::kExit;
-}
-
-void MainWindow::tapCursorCell() {
-    const SDL_Point point = BoardCursor::tapPoint(cursor_.cell());
-    play(game_.onBoardTap(point.x, point.y));
 }
 
 void MainWindow::hideCursor() {

@@ -88,8 +88,6 @@ class MainWindow : public platform::Page, public Clock, private TurnPlayer::Stag
     template <typename Operation>
     void draw(Operation&& operation);
     void hideCursor();
-    void tapCursorCell();
-    bool handleShortcut(const SDL_Keysym& key);
 
     SilentProgress progress_;  // the window does not count games
     storage::SettingsStore store_;

@@ -26,10 +26,7 @@ struct Area {
 using korvat::kBallHeight;
 using korvat::kBallWidth;
 using korvat::kBoardRect;
-using korvat::kCellInset;
 using korvat::kCellPitch;
-using korvat::kGridLine;
-using korvat::kPanelRect;
 
 constexpr int32_t kPanelWidth = kPanelRect.right - kPanelRect.left;   // 235
 constexpr int32_t kPanelHeight = kPanelRect.bottom - kPanelRect.top;  // 29
