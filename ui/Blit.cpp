@@ -51,6 +51,13 @@ void present(const DrawContext& ctx, Area area) {
     }
 }
 
+void showBall(const DrawContext& ctx, SDL_Surface* sheet, int32_t color, int32_t row,
+              CellPos cell) {
+    const Area at = cellArea(cell);
+    copyBall(sheet, color, row, ctx.target, {at.x, at.y});
+    present(ctx, at);
+}
+
 void reportLoadError(const DrawContext& ctx) {
     if (ctx.showMessage != nullptr) {
         ctx.showMessage(ctx.user, kLoadErrorText);

@@ -32,6 +32,7 @@ constexpr int32_t kPanelWidth = kPanelRect.right - kPanelRect.left;   // 235
 constexpr int32_t kPanelHeight = kPanelRect.bottom - kPanelRect.top;  // 29
 constexpr int32_t kBoardWidth = kBoardRect.right - kBoardRect.left;   // 235
 constexpr int32_t kBoardHeight = kBoardRect.bottom - kBoardRect.top;  // 235
+constexpr Area kBoardArea{kBoardRect.left, kBoardRect.top, kBoardWidth, kBoardHeight};
 
 constexpr bool isBallColor(int32_t c) {
     return c >= 1 && c <= kColorCount;
