@@ -305,11 +305,10 @@ void MainWindow::draw(Operation&& operation) {
 // ---- Turns ----
 
 void MainWindow::play(const Turn& turn) {
-    platform::Display& display = platform::Display::instance();
-    const bool quiet = turn.stepCount == 0 && !game_.turnPending();
-    if (quiet) {
+    if (turn.stepCount == 0 && !game_.turnPending()) {
         return;  // a tap that changed nothing on the screen
     }
+    platform::Display& display = platform::Display::instance();
     // Taps and keys wait for the end of the turn, in their order.
     display.holdInput(true);
     player_.play(turn);

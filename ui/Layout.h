@@ -43,8 +43,8 @@ constexpr bool isCell(int32_t x, int32_t y) {
 
 // Window position of the sprite of cell (x, y).
 constexpr Point cellOrigin(int32_t x, int32_t y) {
-    return {kBoardRect.left + (kGridLine + kBallWidth) * x + (x + 1) * kCellInset,
-            kBoardRect.top + (kGridLine + kBallHeight) * y + (y + 1) * kCellInset};
+    return {kBoardRect.left + kCellPitch * x + kCellInset,
+            kBoardRect.top + kRowPitch * y + kCellInset};
 }
 // The same sprite on an off-screen copy of the board (origin at the board's corner).
 constexpr Point boardCellOrigin(int32_t x, int32_t y) {
