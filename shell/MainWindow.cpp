@@ -211,17 +211,14 @@ void MainWindow::playOnFile(const std::string& path, const Turn& (Game::*use)(co
 }
 
 void MainWindow::onTimer(int id) {
-    switch (id) {
-        case kStepTimer:
-            platform::Display::instance().killTimer(*this, kStepTimer);
+    if (id == kStepTimer || id == kOwedTicksTimer) {
+        platform::Display::instance().killTimer(*this, id);  // the window's timers tick once
+        if (id == kStepTimer) {
             player_.waited();
-            return;
-        case kOwedTicksTimer:
-            platform::Display::instance().killTimer(*this, kOwedTicksTimer);
+        } else {
             fireOwedTicks();
-            return;
-        default:
-            break;
+        }
+        return;
     }
     // While a turn's steps play, a tick waits for its end, as if the window had been busy; a
     // dialog of the turn lets the clock and the bounce go on.
