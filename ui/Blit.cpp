@@ -5,8 +5,7 @@
 namespace korvat::ui {
 
 SurfacePtr loadSheet(const DrawContext& ctx, int id) {
-    SDL_Surface* s = ctx.loadBitmap ? ctx.loadBitmap(ctx.user, id) : loadProgramBitmap(id);
-    return SurfacePtr(s);
+    return SurfacePtr(ctx.loadBitmap ? ctx.loadBitmap(ctx.user, id) : loadProgramBitmap(id));
 }
 
 SurfacePtr createOffscreen(const SDL_Surface* like, int32_t width, int32_t height) {
