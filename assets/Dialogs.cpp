@@ -1,7 +1,8 @@
 // Dialog templates: sizes and places in dialog units, as the dialogs lay out their controls.
+#include <iterator>
+
 #include "Resources.h"
 #include "TextMarker.h"
-#include "dist/Version.h"
 
 namespace korvat::res {
 
@@ -43,22 +44,16 @@ constexpr ControlTemplate kPlayerNameControls[] = {
     {ControlKind::PushButton, 1, N_("OK"), 42, 54, 50, 14, kStyleDefault},
 };
 
-template <size_t N>
-constexpr int countOf(const ControlTemplate (&)[N]) {
-    return int(N);
-}
-
 constexpr DialogTemplate kDialogs[] = {
-    {kMainDialog, kGameTitle, 140, 103, "System", 8, nullptr, 0},
     // TRANSLATORS: the captions of the Options, About and High scores dialogs in the title bar,
     // about 190 pixels in bold.
     {kOptionsDialog, N_("Korvat [ Option ]"), 140, 140, "System", 8, kOptionsControls,
-     countOf(kOptionsControls)},
+     int(std::size(kOptionsControls))},
     {kAboutDialog, N_("Korvat [ About ]"), 193, 130, "System", 8, nullptr, 0},
     {kHighScoresDialog, N_("Korvat [High scores]"), 134, 157, "System", 8, kHighScoresControls,
-     countOf(kHighScoresControls)},
+     int(std::size(kHighScoresControls))},
     {kPlayerNameDialog, "Korvat", 139, 85, "System", 8, kPlayerNameControls,
-     countOf(kPlayerNameControls)},
+     int(std::size(kPlayerNameControls))},
 };
 
 }  // namespace

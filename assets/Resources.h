@@ -25,7 +25,6 @@ constexpr int kExplosionWave = 138;
 constexpr int kAppIcon = 128;
 constexpr int kAppIconSmall = 1128;  // the 16 x 16 member of the group
 // Dialogs, menu, toolbar.
-constexpr int kMainDialog = 102;
 constexpr int kOptionsDialog = 140;
 constexpr int kAboutDialog = 143;
 constexpr int kHighScoresDialog = 148;

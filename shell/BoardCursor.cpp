@@ -13,12 +13,6 @@ constexpr SDL_Color kFrameColor{0, 0, 128, 255};
 
 }  // namespace
 
-BoardCursor::~BoardCursor() {
-    if (under_ != nullptr) {
-        SDL_FreeSurface(under_);
-    }
-}
-
 void BoardCursor::move(int dx, int dy) {
     cell_.x = std::clamp(cell_.x + dx, 0, kBoardSize - 1);
     cell_.y = std::clamp(cell_.y + dy, 0, kBoardSize - 1);
@@ -44,7 +38,7 @@ bool BoardCursor::lift(SDL_Surface* target, SDL_Rect& area) {
     }
     area = drawnAt_;
     SDL_Rect to = drawnAt_;
-    SDL_BlitSurface(under_, nullptr, target, &to);
+    SDL_BlitSurface(under_.get(), nullptr, target, &to);
     return true;
 }
 
@@ -54,17 +48,14 @@ bool BoardCursor::drop(SDL_Surface* target, SDL_Rect& area) {
     }
     const SDL_Rect frame = frameRect(cell_);
     if (under_ == nullptr || under_->format->format != target->format->format) {
-        if (under_ != nullptr) {
-            SDL_FreeSurface(under_);
-        }
-        under_ = SDL_CreateRGBSurfaceWithFormat(
-            0, kFrameSize, kFrameSize, target->format->BitsPerPixel, target->format->format);
+        under_.reset(SDL_CreateRGBSurfaceWithFormat(
+            0, kFrameSize, kFrameSize, target->format->BitsPerPixel, target->format->format));
         if (under_ == nullptr) {
             return false;
         }
     }
     SDL_Rect from = frame;
-    SDL_BlitSurface(target, &from, under_, nullptr);
+    SDL_BlitSurface(target, &from, under_.get(), nullptr);
 
     const Uint32 color = SDL_MapRGB(target->format, kFrameColor.r, kFrameColor.g, kFrameColor.b);
     const SDL_Rect edges[] = {

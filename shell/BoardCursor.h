@@ -5,16 +5,12 @@
 #include <SDL.h>
 
 #include "game/Types.h"
+#include "ui/Blit.h"
 
 namespace korvat::shell {
 
 class BoardCursor {
   public:
-    BoardCursor() = default;
-    ~BoardCursor();
-    BoardCursor(const BoardCursor&) = delete;
-    BoardCursor& operator=(const BoardCursor&) = delete;
-
     bool shown() const { return shown_; }
     CellPos cell() const { return cell_; }
 
@@ -38,7 +34,7 @@ class BoardCursor {
     bool drawn_ = false;
     CellPos cell_{4, 4};
     SDL_Rect drawnAt_{};
-    SDL_Surface* under_ = nullptr;  // the pixels the frame covers, while drawn
+    ui::SurfacePtr under_;  // the pixels the frame covers, while drawn
 };
 
 }  // namespace korvat::shell

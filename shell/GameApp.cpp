@@ -65,9 +65,7 @@ int GameApp::run() {
         MainWindow dialog;
         dialog.initialise();
         display.runModal(dialog);
-        if (display.quitPosted()) {
-            exitCode = display.quitCode();
-        }
+        exitCode = display.quitPosted() ? display.quitCode() : 0;
     }
     display.serveRaiseRequests(nullptr);
     display.close();

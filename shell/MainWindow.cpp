@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "assets/Commands.h"
+#include "assets/Resources.h"
+#include "platform/Audio.h"
 #include "platform/CommandBar.h"
 #include "platform/Display.h"
 #include "platform/MessageBox.h"
@@ -15,7 +17,6 @@
 #include "storage/HighScoreFile.h"
 #include "storage/SettingsStore.h"
 #include "ui/Drawing.h"
-#include "ui/Sound.h"
 #include "ui/StepDrawing.h"
 
 namespace korvat::shell {
@@ -25,26 +26,41 @@ namespace {
 constexpr int kStepTimer = 1;       // the delay after a step of a turn
 constexpr int kOwedTicksTimer = 2;  // game ticks that came during a turn
 
-struct CommandEntry {
-    int id;
-    void (MainWindow::*handler)();
-};
+// The rules name each sound by the number of its wave.
+static_assert(int(SoundId::BounceTick) == res::kBounceTickWave &&
+              int(SoundId::Refusal) == res::kRefusalWave &&
+              int(SoundId::Appearance) == res::kAppearanceWave &&
+              int(SoundId::Explosion) == res::kExplosionWave);
 
-// One entry per identifier, no ranges.
-constexpr CommandEntry kCommandTable[] = {
-    {command::kOption, &MainWindow::onOption},
-    {command::kExit, &MainWindow::onExit},
-    {command::kSaveGame, &MainWindow::onSaveGame},
-    {command::kLoadGame, &MainWindow::onLoadGame},
-    {command::kUndo, &MainWindow::onUndo},
-    {command::kAbout, &MainWindow::onAbout},
-    {command::kToolLoad, &MainWindow::onLoadGame},  // the menu bar's buttons
-    {command::kToolSave, &MainWindow::onSaveGame},
-    {command::kNewGame, &MainWindow::onNewGame},
-    {command::kLinesMode, &MainWindow::onLinesMode},
-    {command::kBlockMode, &MainWindow::onBlockMode},
-    {command::kHighScores, &MainWindow::onHighScores},
-};
+// The menu command of a keyboard shortcut, 0 for none.
+int shortcutCommand(const SDL_Keysym& key) {
+    if (key.sym == SDLK_F2 && (key.mod & (KMOD_CTRL | KMOD_ALT | KMOD_SHIFT)) == 0) {
+        return command::kNewGame;
+    }
+    if ((key.mod & KMOD_CTRL) == 0 || (key.mod & KMOD_ALT) != 0) {
+        return 0;
+    }
+    static constexpr struct {
+        SDL_Keycode key;
+        int command;
+    } kCtrlKeys[] = {{SDLK_z, command::kUndo},
+                     {SDLK_n, command::kNewGame},
+                     {SDLK_s, command::kSaveGame},
+                     {SDLK_o, command::kLoadGame},
+                     {SDLK_q, command::kExit}};
+    for (const auto& entry : kCtrlKeys) {
+        if (entry.key == key.sym) {
+            return entry.command;
+        }
+    }
+    return 0;
+}
+
+// The arrows' steps of the board cursor.
+constexpr struct {
+    SDL_Keycode key;
+    int dx, dy;
+} kArrows[] = {{SDLK_LEFT, -1, 0}, {SDLK_RIGHT, 1, 0}, {SDLK_UP, 0, -1}, {SDLK_DOWN, 0, 1}};
 
 }  // namespace
 
@@ -88,92 +104,38 @@ void MainWindow::onMouseDown(int x, int y) {
 }
 
 bool MainWindow::onKeyDown(const SDL_Keysym& key) {
-    if (handleShortcut(key)) {
+    if (const int command = shortcutCommand(key); command != 0) {
+        onCommand(command);
         return true;
     }
     const bool wasShown = cursor_.shown();
-    int dx = 0;
-    int dy = 0;
-    switch (key.sym) {
-        case SDLK_LEFT:
-            dx = -1;
-            break;
-        case SDLK_RIGHT:
-            dx = 1;
-            break;
-        case SDLK_UP:
-            dy = -1;
-            break;
-        case SDLK_DOWN:
-            dy = 1;
-            break;
-        case SDLK_SPACE:
-        case SDLK_RETURN:
-        case SDLK_KP_ENTER:
-            // The first key press only shows where the cursor is. Enter taps as Space does:
-            // ending the program on it lost the game of a player choosing a cell.
-            if (wasShown) {
-                tapCursorCell();
-            } else {
-                draw([&](const ui::DrawContext&) { cursor_.show(); });
-            }
-            return true;
-        default:
-            return false;  // Escape goes on to Cancel
-    }
-    draw([&](const ui::DrawContext&) {
+    if (key.sym == SDLK_SPACE || key.sym == SDLK_RETURN || key.sym == SDLK_KP_ENTER) {
+        // The first key press only shows where the cursor is. Enter taps as Space does:
+        // ending the program on it lost the game of a player choosing a cell.
         if (wasShown) {
-            cursor_.move(dx, dy);
+            const SDL_Point point = BoardCursor::tapPoint(cursor_.cell());
+            play(game_.onBoardTap(point.x, point.y));
+        } else {
+            draw([&](const ui::DrawContext&) { cursor_.show(); });
         }
-        cursor_.show();
-    });
-    return true;
-}
-
-namespace {
-
-// The menu command of a keyboard shortcut, 0 for none.
-int shortcutCommand(const SDL_Keysym& key) {
-    if (key.sym == SDLK_F2 && (key.mod & (KMOD_CTRL | KMOD_ALT | KMOD_SHIFT)) == 0) {
-        return command::kNewGame;
+        return true;
     }
-    if ((key.mod & KMOD_CTRL) == 0 || (key.mod & KMOD_ALT) != 0) {
-        return 0;
-    }
-    static constexpr struct {
-        SDL_Keycode key;
-        int command;
-    } kCtrlKeys[] = {{SDLK_z, command::kUndo},
-                     {SDLK_n, command::kNewGame},
-                     {SDLK_s, command::kSaveGame},
-                     {SDLK_o, command::kLoadGame},
-                     {SDLK_q, command::kExit}};
-    for (const auto& entry : kCtrlKeys) {
-        if (entry.key == key.sym) {
-            return entry.command;
+    for (const auto& arrow : kArrows) {
+        if (arrow.key == key.sym) {
+            draw([&](const ui::DrawContext&) {
+                if (wasShown) {
+                    cursor_.move(arrow.dx, arrow.dy);
+                }
+                cursor_.show();
+            });
+            return true;
         }
     }
-    return 0;
-}
-
-}  // namespace
-
-bool MainWindow::handleShortcut(const SDL_Keysym& key) {
-    const int command = shortcutCommand(key);
-    if (command == 0) {
-        return false;
-    }
-    onCommand(command);
-    return true;
+    return false;  // Escape goes on to Cancel
 }
 
 bool MainWindow::endsProgram(const SDL_Keysym& key) const {
     return shortcutCommand(key) == command::kExit;
-}
-
-void MainWindow::tapCursorCell() {
-    const SDL_Point point = BoardCursor::tapPoint(cursor_.cell());
-    play(game_.onBoardTap(point.x, point.y));
 }
 
 void MainWindow::hideCursor() {
@@ -211,26 +173,52 @@ void MainWindow::onCancel() {
 }
 
 void MainWindow::onCommand(int command) {
-    for (const CommandEntry& entry : kCommandTable) {
-        if (entry.id == command) {
-            (this->*entry.handler)();
+    switch (command) {
+        case command::kLinesMode:
+            return play(game_.onLinesMode());
+        case command::kBlockMode:
+            return play(game_.onBlockMode());
+        case command::kUndo:
+            return play(game_.onUndo());
+        case command::kNewGame:
+            return play(game_.onNewGame());
+        case command::kSaveGame:
+        case command::kToolSave:  // the menu bar's buttons
+            return playOnFile(dialogs_->chooseSaveFile(), &Game::onSaveGame);
+        case command::kLoadGame:
+        case command::kToolLoad:
+            return playOnFile(dialogs_->chooseLoadFile(), &Game::resumeLoadedGame);
+        case command::kOption:
+            dialogs_->runOptions();
+            // Whatever the dialog's result: the new delays and sound switch take effect at once.
+            return game_.readSettings();
+        case command::kHighScores:
+            return dialogs_->openHighScores(game_, [] {});
+        case command::kAbout:
+            return dialogs_->runAbout();
+        case command::kExit:
+            // Ends every modal loop; the settings are deliberately not written.
+            return platform::Display::instance().postQuit(command::kExitQuitCode);
+        default:
             return;
-        }
+    }
+}
+
+void MainWindow::playOnFile(const std::string& path, const Turn& (Game::*use)(const char*)) {
+    if (!path.empty()) {
+        play((game_.*use)(path.c_str()));
     }
 }
 
 void MainWindow::onTimer(int id) {
-    switch (id) {
-        case kStepTimer:
-            platform::Display::instance().killTimer(*this, kStepTimer);
+    if (id == kStepTimer || id == kOwedTicksTimer) {
+        platform::Display::instance().killTimer(*this, id);  // the window's timers tick once
+        if (id == kStepTimer) {
             player_.waited();
-            return;
-        case kOwedTicksTimer:
-            platform::Display::instance().killTimer(*this, kOwedTicksTimer);
+        } else {
             fireOwedTicks();
-            return;
-        default:
-            break;
+        }
+        return;
     }
     // While a turn's steps play, a tick waits for its end, as if the window had been busy; a
     // dialog of the turn lets the clock and the bounce go on.
@@ -259,54 +247,6 @@ void MainWindow::fireOwedTicks() {
 
 platform::CommandBar* MainWindow::commandBar() {
     return commandBar_.get();
-}
-
-// ---- Commands ----
-
-void MainWindow::onLinesMode() {
-    play(game_.onLinesMode());
-}
-void MainWindow::onBlockMode() {
-    play(game_.onBlockMode());
-}
-
-void MainWindow::onSaveGame() {
-    const std::string path = dialogs_->chooseSaveFile();
-    if (!path.empty()) {
-        play(game_.onSaveGame(path.c_str()));
-    }
-}
-
-void MainWindow::onLoadGame() {
-    const std::string path = dialogs_->chooseLoadFile();
-    if (!path.empty()) {
-        play(game_.resumeLoadedGame(path.c_str()));
-    }
-}
-
-void MainWindow::onOption() {
-    dialogs_->runOptions();
-    // Whatever the dialog's result: the new delays and sound switch take effect at once.
-    game_.readSettings();
-}
-
-void MainWindow::onHighScores() {
-    dialogs_->openHighScores(game_, [] {});
-}
-
-void MainWindow::onExit() {
-    // Ends every modal loop; the settings are deliberately not written.
-    platform::Display::instance().postQuit(command::kExitQuitCode);
-}
-
-void MainWindow::onAbout() {
-    dialogs_->runAbout();
-}
-void MainWindow::onUndo() {
-    play(game_.onUndo());
-}
-void MainWindow::onNewGame() {
-    play(game_.onNewGame());
 }
 
 // ---- Clock, generator, timers, sound ----
@@ -362,11 +302,10 @@ void MainWindow::draw(Operation&& operation) {
 // ---- Turns ----
 
 void MainWindow::play(const Turn& turn) {
-    platform::Display& display = platform::Display::instance();
-    const bool quiet = turn.stepCount == 0 && !game_.turnPending();
-    if (quiet) {
+    if (turn.stepCount == 0 && !game_.turnPending()) {
         return;  // a tap that changed nothing on the screen
     }
+    platform::Display& display = platform::Display::instance();
     // Taps and keys wait for the end of the turn, in their order.
     display.holdInput(true);
     player_.play(turn);
@@ -378,7 +317,7 @@ void MainWindow::play(const Turn& turn) {
 void MainWindow::showStep(const Turn& turn, const Step& step) {
     switch (step.kind) {
         case StepKind::Sound:
-            ui::playSound(step.sound);
+            platform::playSoundResource(static_cast<int>(step.sound));
             return;
         case StepKind::RuleMarks:
             // Without a menu bar the marks are left alone and the command goes on.

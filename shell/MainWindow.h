@@ -63,18 +63,6 @@ class MainWindow : public platform::Page, public Clock, private TurnPlayer::Stag
     bool endsProgram(const SDL_Keysym& key) const override;
     platform::CommandBar* commandBar() override;
 
-    // ---- Command handlers ----
-    void onLinesMode();
-    void onBlockMode();
-    void onSaveGame();
-    void onLoadGame();
-    void onOption();
-    void onHighScores();
-    void onExit();
-    void onAbout();
-    void onUndo();
-    void onNewGame();
-
     // ---- Clock ----
     uint32_t tickCount() override;
     void seedRandom() override;
@@ -92,14 +80,14 @@ class MainWindow : public platform::Page, public Clock, private TurnPlayer::Stag
     void turnOver() override;
 
     void play(const Turn& turn);
+    // The turn of a file the player chose; nothing when the chooser was cancelled.
+    void playOnFile(const std::string& path, const Turn& (Game::*use)(const char*));
     void fireOwedTicks();
     ui::DrawContext drawContext();
     // Runs a drawing operation with the board cursor taken off and put back afterwards.
     template <typename Operation>
     void draw(Operation&& operation);
     void hideCursor();
-    void tapCursorCell();
-    bool handleShortcut(const SDL_Keysym& key);
 
     SilentProgress progress_;  // the window does not count games
     storage::SettingsStore store_;

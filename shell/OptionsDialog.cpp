@@ -11,40 +11,34 @@ OptionsDialog::OptionsDialog(storage::SettingsStore& store)
 bool OptionsDialog::onInitDialog() {
     const bool focusFirst = Dialog::onInitDialog();
 
-    const Settings defaults{};
-    appearDelay = defaults.appearDelay;
-    explosionDelay = defaults.explosionDelay;
-    jumpDelay = defaults.jumpDelay;
-    moveDelay = defaults.moveDelay;
-    uint32_t sound = defaults.soundOn;
-    store_.read(kSoundValue, sound);
-    setChecked(kSoundCheck, sound == 1);
-    store_.read(kJumpDelayValue, jumpDelay);
-    store_.read(kMoveDelayValue, moveDelay);
-    store_.read(kExplosionDelayValue, explosionDelay);
-    store_.read(kAppearDelayValue, appearDelay);
+    shown_ = Settings{};
+    store_.read(kSoundValue, shown_.soundOn);
+    setChecked(kSoundCheck, shown_.soundOn == 1);
+    store_.read(kJumpDelayValue, shown_.jumpDelay);
+    store_.read(kMoveDelayValue, shown_.moveDelay);
+    store_.read(kExplosionDelayValue, shown_.explosionDelay);
+    store_.read(kAppearDelayValue, shown_.appearDelay);
     exchangeData(false);
     return focusFirst;
 }
 
 bool OptionsDialog::exchangeData(bool save) {
     // This order decides which box gets the focus when several are wrong.
-    return exchangeUnsigned(save, kAppearBox, appearDelay) &&
-           exchangeUnsigned(save, kExplosionBox, explosionDelay) &&
-           exchangeUnsigned(save, kJumpBox, jumpDelay) &&
-           exchangeUnsigned(save, kMoveBox, moveDelay);
+    return exchangeUnsigned(save, kAppearBox, shown_.appearDelay) &&
+           exchangeUnsigned(save, kExplosionBox, shown_.explosionDelay) &&
+           exchangeUnsigned(save, kJumpBox, shown_.jumpDelay) &&
+           exchangeUnsigned(save, kMoveBox, shown_.moveDelay);
 }
 
 void OptionsDialog::onOK() {
     if (!exchangeData(true)) {
         return;
     }
-    const uint32_t sound = isChecked(kSoundCheck) ? 1 : 0;
-    store_.write(kSoundValue, sound);
-    store_.write(kJumpDelayValue, jumpDelay);
-    store_.write(kMoveDelayValue, moveDelay);
-    store_.write(kExplosionDelayValue, explosionDelay);
-    store_.write(kAppearDelayValue, appearDelay);
+    store_.write(kSoundValue, isChecked(kSoundCheck) ? 1 : 0);
+    store_.write(kJumpDelayValue, shown_.jumpDelay);
+    store_.write(kMoveDelayValue, shown_.moveDelay);
+    store_.write(kExplosionDelayValue, shown_.explosionDelay);
+    store_.write(kAppearDelayValue, shown_.appearDelay);
     endModal(platform::kIdOK);
 }
 

@@ -1,8 +1,6 @@
 #pragma once
 // The animation delays and the sound switch, read from and written to the settings store
 // directly; the main window reloads its settings once the dialog has closed.
-#include <cstdint>
-
 #include "platform/Dialog.h"
 #include "storage/SettingsStore.h"
 
@@ -18,11 +16,6 @@ class OptionsDialog : public platform::Dialog {
 
     explicit OptionsDialog(storage::SettingsStore& store);
 
-    uint32_t appearDelay = 0;
-    uint32_t explosionDelay = 0;
-    uint32_t jumpDelay = 0;
-    uint32_t moveDelay = 0;
-
     bool onInitDialog() override;
     // Stores nothing unless every box holds a number.
     void onOK() override;
@@ -30,6 +23,7 @@ class OptionsDialog : public platform::Dialog {
 
   private:
     storage::SettingsStore& store_;
+    Settings shown_;  // the delays of the boxes, as last exchanged
 };
 
 }  // namespace korvat::shell

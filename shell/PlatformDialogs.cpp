@@ -53,13 +53,11 @@ void PlatformDialogs::closeOpenDialog() {
 }
 
 void PlatformDialogs::runOptions() {
-    OptionsDialog dialog(store_);
-    dialog.runModal();
+    OptionsDialog(store_).runModal();
 }
 
 void PlatformDialogs::runAbout() {
-    AboutDialog dialog;
-    dialog.runModal();
+    AboutDialog().runModal();
 }
 
 std::string PlatformDialogs::chooseSaveFile() {

@@ -1,5 +1,7 @@
 #include "shell/TurnPlayer.h"
 
+#include <utility>
+
 namespace korvat::shell {
 
 void TurnPlayer::play(const Turn& first) {
@@ -9,15 +11,13 @@ void TurnPlayer::play(const Turn& first) {
 }
 
 void TurnPlayer::waited() {
-    if (waiting_) {
-        waiting_ = false;
+    if (std::exchange(waiting_, false)) {
         playOn();
     }
 }
 
 void TurnPlayer::dialogClosed() {
-    if (inDialog_) {
-        inDialog_ = false;
+    if (std::exchange(inDialog_, false)) {
         playOn();
     }
 }
@@ -27,12 +27,10 @@ void TurnPlayer::hurry() {
         return;
     }
     hurrying_ = true;
-    if (waiting_) {
-        waiting_ = false;
+    if (std::exchange(waiting_, false)) {
         stage_.cancelWait();
         playOn();
-    } else if (inDialog_) {
-        inDialog_ = false;
+    } else if (std::exchange(inDialog_, false)) {
         stage_.closeDialog();
         --next_;  // the dialog's step again, now hurried
         playOn();

@@ -1,6 +1,7 @@
 // Move, appearance and explosion frames; every frame is presented as it is drawn.
 #include "ui/Animations.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "assets/Resources.h"
@@ -8,7 +9,6 @@
 namespace korvat::ui {
 namespace {
 
-constexpr Area kBoardArea{kBoardRect.left, kBoardRect.top, kBoardWidth, kBoardHeight};
 static_assert(std::size(kAppearanceRows) == kAppearanceFrames);
 
 // The target's board area, copied to an off-screen board (origin at the board's corner).
@@ -16,13 +16,6 @@ SurfacePtr copyOfBoard(const DrawContext& ctx) {
     SurfacePtr board = createOffscreen(ctx.target, kBoardWidth, kBoardHeight);
     copyArea(ctx.target, kBoardArea, board.get(), {0, 0});
     return board;
-}
-
-void showBall(const DrawContext& ctx, SDL_Surface* balls, int32_t color, int32_t row,
-              CellPos cell) {
-    const Area at = cellArea(cell);
-    copyBall(balls, color, row, ctx.target, {at.x, at.y});
-    present(ctx, at);
 }
 
 }  // namespace
@@ -88,8 +81,7 @@ void drawExplosionFrame(const DrawContext& ctx, const FigureRecord& figure, int3
     if (!balls) {
         return;  // the target stays as it was
     }
-    const uint32_t count =
-        figure.count < FigureRecord::kCapacity ? figure.count : FigureRecord::kCapacity;
+    const uint32_t count = std::min(figure.count, uint32_t{FigureRecord::kCapacity});
     for (uint32_t i = 0; i < count; ++i) {
         const CellPos cell = figure.cells[i];
         if (isCell(cell.x, cell.y)) {

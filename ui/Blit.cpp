@@ -5,8 +5,7 @@
 namespace korvat::ui {
 
 SurfacePtr loadSheet(const DrawContext& ctx, int id) {
-    SDL_Surface* s = ctx.loadBitmap ? ctx.loadBitmap(ctx.user, id) : loadProgramBitmap(id);
-    return SurfacePtr(s);
+    return SurfacePtr(ctx.loadBitmap ? ctx.loadBitmap(ctx.user, id) : loadProgramBitmap(id));
 }
 
 SurfacePtr createOffscreen(const SDL_Surface* like, int32_t width, int32_t height) {
@@ -49,6 +48,13 @@ void present(const DrawContext& ctx, Area area) {
     if (SDL_IntersectRect(&wanted, &whole, &shown)) {
         ctx.present(ctx.user, &shown);
     }
+}
+
+void showBall(const DrawContext& ctx, SDL_Surface* sheet, int32_t color, int32_t row,
+              CellPos cell) {
+    const Area at = cellArea(cell);
+    copyBall(sheet, color, row, ctx.target, {at.x, at.y});
+    present(ctx, at);
 }
 
 void reportLoadError(const DrawContext& ctx) {

@@ -30,6 +30,8 @@ void copyArea(SDL_Surface* src, Area from, SDL_Surface* dst, Point to);
 void copyBall(SDL_Surface* sheet, int32_t color, int32_t row, SDL_Surface* dst, Point to);
 
 void present(const DrawContext& ctx, Area area);
+// copyBall onto the cell's sprite area of the target, then presents that area.
+void showBall(const DrawContext& ctx, SDL_Surface* sheet, int32_t color, int32_t row, CellPos cell);
 void reportLoadError(const DrawContext& ctx);
 
 inline Area cellArea(CellPos cell) {

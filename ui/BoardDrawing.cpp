@@ -6,16 +6,12 @@
 namespace korvat::ui {
 namespace {
 
-constexpr Area kBoardArea{kBoardRect.left, kBoardRect.top, kBoardWidth, kBoardHeight};
-
 void drawBallAt(const DrawContext& ctx, int sheetId, CellPos cell, int32_t color, int32_t row) {
     const SurfacePtr sheet = loadSheet(ctx, sheetId);
     if (!sheet || !isBallColor(color) || !isCell(cell.x, cell.y)) {
         return;
     }
-    const Area at = cellArea(cell);
-    copyBall(sheet.get(), color, row, ctx.target, {at.x, at.y});
-    present(ctx, at);
+    showBall(ctx, sheet.get(), color, row, cell);
 }
 
 }  // namespace
@@ -64,9 +60,7 @@ void drawHints(const DrawContext& ctx, const Wave& wave) {
         const CellPos cell = wave.cells[k];
         const int32_t c = wave.colors[k];
         if (isBallColor(c) && isCell(cell.x, cell.y)) {
-            const Area at = cellArea(cell);
-            copyBall(balls.get(), c, ballRow::kHint, ctx.target, {at.x, at.y});
-            present(ctx, at);
+            showBall(ctx, balls.get(), c, ballRow::kHint, cell);
         }
     }
 }

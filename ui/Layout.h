@@ -26,15 +26,13 @@ struct Area {
 using korvat::kBallHeight;
 using korvat::kBallWidth;
 using korvat::kBoardRect;
-using korvat::kCellInset;
 using korvat::kCellPitch;
-using korvat::kGridLine;
-using korvat::kPanelRect;
 
 constexpr int32_t kPanelWidth = kPanelRect.right - kPanelRect.left;   // 235
 constexpr int32_t kPanelHeight = kPanelRect.bottom - kPanelRect.top;  // 29
 constexpr int32_t kBoardWidth = kBoardRect.right - kBoardRect.left;   // 235
 constexpr int32_t kBoardHeight = kBoardRect.bottom - kBoardRect.top;  // 235
+constexpr Area kBoardArea{kBoardRect.left, kBoardRect.top, kBoardWidth, kBoardHeight};
 
 constexpr bool isBallColor(int32_t c) {
     return c >= 1 && c <= kColorCount;
@@ -45,8 +43,8 @@ constexpr bool isCell(int32_t x, int32_t y) {
 
 // Window position of the sprite of cell (x, y).
 constexpr Point cellOrigin(int32_t x, int32_t y) {
-    return {kBoardRect.left + (kGridLine + kBallWidth) * x + (x + 1) * kCellInset,
-            kBoardRect.top + (kGridLine + kBallHeight) * y + (y + 1) * kCellInset};
+    return {kBoardRect.left + kCellPitch * x + kCellInset,
+            kBoardRect.top + kRowPitch * y + kCellInset};
 }
 // The same sprite on an off-screen copy of the board (origin at the board's corner).
 constexpr Point boardCellOrigin(int32_t x, int32_t y) {

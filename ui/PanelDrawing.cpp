@@ -34,11 +34,6 @@ void drawDigits(const DrawContext& ctx, DigitSheet sheet, int32_t x, int32_t y, 
     if (value > kLargestNumber) {
         value = 0;
     }
-    const int32_t digits[kNumberDigits] = {
-        static_cast<int32_t>(value / 10000), static_cast<int32_t>(value % 10000 / 1000),
-        static_cast<int32_t>(value % 1000 / 100), static_cast<int32_t>(value % 100 / 10),
-        static_cast<int32_t>(value % 10)};
-
     const SurfacePtr panel = offscreenPanel(ctx);
     if (!panel) {
         return;
@@ -47,8 +42,9 @@ void drawDigits(const DrawContext& ctx, DigitSheet sheet, int32_t x, int32_t y, 
     if (!digitSheet) {
         return;
     }
-    for (int32_t k = 0; k < kNumberDigits; ++k) {
-        copyArea(digitSheet.get(), sheet.digit(digits[k]), panel.get(), {x + k * sheet.pitch, y});
+    for (int32_t k = 0, place = 10000; k < kNumberDigits; ++k, place /= 10) {
+        const int32_t digit = static_cast<int32_t>(value / place % 10);
+        copyArea(digitSheet.get(), sheet.digit(digit), panel.get(), {x + k * sheet.pitch, y});
     }
     // From the digits' top down to the panel's bottom edge; it never reaches the board.
     const Area strip{x, y, kNumberDigits * sheet.pitch, kPanelHeight - y};

@@ -2,8 +2,13 @@
 // The bitmaps compiled into the program, for contexts that bring no loader of their own.
 #include <SDL.h>
 
+#include "platform/Resources.h"
+
 namespace korvat::ui {
 
-SDL_Surface* loadProgramBitmap(int id);  // caller frees; null on failure
+// The caller frees it; null on failure.
+inline SDL_Surface* loadProgramBitmap(int id) {
+    return platform::loadBitmap(id);
+}
 
 }  // namespace korvat::ui

@@ -1,10 +1,25 @@
 #pragma once
 // The pictures and sounds of the program, each drawn or synthesised from code.
+#include <cstdint>
 #include <vector>
 
 #include "Image.h"
 
 namespace korvat::assetgen {
+
+// A small fixed generator, so that every build draws the same speckles and sounds the same noise.
+class Random {
+  public:
+    explicit Random(uint32_t state) : state_(state) {}
+    // 0 to 1, 1 excluded.
+    double next() {
+        state_ = state_ * 1664525u + 1013904223u;
+        return double(state_ >> 8) / double(1u << 24);
+    }
+
+  private:
+    uint32_t state_;
+};
 
 // Balls: colours 1 to 7, shaded, each with its own small mark so that the colours are told
 // apart without colour vision.

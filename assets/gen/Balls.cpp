@@ -111,14 +111,7 @@ void drawBall(Image& image, double left, double top, double width, double height
     const bool large = std::min(width, height) >= 18;
     const Pattern& pattern = large ? kLargeMarks[colour] : kSmallMarks[colour];
     const int n = large ? 7 : 5;
-    const int x0 = int(std::floor(cx)) - n / 2, y0 = int(std::floor(cy)) - n / 2;
-    for (int j = 0; j < n; ++j) {
-        for (int i = 0; i < n; ++i) {
-            if (pattern[j][size_t(i)] == '#') {
-                image.set(x0 + i, y0 + j, look.mark);
-            }
-        }
-    }
+    image.stamp(int(std::floor(cx)) - n / 2, int(std::floor(cy)) - n / 2, pattern, look.mark);
 }
 
 }  // namespace korvat::assetgen

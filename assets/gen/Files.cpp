@@ -49,10 +49,7 @@ std::vector<unsigned char> encodeBmp(const Image& image, int bitsPerPixel,
     const unsigned offset = 14 + 40 + paletteBytes;
     const unsigned imageBytes = rowBytes * h;
 
-    std::vector<unsigned char> out;
-    out.reserve(offset + imageBytes);
-    out.push_back('B');
-    out.push_back('M');
+    std::vector<unsigned char> out{'B', 'M'};
     put32(out, offset + imageBytes);
     put32(out, 0);
     put32(out, offset);
@@ -70,10 +67,7 @@ std::vector<unsigned char> encodeBmp(const Image& image, int bitsPerPixel,
     if (bitsPerPixel <= 8) {
         for (unsigned i = 0; i < (1u << bitsPerPixel); ++i) {
             const Rgb c = i < palette.size() ? palette[i] : kBlack;
-            out.push_back(c.b);
-            out.push_back(c.g);
-            out.push_back(c.r);
-            out.push_back(0);
+            out.insert(out.end(), {c.b, c.g, c.r, 0});
         }
     }
     for (int y = h - 1; y >= 0; --y) {

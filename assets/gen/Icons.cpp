@@ -17,35 +17,12 @@ constexpr Rgb kStandard[16] = {
     {0, 0, 255},   {255, 0, 255},   {0, 255, 255},   {255, 255, 255},
 };
 
+// The letters the pictures are drawn in, at their palette index; anything else is light grey.
+constexpr std::string_view kLetters = "kmGon...grlyb.cw";
+
 Rgb paletteColour(char c) {
-    switch (c) {
-        case 'k':
-            return kStandard[0];
-        case 'm':
-            return kStandard[1];
-        case 'G':
-            return kStandard[2];
-        case 'o':
-            return kStandard[3];
-        case 'n':
-            return kStandard[4];
-        case 'g':
-            return kStandard[8];
-        case 'r':
-            return kStandard[9];
-        case 'l':
-            return kStandard[10];
-        case 'y':
-            return kStandard[11];
-        case 'b':
-            return kStandard[12];
-        case 'c':
-            return kStandard[14];
-        case 'w':
-            return kStandard[15];
-        default:
-            return kStandard[7];
-    }
+    const size_t index = kLetters.find(c);
+    return kStandard[c != '.' && index != std::string_view::npos ? index : 7];
 }
 
 using Button = std::string_view[15];

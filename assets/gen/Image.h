@@ -2,6 +2,7 @@
 // An RGB picture in memory, drawn by the generator and written out as a BMP file.
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace korvat::assetgen {
@@ -33,6 +34,18 @@ class Image {
         for (int j = y; j < y + h; ++j) {
             for (int i = x; i < x + w; ++i) {
                 set(i, j, c);
+            }
+        }
+    }
+
+    // Sets `c` where the rows of a pattern, the top one first, hold '#'.
+    template <size_t N>
+    void stamp(int left, int top, const std::string_view (&rows)[N], Rgb c) {
+        for (int y = 0; y < int(N); ++y) {
+            for (size_t x = 0; x < rows[y].size(); ++x) {
+                if (rows[y][x] == '#') {
+                    set(left + int(x), top + y, c);
+                }
             }
         }
     }

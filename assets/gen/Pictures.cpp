@@ -17,33 +17,12 @@ constexpr Rgb kSegmentDim{0, 18, 28};
 // Segments a to g of each digit, as bits 0 to 6.
 constexpr unsigned kSegments[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
 
-void drawSegment(Image& image, int left, int segment, Rgb c) {
-    // Horizontal segments are 4 x 2 at x 3..6; vertical ones 2 x 6, leaving notches at the
-    // corners like a real display.
-    switch (segment) {
-        case 0:
-            image.fillRect(left + 3, 1, 4, 2, c);
-            break;  // a
-        case 1:
-            image.fillRect(left + 7, 3, 2, 6, c);
-            break;  // b
-        case 2:
-            image.fillRect(left + 7, 11, 2, 6, c);
-            break;  // c
-        case 3:
-            image.fillRect(left + 3, 17, 4, 2, c);
-            break;  // d
-        case 4:
-            image.fillRect(left + 1, 11, 2, 6, c);
-            break;  // e
-        case 5:
-            image.fillRect(left + 1, 3, 2, 6, c);
-            break;  // f
-        case 6:
-            image.fillRect(left + 3, 9, 4, 2, c);
-            break;  // g
-    }
-}
+// Segments a to g: horizontal ones 4 x 2 at x 3..6, vertical ones 2 x 6, leaving notches at the
+// corners like a real display.
+constexpr struct {
+    int x, y, w, h;
+} kSegmentRects[7] = {{3, 1, 4, 2},  {7, 3, 2, 6}, {7, 11, 2, 6}, {3, 17, 4, 2},
+                      {1, 11, 2, 6}, {1, 3, 2, 6}, {3, 9, 4, 2}};
 
 constexpr std::string_view kClockGlyphs[10][8] = {
     {".###.", "#...#", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."},
@@ -103,7 +82,8 @@ Image makeScoreDigits() {
     for (int d = 0; d < 10; ++d) {
         for (int segment = 0; segment < 7; ++segment) {
             const bool lit = (kSegments[d] >> segment) & 1;
-            drawSegment(digits, 10 * d, segment, lit ? kSegmentLit : kSegmentDim);
+            const auto& r = kSegmentRects[segment];
+            digits.fillRect(10 * d + r.x, r.y, r.w, r.h, lit ? kSegmentLit : kSegmentDim);
         }
     }
     return digits;
@@ -112,13 +92,7 @@ Image makeScoreDigits() {
 Image makeClockDigits() {
     Image digits(71, 8, kWhite);
     for (int d = 0; d < 10; ++d) {
-        for (int y = 0; y < 8; ++y) {
-            for (int x = 0; x < 5; ++x) {
-                if (kClockGlyphs[d][y][size_t(x)] == '#') {
-                    digits.set(7 * d + 1 + x, y, kBlack);
-                }
-            }
-        }
+        digits.stamp(7 * d + 1, 0, kClockGlyphs[d], kBlack);
     }
     return digits;
 }

@@ -119,13 +119,7 @@ int drawText(Image& image, int left, int top, const char* text, Rgb colour) {
     int x = left;
     for (const char* p = text; *p != '\0'; ++p) {
         const Glyph& g = glyphOf(*p);
-        for (int y = 0; y < kGlyphRows; ++y) {
-            for (size_t i = 0; i < g.rows[y].size(); ++i) {
-                if (g.rows[y][i] == '#') {
-                    image.set(x + int(i), top + y, colour);
-                }
-            }
-        }
+        image.stamp(x, top, g.rows, colour);
         x += widthOf(g) + 1;
     }
     return x - left - 1;

@@ -10,21 +10,8 @@ namespace {
 
 constexpr int kCell = 21;
 
-// A small fixed generator so every build draws the same speckles.
-class Speckles {
-  public:
-    explicit Speckles(uint32_t seed) : state_(seed * 2654435761u + 1) {}
-    double next() {
-        state_ = state_ * 1664525u + 1013904223u;
-        return double(state_ >> 8) / double(1u << 24);
-    }
-
-  private:
-    uint32_t state_;
-};
-
 // White cracks running out from near the centre of a resting ball.
-void drawCracks(Image& image, int left, int top, Speckles& random) {
+void drawCracks(Image& image, int left, int top, Random& random) {
     constexpr double kAngles[5] = {0.3, 1.5, 2.6, 3.9, 5.1};
     for (double start : kAngles) {
         double x = 10.5, y = 10.5;
@@ -44,7 +31,7 @@ void drawCracks(Image& image, int left, int top, Speckles& random) {
 
 void drawExplosionFrame(Image& image, int left, int top, int colour, int frame) {
     const BallLook look = ballLook(colour);
-    Speckles random(uint32_t(colour * 16 + frame));
+    Random random(uint32_t(colour * 16 + frame) * 2654435761u + 1);
     const Rgb pale = mix(look.base, kWhite, 0.6);
     if (frame <= 2) {
         drawBall(image, left, top, kCell, kCell, colour, frame == 1);

@@ -17,16 +17,10 @@ double seconds(size_t i) {
     return double(i) / kRate;
 }
 
-class Noise {
-  public:
-    double next() {
-        state_ = state_ * 1664525u + 1013904223u;
-        return double(state_ >> 8) / double(1u << 23) - 1.0;
-    }
-
-  private:
-    uint32_t state_ = 12345;
-};
+// -1 to 1.
+double noise(Random& random) {
+    return 2 * random.next() - 1;
+}
 
 void finish(std::vector<double>& s, double peak) {
     double top = 0;
@@ -50,13 +44,13 @@ void finish(std::vector<double>& s, double peak) {
 
 std::vector<double> makeBounceTick() {
     std::vector<double> s(2010);
-    Noise noise;
+    Random random(12345);
     for (size_t i = 0; i < s.size(); ++i) {
         const double t = seconds(i);
         // A wooden knock: two damped partials and a breath of noise at the attack.
         s[i] =
             std::exp(-t * 38) * (std::sin(kTwoPi * 1250 * t) + 0.45 * std::sin(kTwoPi * 2710 * t)) +
-            0.25 * std::exp(-t * 220) * noise.next();
+            0.25 * std::exp(-t * 220) * noise(random);
     }
     finish(s, 0.55);
     return s;
@@ -103,13 +97,13 @@ std::vector<double> makeAppearanceSound() {
 
 std::vector<double> makeExplosionSound() {
     std::vector<double> s(8330);
-    Noise noise;
+    Random random(12345);
     double low = 0, lower = 0;
     for (size_t i = 0; i < s.size(); ++i) {
         const double t = seconds(i);
         // Noise through a low-pass that closes as the burst dies, over a falling thump.
         const double cutoff = 0.55 * std::exp(-t * 3.0) + 0.05;
-        low += cutoff * (noise.next() - low);
+        low += cutoff * (noise(random) - low);
         lower += cutoff * (low - lower);
         const double thump = std::sin(kTwoPi * (90.0 * t - 40.0 * t * t)) * std::exp(-t * 9.0);
         const double envelope = std::min(1.0, t / 0.005) * std::exp(-t * 4.5);

@@ -16,7 +16,6 @@ struct Resource {
     int id;
     std::string file;
     std::vector<unsigned char> bytes;
-    bool wave;
 };
 
 // The bytes as .incbin of the files, or, for an assembler without it (WebAssembly's), as arrays.
@@ -58,7 +57,7 @@ std::string embeddingSource(const std::string& dir, const std::vector<Resource>&
     auto finder = [&](const char* name, bool wave) {
         std::string f = "\nBlob " + std::string(name) + "(int id) {\n    switch (id) {\n";
         for (const Resource& r : resources) {
-            if (r.wave == wave) {
+            if (r.file.ends_with(".wav") == wave) {
                 f += "        case " + std::to_string(r.id) +
                      ":\n            return {korvat_resource_" + std::to_string(r.id) + ", " +
                      std::to_string(r.bytes.size()) + "};\n";
@@ -84,21 +83,21 @@ int main(int argc, char** argv) {
     const std::string dir = argv[1];
     const std::vector<Rgb> twoTone{kBlack, kWhite};
     const std::vector<Resource> resources = {
-        {128, "128-icon32.bmp", encodeBmp(makeAppIcon(32), 4, standardPalette16()), false},
-        {1128, "1128-icon16.bmp", encodeBmp(makeAppIcon(16), 4, standardPalette16()), false},
-        {129, "129-board.bmp", encodeBmp(makeBoardImage(), 8, boardPalette()), false},
-        {130, "130-bounce.bmp", encodeBmp(makeBounceSheet(), 16), false},
-        {131, "131-panel.bmp", encodeBmp(makePanelImage(), 1, twoTone), false},
-        {132, "132-score-digits.bmp", encodeBmp(makeScoreDigits(), 16), false},
-        {133, "133-next-balls.bmp", encodeBmp(makeNextBallIcons(), 16), false},
-        {134, "134-balls.bmp", encodeBmp(makeBallSheet(), 16), false},
-        {141, "141-toolbar.bmp", encodeBmp(makeToolbarStrip(), 4, standardPalette16()), false},
-        {144, "144-about.bmp", encodeBmp(makeAboutPicture(), 1, twoTone), false},
-        {145, "145-clock-digits.bmp", encodeBmp(makeClockDigits(), 24), false},
-        {135, "135-bounce-tick.wav", encodeWav(makeBounceTick()), true},
-        {136, "136-refusal.wav", encodeWav(makeRefusalSound()), true},
-        {137, "137-appearance.wav", encodeWav(makeAppearanceSound()), true},
-        {138, "138-explosion.wav", encodeWav(makeExplosionSound()), true},
+        {128, "128-icon32.bmp", encodeBmp(makeAppIcon(32), 4, standardPalette16())},
+        {1128, "1128-icon16.bmp", encodeBmp(makeAppIcon(16), 4, standardPalette16())},
+        {129, "129-board.bmp", encodeBmp(makeBoardImage(), 8, boardPalette())},
+        {130, "130-bounce.bmp", encodeBmp(makeBounceSheet(), 16)},
+        {131, "131-panel.bmp", encodeBmp(makePanelImage(), 1, twoTone)},
+        {132, "132-score-digits.bmp", encodeBmp(makeScoreDigits(), 16)},
+        {133, "133-next-balls.bmp", encodeBmp(makeNextBallIcons(), 16)},
+        {134, "134-balls.bmp", encodeBmp(makeBallSheet(), 16)},
+        {141, "141-toolbar.bmp", encodeBmp(makeToolbarStrip(), 4, standardPalette16())},
+        {144, "144-about.bmp", encodeBmp(makeAboutPicture(), 1, twoTone)},
+        {145, "145-clock-digits.bmp", encodeBmp(makeClockDigits(), 24)},
+        {135, "135-bounce-tick.wav", encodeWav(makeBounceTick())},
+        {136, "136-refusal.wav", encodeWav(makeRefusalSound())},
+        {137, "137-appearance.wav", encodeWav(makeAppearanceSound())},
+        {138, "138-explosion.wav", encodeWav(makeExplosionSound())},
     };
     for (const Resource& r : resources) {
         if (!writeFile(dir + "/" + r.file, r.bytes)) {

@@ -43,7 +43,6 @@ inline double luma(Colour c) {
 }
 
 constexpr Colour kGrey{192, 192, 192};
-constexpr Colour kWhite{255, 255, 255};
 
 struct Shape {
     int id, width, height, bits;
@@ -104,26 +103,6 @@ TEST(BallSheets, CellsStandOnTileGreyAndEmptyCellsArePlainGrey) {
         expectPlain(sheet, {0, 0, 21, 21 * rows}, kGrey);  // column 0: the empty cell
     }
     expectPlain(balls.get(), {0, 189, 168, 21}, kGrey);  // row 9: the last explosion frame
-}
-
-TEST(BoardImage, TilesHaveLineHighlightGreyInteriorAndShadow) {
-    const SurfacePtr board = loadShown(res::kBoardImage);
-    ASSERT_NE(board, nullptr);
-    const Colour line = pixel(board.get(), 0, 10);
-    const Colour shadow = pixel(board.get(), 25, 10);
-    EXPECT_LT(luma(line), luma(shadow));
-    for (int k = 0; k < 235; ++k) {  // across every tile, both ways; the last line at 234
-        const int offset = k % 26;
-        const Colour expected = offset == 0    ? line
-                                : offset == 1  ? kWhite
-                                : offset == 25 ? shadow
-                                               : kGrey;
-        ASSERT_EQ(pixel(board.get(), k, 26 * (k % 9) + 12), expected) << k;
-        ASSERT_EQ(pixel(board.get(), 26 * (k % 9) + 12, k), expected) << k;
-    }
-    for (int tile = 0; tile < 81; ++tile) {
-        expectPlain(board.get(), {26 * (tile / 9) + 2, 26 * (tile % 9) + 2, 23, 23}, kGrey);
-    }
 }
 
 // The colours stand in their columns in order and differ in lightness; every resting ball

@@ -12,6 +12,7 @@
 
 #include "../storage/TempFolder.h"
 #include "PlatformTestSupport.h"
+#include "assets/Commands.h"
 #include "game/Game.h"
 #include "shell/MainWindow.h"
 

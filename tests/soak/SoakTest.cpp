@@ -100,7 +100,7 @@ TEST_F(Soak, GamesEndCleanlyAndNothingPilesUp) {
         tapAny(empty);
         // Now and then the other things a window does between taps.
         if (++movesTried % 97 == 0)
-            window.onUndo();
+            window.onCommand(command::kUndo);
         if (movesTried % 31 == 0) {
             window.onTimer(static_cast<int>(TimerId::Clock));
             window.onPaint();

@@ -2,8 +2,6 @@
 // lands where, and what each frame shows when its pause starts.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "FakeScreen.h"
 #include "assets/Resources.h"
 #include "ui/Animations.h"

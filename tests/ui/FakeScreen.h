@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <cstring>
-#include <functional>
 #include <set>
 #include <string>
 #include <vector>

@@ -7,10 +7,9 @@
 namespace korvat::ui::test {
 namespace {
 
-// Coming balls, a wave, a figure: something for every operation to draw.
+// Coming balls, which also appear, and a figure: something for every operation to draw.
 struct Scene {
     Position position;
-    Wave appearing;
     FigureRecord figure;
 };
 
@@ -32,7 +31,7 @@ const Case kCases[] = {
      res::kClockDigits},
     {[](auto& c, auto& s) { drawBoard(c, s.position.board); }, res::kBoardImage, res::kBallSheet},
     {[](auto& c, auto& s) { drawHints(c, s.position.next); }, res::kBallSheet, 0},
-    {[](auto& c, auto& s) { drawAppearFrame(c, s.appearing, 0); }, res::kBallSheet, 0},
+    {[](auto& c, auto& s) { drawAppearFrame(c, s.position.next, 0); }, res::kBallSheet, 0},
     {[](auto& c, auto&) {
          EXPECT_EQ(beginMove(c, {1, 1}), nullptr);
      },
@@ -43,8 +42,8 @@ const Case kCases[] = {
 Scene someScene() {
     Scene scene;
     for (int k = 0; k < 3; ++k) {
-        scene.position.next.colors[k] = scene.appearing.colors[k] = k + 1;
-        scene.position.next.cells[k] = scene.appearing.cells[k] = {4 * k, 4 * k};
+        scene.position.next.colors[k] = k + 1;
+        scene.position.next.cells[k] = {4 * k, 4 * k};
     }
     scene.figure.color = 2;
     scene.figure.count = 1;
