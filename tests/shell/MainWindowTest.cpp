@@ -9,7 +9,9 @@
 
 #include "ShellTestSupport.h"
 #include "assets/Commands.h"
+#include "assets/Resources.h"
 #include "platform/CommandBar.h"
+#include "platform/Resources.h"
 #include "shell/AboutDialog.h"
 #include "shell/HighScoresDialog.h"
 
@@ -192,7 +194,7 @@ TEST_F(MainWindowTest, KeyboardCursorFramesAnArrivingBallAndAMouseTapLiftsIt) {
     SDL_FreeSurface(withCursor);
 }
 
-TEST_F(MainWindowTest, HighScoresReloadTheFileAndAboutIgnoresEscape) {
+TEST_F(MainWindowTest, HighScoresReloadTheFileAndAboutShowsItsPictureAndIgnoresEscape) {
     // Each opening reloads the table from its file (none here: the defaults).
     game().highScores.entries[0].score = 123456;
     HighScoresDialog scores;
@@ -204,6 +206,12 @@ TEST_F(MainWindowTest, HighScoresReloadTheFileAndAboutIgnoresEscape) {
     about.create();
     about.onCancel();
     EXPECT_FALSE(about.modalEnded());
+    SDL_Surface* picture = platform::loadBitmap(res::kAboutPicture);
+    ASSERT_NE(picture, nullptr);
+    about.onPaintExtra(about.clientSurface());
+    // The picture is taller than the client area: compared as far as that reaches.
+    EXPECT_TRUE(samePixels(about.clientSurface(), picture, {0, 0, picture->w, 268}));
+    SDL_FreeSurface(picture);
     about.onOK();
     EXPECT_TRUE(about.modalEnded());
 }
