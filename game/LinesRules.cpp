@@ -53,8 +53,7 @@ bool Game::scanLines(int32_t x, int32_t y) {
 }
 
 void Game::clearLines() {
-    state.selectedX = -1;
-    state.selectedY = -1;
+    deselect();
     int32_t shown[kLineDirections]{};
     for (int32_t f = 0; f < kLineDirections; ++f) {
         shown[f] = state.figures[f].count >= kShortestLine ? turn_.addFigure(state.figures[f]) : -1;

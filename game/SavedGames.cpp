@@ -24,7 +24,7 @@ bool isPlayable(const SavedGame& game) {
 }  // namespace
 
 const Turn& Game::onSaveGame(const char* path) {
-    beginTurn();
+    turn_.clear();
     if (!host_.files.writeSavedGame(path, savedGame())) {
         turn_.add(StepKind::Message).text = N_("An error has occured when writing file to disk.");
     }
@@ -32,7 +32,7 @@ const Turn& Game::onSaveGame(const char* path) {
 }
 
 const Turn& Game::resumeLoadedGame(const char* path) {
-    beginTurn();
+    turn_.clear();
     host_.clock.stopTimer(TimerId::Bounce);
     SavedGame game;
     if (host_.files.readSavedGame(path, game) && isPlayable(game)) {
@@ -52,8 +52,7 @@ const Turn& Game::resumeLoadedGame(const char* path) {
 void Game::resumePlay() {
     // Whatever the read achieved, play goes on with a fresh wave and no undo.
     turn_.add(StepKind::RuleMarks).block = state.rules == Rules::Block;
-    state.selectedX = -1;
-    state.selectedY = -1;
+    deselect();
     state.bounceStep = -1;
     state.bounceFrame = 9;
     state.undoAvailable = false;
