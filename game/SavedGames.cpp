@@ -4,25 +4,6 @@
 
 namespace korvat {
 
-namespace {
-
-// The rules rely on every cell being EMPTY or a colour, and on one rule set in force.
-bool isPlayable(const SavedGame& game) {
-    const bool oneRuleSet = (game.linesMode == 1 && game.blockMode == 0) ||
-                            (game.linesMode == 0 && game.blockMode == 1);
-    if (!oneRuleSet) {
-        return false;
-    }
-    for (int32_t cell : game.board.cells) {
-        if (cell != EMPTY && (cell < 1 || cell > kColorCount)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
-
 const Turn& Game::onSaveGame(const char* path) {
     turn_.clear();
     if (!host_.files.writeSavedGame(path, savedGame())) {
