@@ -40,25 +40,24 @@ void SimHost::play(Game& game, const Turn& first) {
 void SimHost::playSteps(Game& game, const Turn& turn) {
     for (int32_t i = 0; i < turn.stepCount; ++i) {
         const Step& step = turn.steps[i];
+        // Random games print nothing: only the dialogs' answers matter to them.
+        if (!out_.enabled() && !isDialog(step.kind)) {
+            continue;
+        }
         switch (step.kind) {
             case StepKind::Sound:
-                if (out_.enabled()) {
-                    out_.line("sound " + std::to_string(static_cast<int32_t>(step.sound)));
-                }
+                out_.line("sound " + std::to_string(static_cast<int32_t>(step.sound)));
                 break;
-            case StepKind::Clock:
-                if (out_.enabled()) {
-                    // The digit drawing shows zeros for values it has no room for.
-                    char text[16];
-                    std::snprintf(text, sizeof text, "clock %05u",
-                                  step.clock > ui::kLargestNumber ? 0u : step.clock);
-                    out_.line(text);
-                }
+            case StepKind::Clock: {
+                // The digit drawing shows zeros for values it has no room for.
+                char text[16];
+                std::snprintf(text, sizeof text, "clock %05u",
+                              step.clock > ui::kLargestNumber ? 0u : step.clock);
+                out_.line(text);
                 break;
+            }
             case StepKind::Message:
-                if (out_.enabled()) {
-                    out_.line(std::string("message ") + step.text);
-                }
+                out_.line(std::string("message ") + step.text);
                 break;
             case StepKind::NameDialog:
                 out_.line("namedialog");
