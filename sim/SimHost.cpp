@@ -1,7 +1,6 @@
 #include "SimHost.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "game/Utf16Name.h"
 #include "storage/HighScoreFile.h"
@@ -12,23 +11,6 @@ namespace korvat::sim {
 SimHost::SimHost(Output& out, const std::string& homeDir)
     : out_(out),
       files_(homeDir.empty() ? std::string() : storage::highScorePath(homeDir), nullptr) {}
-
-void SimHost::seedRandom() {
-    std::srand(calendarSeconds);
-}
-
-int SimHost::nextRandom() {
-    return std::rand();
-}
-
-void SimHost::newGameStarting() {
-    out_.line("newgame");
-}
-
-void SimHost::gameEnded(uint32_t finalScore, bool) {
-    ++endedGames;
-    endedScoreSum += finalScore;
-}
 
 void SimHost::play(Game& game, const Turn& first) {
     playSteps(game, first);
