@@ -85,12 +85,9 @@ korvat::HighScoreTable topTen(const Lines& rows) {
         }
         name += utf16(text.substr(at));
         name.resize(korvat::kNameUnits - 1, u' ');
-        korvat::HighScoreEntry& entry = table.entries[r];
-        std::ranges::copy(name.c_str(), name.c_str() + korvat::kNameUnits, entry.name);
-        entry.score = number(fields.at(1));
-        entry.hours = number(fields.at(2));
-        entry.minutes = number(fields.at(3));
-        entry.seconds = number(fields.at(4));
+        const auto field = [&](size_t i) { return number(fields.at(i)); };
+        table.entries[r] = {{}, field(1), field(2), field(3), field(4)};
+        std::ranges::copy(name, table.entries[r].name);
     }
     return table;
 }
@@ -150,13 +147,6 @@ int run(int argc, char** argv) {
         throw Failure("korvat-sim did not exit 0");
     }
     const Lines actual = split(std::ifstream(dir.path / "actual.out"), '\n');
-    if (!fs::exists(expected)) {
-        // A new script: show what it printed, for a reader to check against the rules.
-        for (const std::string& line : actual) {
-            std::cout << line << '\n';
-        }
-        throw Failure("no expected output: " + expected.string());
-    }
     const Lines wanted = split(std::ifstream(expected), '\n');
     const auto [got, want] = std::ranges::mismatch(actual, wanted);
     if (got == actual.end() && want == wanted.end()) {
