@@ -53,7 +53,6 @@ class Game {
     void reloadHighScores();
     // carriedSeconds + (tick - clockStartTick) / 1000, unsigned.
     uint32_t playSeconds();
-    SavedGame savedGame();
     Position position() const;
 
     // Route search, public for the benchmark.

@@ -43,9 +43,8 @@ bool Game::scanLines(int32_t x, int32_t y) {
     for (int32_t d = 0; d < kLineDirections; ++d) {
         collectLine(x, y, d);
     }
-    return std::ranges::any_of(state.figures, [](const FigureRecord& line) {
-        return line.count >= kShortestLine;
-    });
+    return std::ranges::any_of(
+        state.figures, [](const FigureRecord& line) { return line.count >= kShortestLine; });
 }
 
 void Game::clearLines() {

@@ -6,7 +6,9 @@ namespace korvat {
 
 const Turn& Game::onSaveGame(const char* path) {
     turn_.clear();
-    if (!host_.files.writeSavedGame(path, savedGame())) {
+    const SavedGame game{playSeconds(), state.score, state.rules == Rules::Block ? 1 : 0,
+                         state.rules == Rules::Lines ? 1 : 0, state.board};
+    if (!host_.files.writeSavedGame(path, game)) {
         turn_.add(StepKind::Message).text = N_("An error has occured when writing file to disk.");
     }
     return turn_;

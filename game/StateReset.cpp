@@ -67,11 +67,6 @@ const Turn& Game::onUndo() {
     return turn_;
 }
 
-SavedGame Game::savedGame() {
-    return SavedGame{playSeconds(), state.score, state.rules == Rules::Block ? 1 : 0,
-                     state.rules == Rules::Lines ? 1 : 0, state.board};
-}
-
 bool Game::onBoard(int32_t x, int32_t y) const {
     return x >= 0 && y >= 0 && x < kBoardSize && y < kBoardSize;
 }

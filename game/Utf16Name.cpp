@@ -21,25 +21,22 @@ char32_t decodeUtf8(const unsigned char*& text) {
         return lead;
     }
     int more = 0;
-    char32_t code = 0;
     unsigned char low = 0x80;   // allowed range of the second byte, against overlong forms,
     unsigned char high = 0xBF;  // surrogates and values beyond U+10FFFF
     if (lead >= 0xC2 && lead <= 0xDF) {
         more = 1;
-        code = lead & 0x1F;
     } else if (lead >= 0xE0 && lead <= 0xEF) {
         more = 2;
-        code = lead & 0x0F;
         low = lead == 0xE0 ? 0xA0 : 0x80;
         high = lead == 0xED ? 0x9F : 0xBF;
     } else if (lead >= 0xF0 && lead <= 0xF4) {
         more = 3;
-        code = lead & 0x07;
         low = lead == 0xF0 ? 0x90 : 0x80;
         high = lead == 0xF4 ? 0x8F : 0xBF;
     } else {
         return kReplacement;
     }
+    char32_t code = lead & (0x3F >> more);  // the payload bits of the lead byte
     for (int i = 0; i < more; ++i) {
         const unsigned char byte = *text;
         const bool valid = i == 0 ? (byte >= low && byte <= high) : isContinuation(byte);
