@@ -72,14 +72,11 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv) {
             line.script = value;
         } else if (option == "--home" && !line.home) {
             line.home = value;
-        } else if (option == "--random-games" && !line.randomGames) {
-            line.randomGames = parseCount(value);
-            if (!line.randomGames) {
-                return std::nullopt;
-            }
-        } else if (option == "--seed" && !line.seed) {
-            line.seed = parseCount(value);
-            if (!line.seed) {
+        } else if ((option == "--random-games" && !line.randomGames) ||
+                   (option == "--seed" && !line.seed)) {
+            std::optional<uint64_t>& count = option == "--seed" ? line.seed : line.randomGames;
+            count = parseCount(value);
+            if (!count) {
                 return std::nullopt;
             }
         } else {
