@@ -48,8 +48,7 @@ bool Game::scanBlocks(int32_t x, int32_t y) {
 }
 
 void Game::clearBlock() {
-    state.selectedX = -1;
-    state.selectedY = -1;
+    deselect();
     const int32_t figure = turn_.addFigure(state.figures[0]);
     for (int32_t frame = 5; frame <= 9; ++frame) {
         Step& step = turn_.add(StepKind::ExplosionFrame);  // the Block burst does not wait

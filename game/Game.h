@@ -53,7 +53,6 @@ class Game {
     void reloadHighScores();
     // carriedSeconds + (tick - clockStartTick) / 1000, unsigned.
     uint32_t playSeconds();
-    SavedGame savedGame();
     Position position() const;
 
     // Route search, public for the benchmark.
@@ -81,7 +80,6 @@ class Game {
     bool testFigures(int32_t x, int32_t y);
 
     // The phases of a turn.
-    void beginTurn();  // clears the steps of the phase before
     void push(Phase phase);
     void runPhase(Phase phase);
     void moveSteps();
@@ -95,16 +93,13 @@ class Game {
     const Turn& startGameWith(Rules rules);
     void announceFirstWave();
     void refillEmptyBoard();
-    void endTap();
-    void redrawAll();
+    void deselect();
     void resumePlay();
     void placeWave();
     void sound(SoundId id);
     void scoresStep();
-    void restore(const Position& position);
 
     bool onBoard(int32_t x, int32_t y) const;
-    bool boardIsEmpty() const;
 
     GameHost host_;
     Turn turn_;

@@ -1,4 +1,6 @@
 // New balls: their colours, their planned cells, and the hand-over to the wave being placed.
+#include <algorithm>
+
 #include "Game.h"
 
 namespace korvat {
@@ -9,15 +11,6 @@ namespace {
 int32_t randomBelow(Clock& clock, int32_t n) {
     return static_cast<int32_t>(static_cast<uint32_t>(clock.nextRandom()) %
                                 static_cast<uint32_t>(n));
-}
-
-bool hasEmptyCell(const GameState& s) {
-    for (int32_t cell : s.board.cells) {
-        if (cell == EMPTY) {
-            return true;
-        }
-    }
-    return false;
 }
 
 }  // namespace
@@ -34,15 +27,7 @@ void Game::pickNextColors() {
 }
 
 bool Game::planNextCells() {
-    int32_t empty = 0;
-    for (int32_t x = 0; x < kBoardSize && empty < kWaveSize; ++x) {
-        for (int32_t y = 0; y < kBoardSize && empty < kWaveSize; ++y) {
-            if (state.board.at(x, y) == EMPTY) {
-                ++empty;
-            }
-        }
-    }
-    if (empty < kWaveSize) {
+    if (std::ranges::count(state.board.cells, EMPTY) < kWaveSize) {
         return false;
     }
 
@@ -63,23 +48,19 @@ bool Game::planNextCells() {
 }
 
 void Game::takeNextColors() {
-    for (int32_t i = 0; i < kWaveSize; ++i) {
-        state.appearing.colors[i] = state.next.colors[i];
-        state.next.colors[i] = -1;
-    }
+    std::ranges::copy(state.next.colors, state.appearing.colors);
+    std::ranges::fill(state.next.colors, -1);
 }
 
 void Game::settleAppearCells() {
-    for (int32_t i = 0; i < kWaveSize; ++i) {
-        state.appearing.cells[i] = state.next.cells[i];
-    }
+    std::ranges::copy(state.next.cells, state.appearing.cells);
     for (CellPos& cell : state.appearing.cells) {
         if (onBoard(cell.x, cell.y) && state.board.at(cell.x, cell.y) == EMPTY) {
             continue;
         }
         // The last move took this cell. The new one is not compared with the other planned
         // cells: landing on one of them costs the wave a ball.
-        if (!hasEmptyCell(state)) {
+        if (std::ranges::count(state.board.cells, EMPTY) == 0) {
             cell = CellPos{};  // cannot happen in play: the moved ball left a cell free
             continue;
         }

@@ -1,6 +1,8 @@
 // The ten best results: defaults, insertion and the exchange sort the file order relies on.
 #include "HighScoreTable.h"
 
+#include <algorithm>
+
 namespace korvat {
 
 namespace {
@@ -8,65 +10,37 @@ namespace {
 constexpr char16_t kDefaultName[] = u"Tarnwell";
 constexpr uint32_t kDefaultScore = 100;
 
-// Copies a name up to its first zero (at most 15 units), blank-padded to 15, zero-ended.
-void storeName(HighScoreEntry& entry, const char16_t* name) {
+// A row with the name up to its first zero (at most 15 units), blank-padded to 15, zero-ended.
+HighScoreEntry makeEntry(const char16_t* name, uint32_t score, uint32_t hours, uint32_t minutes,
+                         uint32_t seconds) {
+    HighScoreEntry entry{{}, score, hours, minutes, seconds};
     int n = 0;
-    if (name != nullptr) {
-        while (n < kNameMaxChars && name[n] != u'\0') {
-            entry.name[n] = name[n];
-            ++n;
-        }
+    for (; name != nullptr && n < kNameMaxChars && name[n] != u'\0'; ++n) {
+        entry.name[n] = name[n];
     }
-    for (; n < kNameMaxChars; ++n) {
-        entry.name[n] = u' ';
-    }
-    entry.name[kNameMaxChars] = u'\0';
-}
-
-uint32_t lowestScore(const HighScoreTable& table) {
-    uint32_t lowest = table.entries[0].score;
-    for (const HighScoreEntry& entry : table.entries) {
-        if (entry.score < lowest) {
-            lowest = entry.score;
-        }
-    }
-    return lowest;
+    std::fill(entry.name + n, entry.name + kNameMaxChars, u' ');
+    return entry;
 }
 
 }  // namespace
 
 void makeDefaultHighScores(HighScoreTable& table) {
-    for (HighScoreEntry& entry : table.entries) {
-        storeName(entry, kDefaultName);
-        entry.score = kDefaultScore;
-        entry.hours = 0;
-        entry.minutes = 1;
-        entry.seconds = 0;
-    }
+    std::ranges::fill(table.entries, makeEntry(kDefaultName, kDefaultScore, 0, 1, 0));
     table.highest = kDefaultScore;
     table.lowest = kDefaultScore;
 }
 
 void noteLoadedScores(HighScoreTable& table) {
-    table.highest = kDefaultScore;
-    for (const HighScoreEntry& entry : table.entries) {
-        if (entry.score > table.highest) {
-            table.highest = entry.score;
-        }
-    }
-    table.lowest = lowestScore(table);
+    const uint32_t best = std::ranges::max(table.entries, {}, &HighScoreEntry::score).score;
+    table.highest = std::max(kDefaultScore, best);
+    table.lowest = std::ranges::min(table.entries, {}, &HighScoreEntry::score).score;
 }
 
 void insertHighScore(HighScoreTable& table, const char16_t* name, uint32_t score, uint32_t hours,
                      uint32_t minutes, uint32_t seconds) {
-    HighScoreEntry& last = table.entries[kHighScoreRows - 1];
-    storeName(last, name);
-    last.score = score;
-    last.hours = hours;
-    last.minutes = minutes;
-    last.seconds = seconds;
+    table.entries[kHighScoreRows - 1] = makeEntry(name, score, hours, minutes, seconds);
     sortHighScores(table);
-    table.lowest = lowestScore(table);
+    table.lowest = std::ranges::min(table.entries, {}, &HighScoreEntry::score).score;
 }
 
 void sortHighScores(HighScoreTable& table) {
@@ -74,20 +48,14 @@ void sortHighScores(HighScoreTable& table) {
     for (int i = 0; i < kHighScoreRows; ++i) {
         for (int j = i + 1; j < kHighScoreRows; ++j) {
             if (table.entries[j].score > table.entries[i].score) {
-                const HighScoreEntry swap = table.entries[i];
-                table.entries[i] = table.entries[j];
-                table.entries[j] = swap;
+                std::swap(table.entries[i], table.entries[j]);
             }
         }
     }
 }
 
 int storedNameLength(const HighScoreEntry& entry) {
-    int n = 0;
-    while (n < kNameUnits && entry.name[n] != u'\0') {
-        ++n;
-    }
-    return n;
+    return static_cast<int>(std::find(entry.name, entry.name + kNameUnits, u'\0') - entry.name);
 }
 
 }  // namespace korvat

@@ -1,4 +1,6 @@
 // Lines rules: straight runs of five or more balls of one colour through one cell.
+#include <algorithm>
+
 #include "Game.h"
 
 namespace korvat {
@@ -38,23 +40,15 @@ bool Game::scanLines(int32_t x, int32_t y) {
     if (!onBoard(x, y) || state.board.at(x, y) == EMPTY) {
         return false;
     }
-    for (FigureRecord& record : state.figures) {
-        record.count = 0;
-    }
     for (int32_t d = 0; d < kLineDirections; ++d) {
         collectLine(x, y, d);
     }
-    for (const FigureRecord& record : state.figures) {
-        if (record.count >= kShortestLine) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::any_of(
+        state.figures, [](const FigureRecord& line) { return line.count >= kShortestLine; });
 }
 
 void Game::clearLines() {
-    state.selectedX = -1;
-    state.selectedY = -1;
+    deselect();
     int32_t shown[kLineDirections]{};
     for (int32_t f = 0; f < kLineDirections; ++f) {
         shown[f] = state.figures[f].count >= kShortestLine ? turn_.addFigure(state.figures[f]) : -1;

@@ -17,4 +17,15 @@ struct SavedGame {
 
 constexpr int kSavedGameBytes = 340;
 
+// The rules rely on one rule set in force and on every cell being EMPTY or a colour.
+constexpr bool isPlayable(const SavedGame& game) {
+    for (const int32_t cell : game.board.cells) {
+        if (cell != EMPTY && (cell < 1 || cell > kColorCount)) {
+            return false;
+        }
+    }
+    return (game.linesMode == 1 && game.blockMode == 0) ||
+           (game.linesMode == 0 && game.blockMode == 1);
+}
+
 }  // namespace korvat

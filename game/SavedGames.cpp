@@ -4,35 +4,18 @@
 
 namespace korvat {
 
-namespace {
-
-// The rules rely on every cell being EMPTY or a colour, and on one rule set in force.
-bool isPlayable(const SavedGame& game) {
-    const bool oneRuleSet = (game.linesMode == 1 && game.blockMode == 0) ||
-                            (game.linesMode == 0 && game.blockMode == 1);
-    if (!oneRuleSet) {
-        return false;
-    }
-    for (int32_t cell : game.board.cells) {
-        if (cell != EMPTY && (cell < 1 || cell > kColorCount)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
-
 const Turn& Game::onSaveGame(const char* path) {
-    beginTurn();
-    if (!host_.files.writeSavedGame(path, savedGame())) {
+    turn_.clear();
+    const SavedGame game{playSeconds(), state.score, state.rules == Rules::Block ? 1 : 0,
+                         state.rules == Rules::Lines ? 1 : 0, state.board};
+    if (!host_.files.writeSavedGame(path, game)) {
         turn_.add(StepKind::Message).text = N_("An error has occured when writing file to disk.");
     }
     return turn_;
 }
 
 const Turn& Game::resumeLoadedGame(const char* path) {
-    beginTurn();
+    turn_.clear();
     host_.clock.stopTimer(TimerId::Bounce);
     SavedGame game;
     if (host_.files.readSavedGame(path, game) && isPlayable(game)) {
@@ -52,8 +35,7 @@ const Turn& Game::resumeLoadedGame(const char* path) {
 void Game::resumePlay() {
     // Whatever the read achieved, play goes on with a fresh wave and no undo.
     turn_.add(StepKind::RuleMarks).block = state.rules == Rules::Block;
-    state.selectedX = -1;
-    state.selectedY = -1;
+    deselect();
     state.bounceStep = -1;
     state.bounceFrame = 9;
     state.undoAvailable = false;

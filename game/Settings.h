@@ -37,12 +37,7 @@ inline constexpr SettingField kSettingFields[] = {
 
 // The sound switch and delays as at a start with nothing stored; the best score keeps its value.
 constexpr void resetSettingsDefaults(Settings& settings) {
-    const Settings defaults{};
-    settings.soundOn = defaults.soundOn;
-    settings.jumpDelay = defaults.jumpDelay;
-    settings.moveDelay = defaults.moveDelay;
-    settings.explosionDelay = defaults.explosionDelay;
-    settings.appearDelay = defaults.appearDelay;
+    settings = Settings{settings.bestScore};
 }
 
 // The bounce timer steps at the jump delay. A delay that the other animations would not wait

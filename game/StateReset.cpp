@@ -1,19 +1,17 @@
-// The reset of a new game, start-up, and the values computed from the state.
+// The reset of a new game, start-up, the one-step undo, and the values computed from the state.
+#include <algorithm>
+
 #include "Game.h"
 
 namespace korvat {
 
 void Game::resetState() {
-    GameState& s = state;
-    for (int32_t& cell : s.board.cells) {
-        cell = EMPTY;
-    }
-    s.selectedX = -1;
-    s.selectedY = -1;
-    s.bounceStep = -1;
-    s.bounceFrame = 9;
-    s.score = 0;
-    s.undoAvailable = false;
+    std::ranges::fill(state.board.cells, EMPTY);
+    deselect();
+    state.bounceStep = -1;
+    state.bounceFrame = 9;
+    state.score = 0;
+    state.undoAvailable = false;
 }
 
 void Game::initialise() {
@@ -52,30 +50,25 @@ Position Game::position() const {
     return Position{state.board, state.next, state.score, state.settings.bestScore};
 }
 
-void Game::restore(const Position& position) {
-    state.board = position.board;
-    state.next = position.next;
-    state.score = position.score;
-    state.settings.bestScore = position.best;
-}
-
-SavedGame Game::savedGame() {
-    const Position now = position();
-    return SavedGame{playSeconds(), now.score, state.rules == Rules::Block ? 1 : 0,
-                     state.rules == Rules::Lines ? 1 : 0, now.board};
+// The position just before the last move.
+const Turn& Game::onUndo() {
+    turn_.clear();
+    if (!state.undoAvailable) {
+        return turn_;
+    }
+    // The selection, the bounce, the rules and the clock stay as they are.
+    state.board = state.undo.board;
+    state.next = state.undo.next;
+    state.score = state.undo.score;
+    state.settings.bestScore = state.undo.best;
+    state.undoAvailable = false;
+    turn_.add(StepKind::NextColors).wave = state.next;
+    turn_.add(StepKind::RedrawAll);
+    return turn_;
 }
 
 bool Game::onBoard(int32_t x, int32_t y) const {
     return x >= 0 && y >= 0 && x < kBoardSize && y < kBoardSize;
-}
-
-bool Game::boardIsEmpty() const {
-    for (const int32_t cell : state.board.cells) {
-        if (cell != EMPTY) {
-            return false;
-        }
-    }
-    return true;
 }
 
 }  // namespace korvat

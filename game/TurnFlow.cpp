@@ -1,15 +1,12 @@
 // A tap on the board and the phases of a turn: the move and its burst, the wave, the next
 // colours, in that order, each computed when the one before has played.
+#include <algorithm>
 #include <iterator>
 
 #include "Game.h"
 #include "Geometry.h"
 
 namespace korvat {
-
-void Game::beginTurn() {
-    turn_.clear();
-}
 
 void Game::push(Phase phase) {
     if (state.phaseCount < static_cast<int32_t>(std::size(state.phases))) {
@@ -18,7 +15,7 @@ void Game::push(Phase phase) {
 }
 
 const Turn& Game::continueTurn() {
-    beginTurn();
+    turn_.clear();
     if (state.phaseCount > 0) {
         runPhase(state.phases[--state.phaseCount]);
     }
@@ -33,25 +30,21 @@ void Game::runPhase(Phase phase) {
         [](Game& g) { g.announceWave(); },
         [](Game& g) { g.showNextWave(); },
         [](Game& g) { g.refillEmptyBoard(); },
-        [](Game& g) { g.endTap(); },
+        [](Game& g) { g.deselect(); },
         [](Game& g) { g.afterEndMessage(); },
         [](Game& g) { g.enterHighScore(); },
         [](Game& g) { g.startGame(); },
         [](Game& g) { g.announceFirstWave(); },
         [](Game& g) { g.resumePlay(); },
-        [](Game& g) { g.redrawAll(); },
+        [](Game& g) { g.turn_.add(StepKind::RedrawAll); },
     };
     static_assert(std::size(kPhases) == static_cast<size_t>(Phase::RedrawAll) + 1);
     kPhases[static_cast<size_t>(phase)](*this);
 }
 
-void Game::endTap() {
+void Game::deselect() {
     state.selectedX = -1;
     state.selectedY = -1;
-}
-
-void Game::redrawAll() {
-    turn_.add(StepKind::RedrawAll);
 }
 
 void Game::sound(SoundId id) {
@@ -67,7 +60,7 @@ void Game::scoresStep() {
 }
 
 const Turn& Game::onBoardTap(int32_t x, int32_t y) {
-    beginTurn();
+    turn_.clear();
     const Rect& area = kBoardRect;
     // The rectangle's edges count as inside; its last two pixels map to index 9, no cell.
     if (x < area.left || x > area.right || y < area.top || y > area.bottom) {
@@ -164,7 +157,7 @@ void Game::showNextWave() {
 }
 
 void Game::refillEmptyBoard() {
-    if (boardIsEmpty()) {
+    if (std::ranges::count(state.board.cells, EMPTY) == kCellCount) {
         push(Phase::AnnounceWave);
         push(Phase::LandWave);
     }
@@ -199,7 +192,7 @@ void Game::announceFirstWave() {
 }
 
 const Turn& Game::onNewGame() {
-    beginTurn();
+    turn_.clear();
     startGame();
     return turn_;
 }
@@ -213,7 +206,7 @@ const Turn& Game::onBlockMode() {
 }
 
 const Turn& Game::startGameWith(Rules rules) {
-    beginTurn();
+    turn_.clear();
     state.rules = rules;
     turn_.add(StepKind::RuleMarks).block = rules == Rules::Block;
     startGame();

@@ -21,25 +21,22 @@ char32_t decodeUtf8(const unsigned char*& text) {
         return lead;
     }
     int more = 0;
-    char32_t code = 0;
     unsigned char low = 0x80;   // allowed range of the second byte, against overlong forms,
     unsigned char high = 0xBF;  // surrogates and values beyond U+10FFFF
     if (lead >= 0xC2 && lead <= 0xDF) {
         more = 1;
-        code = lead & 0x1F;
     } else if (lead >= 0xE0 && lead <= 0xEF) {
         more = 2;
-        code = lead & 0x0F;
         low = lead == 0xE0 ? 0xA0 : 0x80;
         high = lead == 0xED ? 0x9F : 0xBF;
     } else if (lead >= 0xF0 && lead <= 0xF4) {
         more = 3;
-        code = lead & 0x07;
         low = lead == 0xF0 ? 0x90 : 0x80;
         high = lead == 0xF4 ? 0x8F : 0xBF;
     } else {
         return kReplacement;
     }
+    char32_t code = lead & (0x3F >> more);  // the payload bits of the lead byte
     for (int i = 0; i < more; ++i) {
         const unsigned char byte = *text;
         const bool valid = i == 0 ? (byte >= low && byte <= high) : isContinuation(byte);
@@ -52,14 +49,8 @@ char32_t decodeUtf8(const unsigned char*& text) {
     return code;
 }
 
-int utf8Length(char32_t code) {
-    if (code < 0x80) {
-        return 1;
-    }
-    if (code < 0x800) {
-        return 2;
-    }
-    return code < 0x10000 ? 3 : 4;
+size_t utf8Length(char32_t code) {
+    return code < 0x80 ? 1 : code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
 }
 
 }  // namespace
@@ -102,24 +93,18 @@ size_t utf16ToUtf8(const char16_t* text, int units, char* out, size_t capacity) 
         } else if (code >= 0xD800 && code <= 0xDFFF) {
             code = kReplacement;
         }
-        const int length = utf8Length(code);
-        if (written + static_cast<size_t>(length) + 1 > capacity) {
+        const size_t length = utf8Length(code);
+        if (written + length + 1 > capacity) {
             break;  // only whole characters, and room for the zero
         }
-        if (length == 1) {
-            out[written++] = static_cast<char>(code);
-        } else {
-            const unsigned char leads[5] = {0, 0, 0xC0, 0xE0, 0xF0};
-            for (int k = length - 1; k >= 0; --k) {
-                const unsigned char part =
-                    k == 0
-                        ? static_cast<unsigned char>(leads[length] | (code >> (6 * (length - 1))))
-                        : static_cast<unsigned char>(0x80 |
-                                                     ((code >> (6 * (length - 1 - k))) & 0x3F));
-                out[written + static_cast<size_t>(k)] = static_cast<char>(part);
-            }
-            written += static_cast<size_t>(length);
+        // Six bits in each continuation byte from the last; the lead byte takes what is left.
+        for (size_t k = length - 1; k > 0; --k) {
+            out[written + k] = static_cast<char>(0x80 | (code & 0x3F));
+            code >>= 6;
         }
+        constexpr unsigned char kLeads[5] = {0, 0, 0xC0, 0xE0, 0xF0};
+        out[written] = static_cast<char>(kLeads[length] | code);
+        written += length;
     }
     out[written] = '\0';
     return written;

@@ -4,7 +4,7 @@
 namespace korvat {
 
 const Turn& Game::onPaint() {
-    beginTurn();
+    turn_.clear();
     if (!state.newGamePending) {
         turn_.add(StepKind::RedrawAll);
         return turn_;

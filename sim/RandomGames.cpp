@@ -121,11 +121,7 @@ bool checkAfterMove(const GameState& s, const MoveRecord& move, std::string& fai
             return fail(failure, "a cell holds neither EMPTY nor a colour");
         }
     }
-    int32_t empty = 0;
-    for (int32_t cell : s.board.cells) {
-        empty += cell == EMPTY ? 1 : 0;
-    }
-    if (empty < kWaveSize) {
+    if (kCellCount - countBalls(s.board) < kWaveSize) {
         return fail(failure, "fewer than three empty cells left in play");
     }
     for (int i = 0; i < kWaveSize; ++i) {
@@ -199,7 +195,6 @@ RandomGamesReport playRandomGames(uint64_t games, uint64_t seed, bool checkInvar
 
     uint64_t stuckGames = 0;
     Reach reach;
-    MoveRecord move{};
     // Processor time, so that the figure is the rules' own speed on one core however busy
     // the machine is.
     const std::clock_t started = std::clock();
@@ -222,13 +217,12 @@ RandomGamesReport playRandomGames(uint64_t games, uint64_t seed, bool checkInvar
         host.ticks += pause * 1000 + random.below(1000);
 
         const uint64_t endedBefore = host.endedGames;
-        if (checkInvariants) {
-            move.before = game.state.board;
-            move.scoreBefore = game.state.score;
-            move.from = from;
-            move.to = to;
-            move.distance = reach.distance[cellIndex(to.x, to.y)];
-        }
+        MoveRecord move{game.state.board,
+                        game.state.score,
+                        from,
+                        to,
+                        reach.distance[cellIndex(to.x, to.y)],
+                        false};
         tapCell(host, game, from);
         tapCell(host, game, to);
         ++report.moves;

@@ -1,6 +1,8 @@
 #include "ScriptDriver.h"
 
+#include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "ScriptNumber.h"
@@ -16,46 +18,16 @@ namespace {
 constexpr int64_t kCellTapX = kBoardRect.left + kCellPitch / 2;
 constexpr int64_t kCellTapY = kBoardRect.top + kRowPitch / 2;
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
+constexpr std::string_view kBlanks = " \t";
 
 std::vector<std::string_view> splitWords(std::string_view text) {
     std::vector<std::string_view> words;
-    size_t i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && isBlank(text[i])) {
-            ++i;
-        }
-        const size_t start = i;
-        while (i < text.size() && !isBlank(text[i])) {
-            ++i;
-        }
-        if (i > start) {
-            words.push_back(text.substr(start, i - start));
-        }
+    for (size_t start = text.find_first_not_of(kBlanks); start != std::string_view::npos;) {
+        const size_t end = std::min(text.find_first_of(kBlanks, start), text.size());
+        words.push_back(text.substr(start, end - start));
+        start = text.find_first_not_of(kBlanks, end);
     }
     return words;
-}
-
-bool allBlank(std::string_view text) {
-    for (char c : text) {
-        if (!isBlank(c)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::string join(std::initializer_list<std::string> parts) {
-    std::string text;
-    for (const std::string& part : parts) {
-        if (!text.empty()) {
-            text += ' ';
-        }
-        text += part;
-    }
-    return text;
 }
 
 }  // namespace
@@ -69,10 +41,10 @@ void ScriptDriver::runLine(std::string_view line) {
     if (!line.empty() && line.back() == '\r') {
         line.remove_suffix(1);
     }
-    if (allBlank(line) || line.front() == '#') {
+    if (line.find_first_not_of(kBlanks) == std::string_view::npos || line.front() == '#') {
         return;
     }
-    const size_t blank = line.find_first_of(" \t");
+    const size_t blank = line.find_first_of(kBlanks);
     const std::string_view word = line.substr(0, blank);
     const std::string_view rest =
         blank == std::string_view::npos ? std::string_view{} : line.substr(blank + 1);
@@ -98,53 +70,44 @@ bool ScriptDriver::runCommand(std::string_view word, std::string_view rest) {
 
     const std::vector<std::string_view> args = splitWords(rest);
     if (args.empty()) {
-        if (word == "paint") {
-            host_.play(game_, game_.onPaint());
-        } else if (word == "undo") {
-            host_.play(game_, game_.onUndo());
-        } else if (word == "new") {
-            host_.play(game_, game_.onNewGame());
-        } else if (word == "lines") {
-            host_.play(game_, game_.onLinesMode());
-        } else if (word == "block") {
-            host_.play(game_, game_.onBlockMode());
-        } else if (word == "dump") {
-            dump();
-        } else if (word == "scores") {
-            printScores();
-        } else {
-            return false;
+        using Command = void (*)(ScriptDriver&);
+        static constexpr std::pair<std::string_view, Command> kCommands[] = {
+            {"paint", [](ScriptDriver& d) { d.host_.play(d.game_, d.game_.onPaint()); }},
+            {"undo", [](ScriptDriver& d) { d.host_.play(d.game_, d.game_.onUndo()); }},
+            {"new", [](ScriptDriver& d) { d.host_.play(d.game_, d.game_.onNewGame()); }},
+            {"lines", [](ScriptDriver& d) { d.host_.play(d.game_, d.game_.onLinesMode()); }},
+            {"block", [](ScriptDriver& d) { d.host_.play(d.game_, d.game_.onBlockMode()); }},
+            {"dump", [](ScriptDriver& d) { d.dump(); }},
+            {"scores", [](ScriptDriver& d) { d.printScores(); }},
+        };
+        for (const auto& [name, command] : kCommands) {
+            if (word == name) {
+                command(*this);
+                return true;
+            }
         }
-        return true;
+        return false;
     }
     if (args.size() == 1) {
-        if (word == "time") {
-            const std::optional<uint32_t> seconds = parseModulo32(args[0]);
-            if (!seconds) {
+        if (word == "time" || word == "tick") {
+            const std::optional<uint32_t> value = parseModulo32(args[0]);
+            if (!value) {
                 return false;
             }
-            host_.calendarSeconds = *seconds;
-            host_.ticks = *seconds * 1000u;
-            return true;
-        }
-        if (word == "tick") {
-            const std::optional<uint32_t> ms = parseModulo32(args[0]);
-            if (!ms) {
-                return false;
+            if (word == "time") {
+                host_.calendarSeconds = *value;
             }
-            host_.ticks = *ms;
+            host_.ticks = word == "time" ? *value * 1000u : *value;
             return true;
         }
         if (word == "timer") {
             const std::optional<int32_t> id = parseInt32(args[0]);
-            if (id == static_cast<int32_t>(TimerId::Bounce)) {
-                host_.play(game_, game_.onTimer(TimerId::Bounce));
-            } else if (id == static_cast<int32_t>(TimerId::Clock)) {
-                host_.play(game_, game_.onTimer(TimerId::Clock));
-            } else {
-                return false;
+            const bool known = id == static_cast<int32_t>(TimerId::Bounce) ||
+                               id == static_cast<int32_t>(TimerId::Clock);
+            if (known) {
+                host_.play(game_, game_.onTimer(static_cast<TimerId>(*id)));
             }
-            return true;
+            return known;
         }
         return false;
     }
@@ -196,8 +159,8 @@ void ScriptDriver::dump() {
     out_.line("score " + std::to_string(s.score));
     out_.line("best " + std::to_string(s.settings.bestScore));
     out_.line("undo " + std::to_string(s.undoAvailable ? 1 : 0));
-    out_.line(join({"selected", std::to_string(s.selectedX), std::to_string(s.selectedY)}));
-    out_.line(join({"bounce", std::to_string(s.bounceFrame), std::to_string(s.bounceStep)}));
+    out_.line("selected " + std::to_string(s.selectedX) + ' ' + std::to_string(s.selectedY));
+    out_.line("bounce " + std::to_string(s.bounceFrame) + ' ' + std::to_string(s.bounceStep));
     out_.line("seconds " + std::to_string(game_.playSeconds()));
 
     std::string next = "next";
@@ -238,8 +201,8 @@ void ScriptDriver::printScores() {
                   std::to_string(entry.score) + '|' + std::to_string(entry.hours) + ':' +
                   std::to_string(entry.minutes) + ':' + std::to_string(entry.seconds));
     }
-    out_.line(
-        join({"lowest", std::to_string(table.lowest), "highest", std::to_string(table.highest)}));
+    out_.line("lowest " + std::to_string(table.lowest) + " highest " +
+              std::to_string(table.highest));
 }
 
 }  // namespace korvat::sim

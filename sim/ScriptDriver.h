@@ -17,8 +17,6 @@ class ScriptDriver {
     // One script line; a line that cannot be understood prints an error line.
     void runLine(std::string_view line);
 
-    Game& game() { return game_; }
-
   private:
     bool runCommand(std::string_view word, std::string_view rest);
     bool setSetting(std::string_view name, std::string_view value);

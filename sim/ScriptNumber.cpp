@@ -1,59 +1,51 @@
 #include "ScriptNumber.h"
 
+#include <algorithm>
+
 namespace korvat::sim {
 
 namespace {
 
 struct Parsed {
-    bool negative = false;
-    uint32_t modulo = 0;      // magnitude mod 2^32
-    bool exceedsInt = false;  // magnitude beyond 2^31
+    uint32_t value = 0;   // the number mod 2^32, negative ones wrapped as in two's complement
+    bool fitsInt = true;  // within -2^31 .. 2^31 - 1
 };
 
 std::optional<Parsed> parseDecimal(std::string_view text) {
-    Parsed parsed;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        parsed.negative = text.front() == '-';
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '+' || negative)) {
         text.remove_prefix(1);
     }
     if (text.empty()) {
         return std::nullopt;
     }
-    uint64_t magnitude = 0;
+    uint32_t modulo = 0;
+    uint64_t magnitude = 0;  // held at 2^32 once beyond it, out of range either way
     for (char c : text) {
         if (c < '0' || c > '9') {
             return std::nullopt;
         }
         const uint32_t digit = static_cast<uint32_t>(c - '0');
-        parsed.modulo = parsed.modulo * 10u + digit;
-        if (!parsed.exceedsInt) {
-            magnitude = magnitude * 10u + digit;
-            parsed.exceedsInt = magnitude > (uint64_t{1} << 31);
-        }
+        modulo = modulo * 10u + digit;
+        magnitude = std::min(magnitude * 10u + digit, uint64_t{1} << 32);
     }
-    if (!parsed.exceedsInt && !parsed.negative && magnitude == (uint64_t{1} << 31)) {
-        parsed.exceedsInt = true;  // 2^31 itself fits only as a negative number
-    }
-    return parsed;
+    const uint64_t limit = (uint64_t{1} << 31) - (negative ? 0 : 1);
+    return Parsed{negative ? 0u - modulo : modulo, magnitude <= limit};
 }
 
 }  // namespace
 
 std::optional<uint32_t> parseModulo32(std::string_view text) {
     const std::optional<Parsed> parsed = parseDecimal(text);
-    if (!parsed) {
-        return std::nullopt;
-    }
-    return parsed->negative ? 0u - parsed->modulo : parsed->modulo;
+    return parsed ? std::optional(parsed->value) : std::nullopt;
 }
 
 std::optional<int32_t> parseInt32(std::string_view text) {
     const std::optional<Parsed> parsed = parseDecimal(text);
-    if (!parsed || parsed->exceedsInt) {
+    if (!parsed || !parsed->fitsInt) {
         return std::nullopt;
     }
-    const uint32_t bits = parsed->negative ? 0u - parsed->modulo : parsed->modulo;
-    return static_cast<int32_t>(bits);
+    return static_cast<int32_t>(parsed->value);
 }
 
 }  // namespace korvat::sim

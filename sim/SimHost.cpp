@@ -1,7 +1,6 @@
 #include "SimHost.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "game/Utf16Name.h"
 #include "storage/HighScoreFile.h"
@@ -13,23 +12,6 @@ SimHost::SimHost(Output& out, const std::string& homeDir)
     : out_(out),
       files_(homeDir.empty() ? std::string() : storage::highScorePath(homeDir), nullptr) {}
 
-void SimHost::seedRandom() {
-    std::srand(calendarSeconds);
-}
-
-int SimHost::nextRandom() {
-    return std::rand();
-}
-
-void SimHost::newGameStarting() {
-    out_.line("newgame");
-}
-
-void SimHost::gameEnded(uint32_t finalScore, bool) {
-    ++endedGames;
-    endedScoreSum += finalScore;
-}
-
 void SimHost::play(Game& game, const Turn& first) {
     playSteps(game, first);
     while (game.turnPending()) {
@@ -40,25 +22,24 @@ void SimHost::play(Game& game, const Turn& first) {
 void SimHost::playSteps(Game& game, const Turn& turn) {
     for (int32_t i = 0; i < turn.stepCount; ++i) {
         const Step& step = turn.steps[i];
+        // Random games print nothing: only the dialogs' answers matter to them.
+        if (!out_.enabled() && !isDialog(step.kind)) {
+            continue;
+        }
         switch (step.kind) {
             case StepKind::Sound:
-                if (out_.enabled()) {
-                    out_.line("sound " + std::to_string(static_cast<int32_t>(step.sound)));
-                }
+                out_.line("sound " + std::to_string(static_cast<int32_t>(step.sound)));
                 break;
-            case StepKind::Clock:
-                if (out_.enabled()) {
-                    // The digit drawing shows zeros for values it has no room for.
-                    char text[16];
-                    std::snprintf(text, sizeof text, "clock %05u",
-                                  step.clock > ui::kLargestNumber ? 0u : step.clock);
-                    out_.line(text);
-                }
+            case StepKind::Clock: {
+                // The digit drawing shows zeros for values it has no room for.
+                char text[16];
+                std::snprintf(text, sizeof text, "clock %05u",
+                              step.clock > ui::kLargestNumber ? 0u : step.clock);
+                out_.line(text);
                 break;
+            }
             case StepKind::Message:
-                if (out_.enabled()) {
-                    out_.line(std::string("message ") + step.text);
-                }
+                out_.line(std::string("message ") + step.text);
                 break;
             case StepKind::NameDialog:
                 out_.line("namedialog");

@@ -2,6 +2,7 @@
 // The game's host without a window: injected clock, the C library's generator, no waits, turns
 // played at once, and one printed line for each thing the player would see or hear.
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "Output.h"
@@ -31,11 +32,14 @@ class SimHost final : public SilentClock, public Progress {
     uint64_t endedScoreSum = 0;
 
     uint32_t tickCount() override { return ticks; }
-    void seedRandom() override;
-    int nextRandom() override;
+    void seedRandom() override { std::srand(calendarSeconds); }
+    int nextRandom() override { return std::rand(); }
 
-    void newGameStarting() override;
-    void gameEnded(uint32_t finalScore, bool entersTable) override;
+    void newGameStarting() override { out_.line("newgame"); }
+    void gameEnded(uint32_t finalScore, bool) override {
+        ++endedGames;
+        endedScoreSum += finalScore;
+    }
 
     // Plays `first` and every phase after it.
     void play(Game& game, const Turn& first);

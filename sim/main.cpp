@@ -1,4 +1,5 @@
 // korvat-sim: the real rules and files of the game, without a window, driven by a script.
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -44,16 +45,13 @@ struct CommandLine {
     bool checkInvariants = false;
 };
 
+// Decimal digits only, few enough that any count fits.
 std::optional<uint64_t> parseCount(std::string_view text) {
-    if (text.empty() || text.size() > 18) {
-        return std::nullopt;
-    }
     uint64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        value = value * 10 + static_cast<uint64_t>(c - '0');
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || text.size() > 18 || error != std::errc{} || stop != end) {
+        return std::nullopt;
     }
     return value;
 }
@@ -74,14 +72,11 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv) {
             line.script = value;
         } else if (option == "--home" && !line.home) {
             line.home = value;
-        } else if (option == "--random-games" && !line.randomGames) {
-            line.randomGames = parseCount(value);
-            if (!line.randomGames) {
-                return std::nullopt;
-            }
-        } else if (option == "--seed" && !line.seed) {
-            line.seed = parseCount(value);
-            if (!line.seed) {
+        } else if ((option == "--random-games" && !line.randomGames) ||
+                   (option == "--seed" && !line.seed)) {
+            std::optional<uint64_t>& count = option == "--seed" ? line.seed : line.randomGames;
+            count = parseCount(value);
+            if (!count) {
                 return std::nullopt;
             }
         } else {
@@ -117,29 +112,15 @@ int runRandomGames(const CommandLine& line) {
     return EXIT_SUCCESS;
 }
 
-// A fresh folder standing in for the program's directory, removed at exit.
-class TemporaryHome {
-  public:
-    TemporaryHome() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "korvat-sim-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) {
-            path_ = pattern;
-        }
-    }
-    ~TemporaryHome() {
-        if (!path_.empty()) {
+// Removes the folder standing in for the program's directory at exit, when the driver made it.
+struct RemovedAtExit {
+    std::string path;
+    ~RemovedAtExit() {
+        if (!path.empty()) {
             std::error_code ignored;
-            std::filesystem::remove_all(path_, ignored);
+            std::filesystem::remove_all(path, ignored);
         }
     }
-    TemporaryHome(const TemporaryHome&) = delete;
-    TemporaryHome& operator=(const TemporaryHome&) = delete;
-
-    const std::string& path() const { return path_; }
-
-  private:
-    std::string path_;
 };
 
 int runScript(const CommandLine& line) {
@@ -154,17 +135,15 @@ int runScript(const CommandLine& line) {
         input = &file;
     }
 
-    std::optional<TemporaryHome> temporary;
-    std::string home;
-    if (line.home) {
-        home = *line.home;
-    } else {
-        temporary.emplace();
-        if (temporary->path().empty()) {
+    std::string home = line.home.value_or("");
+    RemovedAtExit temporary;
+    if (!line.home) {
+        home = (std::filesystem::temp_directory_path() / "korvat-sim-XXXXXX").string();
+        if (mkdtemp(home.data()) == nullptr) {
             std::fputs("korvat-sim: cannot create a temporary directory\n", stderr);
             return EXIT_FAILURE;
         }
-        home = temporary->path();
+        temporary.path = home;
     }
 
     korvat::sim::Output out(stdout);

@@ -1,7 +1,6 @@
 #include "storage/GameFiles.h"
 
 #include "storage/HighScoreFile.h"
-#include "storage/SavedGameFile.h"
 #include "storage/SettingsStore.h"
 
 namespace korvat::storage {
@@ -24,14 +23,6 @@ void GameFiles::loadSettings(Settings& settings) {
         // the table.
         resetSettingsDefaults(settings);
     }
-}
-
-bool GameFiles::writeSavedGame(const char* path, const SavedGame& game) {
-    return saveGameToFile(path, game);
-}
-
-bool GameFiles::readSavedGame(const char* path, SavedGame& game) {
-    return loadGameFromFile(path, game);
 }
 
 }  // namespace korvat::storage

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "game/GameHost.h"
+#include "storage/SavedGameFile.h"
 
 namespace korvat::storage {
 
@@ -23,8 +24,12 @@ class GameFiles final : public Files {
     bool loadHighScores(HighScoreTable& table) override;
     void saveHighScores(const HighScoreTable& table) override;
     void loadSettings(Settings& settings) override;
-    bool writeSavedGame(const char* path, const SavedGame& game) override;
-    bool readSavedGame(const char* path, SavedGame& game) override;
+    bool writeSavedGame(const char* path, const SavedGame& game) override {
+        return saveGameToFile(path, game);
+    }
+    bool readSavedGame(const char* path, SavedGame& game) override {
+        return loadGameFromFile(path, game);
+    }
 
   private:
     std::string highScoreFile_;

@@ -12,13 +12,9 @@ namespace korvat::storage {
 constexpr size_t kHighScoreRowBytes = 48;
 constexpr size_t kHighScoreFileBytes = kHighScoreRowBytes * kHighScoreRows;
 
-using HighScoreRowBytes = std::array<uint8_t, kHighScoreRowBytes>;
 using HighScoreFileBytes = std::array<uint8_t, kHighScoreFileBytes>;
 
 // All 16 name units are copied as they are, zero unit or not.
-HighScoreRowBytes encodeHighScoreRow(const HighScoreEntry& entry);
-HighScoreEntry decodeHighScoreRow(const uint8_t* row);
-
 HighScoreFileBytes encodeHighScores(const HighScoreTable& table);
 
 // Exactly 480 bytes: the rows replace the table's rows in file order (not re-sorted); highest

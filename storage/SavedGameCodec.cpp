@@ -7,10 +7,6 @@ namespace {
 
 constexpr size_t kCellsOffset = 16;
 
-bool validCell(int32_t cell) {
-    return cell == EMPTY || (cell >= 1 && cell <= kColorCount);
-}
-
 }  // namespace
 
 SavedGameBytes encodeSavedGame(const SavedGame& game) {
@@ -34,16 +30,11 @@ bool decodeSavedGame(const uint8_t* bytes, size_t size, SavedGame& game) {
     read.score = readU32(&bytes[4]);
     read.blockMode = static_cast<int32_t>(readU32(&bytes[8]));
     read.linesMode = static_cast<int32_t>(readU32(&bytes[12]));
-    const bool oneRuleSet = (read.blockMode == 1 && read.linesMode == 0) ||
-                            (read.blockMode == 0 && read.linesMode == 1);
-    if (!oneRuleSet) {
-        return false;
-    }
     for (int i = 0; i < kCellCount; ++i) {
         read.board.cells[i] = static_cast<int32_t>(readU32(&bytes[kCellsOffset + 4 * i]));
-        if (!validCell(read.board.cells[i])) {
-            return false;
-        }
+    }
+    if (!isPlayable(read)) {
+        return false;
     }
     game = read;
     return true;

@@ -13,8 +13,7 @@ using SavedGameBytes = std::array<uint8_t, kSavedGameBytes>;
 
 SavedGameBytes encodeSavedGame(const SavedGame& game);
 
-// True only for exactly 340 bytes holding one rule flag 1 and the other 0 and cells of -1 or
-// 1..7; otherwise game is left as it was.
+// True only for exactly 340 bytes of a playable game (isPlayable); otherwise game is unchanged.
 bool decodeSavedGame(const uint8_t* bytes, size_t size, SavedGame& game);
 
 }  // namespace korvat::storage

@@ -73,11 +73,8 @@ bool SettingsStore::writeText(const std::string& bytes) {
 }
 
 bool SettingsStore::write(const char* name, uint32_t value) {
-    std::optional<std::string> text = readForUpdate();
-    if (!text) {
-        return false;
-    }
-    return writeText(withSetting(*text, name, value));
+    const std::optional<std::string> text = readForUpdate();
+    return text && writeText(withSetting(*text, name, value));
 }
 
 bool SettingsStore::write(const Settings& settings) {

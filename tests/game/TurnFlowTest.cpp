@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,65 +23,41 @@ std::string entry(std::string name, Numbers... numbers) {
     return name;
 }
 
-std::string describe(const Turn& turn, const Step& step) {
-    std::string text;
-    switch (step.kind) {
+// The kind of a step and the fields it carries; kinds no test looks into are "other".
+std::string describe(const Turn& turn, const Step& s) {
+    const FigureRecord& figure = turn.figures[s.figure];
+    switch (s.kind) {
         case StepKind::MoveStart:
-            text = entry("moveStart", step.cell.x, step.cell.y);
-            break;
+            return entry("moveStart", s.cell.x, s.cell.y);
         case StepKind::MoveBall:
-            text =
-                entry("moveBall", step.cell.x, step.cell.y, step.from.x, step.from.y, step.color);
-            break;
+            return entry("moveBall", s.cell.x, s.cell.y, s.from.x, s.from.y, s.color);
         case StepKind::AppearFrame:
-            text = entry("appear", step.frame, step.wave.colors[0], step.wave.cells[0].x);
-            break;
-        case StepKind::ExplosionFrame: {
-            const FigureRecord& figure = turn.figures[step.figure];
-            text = entry("burst", step.frame, figure.count, figure.cells[1].x, figure.cells[1].y);
-            break;
-        }
+            return entry("appear", s.frame, s.wave.colors[0], s.wave.cells[0].x);
+        case StepKind::ExplosionFrame:
+            return entry("burst", s.frame, figure.count, figure.cells[1].x, figure.cells[1].y);
         case StepKind::RestingBall:
-            text = entry("rest", step.cell.x, step.cell.y, step.color);
-            break;
+            return entry("rest", s.cell.x, s.cell.y, s.color);
         case StepKind::Sound:
-            text = entry("sound", static_cast<int>(step.sound));
-            break;
-        case StepKind::Panel:
-            text = "panel";
-            break;
-        case StepKind::BoardImage:
-            text = "boardImage";
-            break;
+            return entry("sound", static_cast<int>(s.sound));
         case StepKind::NextColors:
-            text = entry("nextColors", step.wave.colors[0]);
-            break;
+            return entry("nextColors", s.wave.colors[0]);
         case StepKind::Hints:
-            text = entry("hints", step.wave.colors[0], step.wave.cells[0].x);
-            break;
+            return entry("hints", s.wave.colors[0], s.wave.cells[0].x);
         case StepKind::Scores:
-            text = entry("scores", step.best, step.score);
-            break;
+            return entry("scores", s.best, s.score);
         case StepKind::RedrawAll:
-            text = "redrawAll";
-            break;
+            return "redrawAll";
         case StepKind::RuleMarks:
-            text = step.block ? "marks block" : "marks lines";
-            break;
+            return s.block ? "marks block" : "marks lines";
         case StepKind::Message:
-            text = std::string("message ") + step.text;
-            break;
+            return std::string("message ") + s.text;
         case StepKind::NameDialog:
-            text = "nameDialog";
-            break;
+            return "nameDialog";
         case StepKind::HighScores:
-            text = "highScores";
-            break;
+            return "highScores";
         default:
-            text = "other";
-            break;
+            return "other";
     }
-    return step.delayMs == 0 ? text : text + " wait " + std::to_string(step.delayMs);
 }
 
 // The silent host with a set clock, logging what the rules ask of it.
@@ -113,7 +90,8 @@ class FakeHost : public SilentHost {
     static std::string name(TimerId id) { return id == TimerId::Bounce ? "bounce" : "clock"; }
 };
 
-// A game after its first paint, on an empty board in Lines rules, the host's log empty.
+// A game after its first paint, on an empty board in Lines rules, the host's log empty, a wave
+// of colour 5 announced for (7, 7), (8, 8) and (0, 8).
 class TurnFlowTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -121,6 +99,7 @@ class TurnFlowTest : public ::testing::Test {
         finishTurn(game);
         game.state.newGamePending = false;
         std::ranges::fill(game.state.board.cells, EMPTY);
+        game.state.next = Wave{{5, 5, 5}, {{7, 7}, {8, 8}, {0, 8}}};
         host.log.clear();
     }
     void put(std::initializer_list<CellPos> cells, int32_t color) {
@@ -138,8 +117,10 @@ class TurnFlowTest : public ::testing::Test {
         const Turn& first, const std::function<void()>& beforePhase = [] {}) {
         const Turn* turn = &first;
         for (;;) {
-            for (int32_t i = 0; i < turn->stepCount; ++i) {
-                host.log.push_back(describe(*turn, turn->steps[i]));
+            for (const Step& step : std::span(turn->steps, turn->stepCount)) {
+                const std::string wait =
+                    step.delayMs ? " wait " + std::to_string(step.delayMs) : "";
+                host.log.push_back(describe(*turn, step) + wait);
             }
             if (!game.turnPending()) {
                 break;
@@ -178,7 +159,6 @@ TEST_F(TurnFlowTest, AMoveItsWaveAndTheNextColoursArePhasesInThatOrder) {
     game.state.settings.appearDelay = 20;
     put({{1, 1}}, 4);
     put({{2, 0}, {2, 1}}, 6);
-    game.state.next = Wave{{5, 5, 5}, {{7, 7}, {8, 8}, {0, 8}}};
     tap(1, 1);
     Log turn = play(tap(3, 1));
     ASSERT_EQ(turn.size(), 18u);
@@ -212,18 +192,15 @@ TEST_F(TurnFlowTest, AMoveItsWaveAndTheNextColoursArePhasesInThatOrder) {
     EXPECT_EQ(Log(turn.begin() + 2, turn.begin() + 5), (Log{"moveBall 3 3 3 2 4", "|", "seed"}));
 }
 
-TEST_F(TurnFlowTest, ReselectingRestsTheOldBallARefusalSoundsAndUndoRedraws) {
+// A refused move and a second undo are the route and undo scripts' to show.
+TEST_F(TurnFlowTest, ReselectingRestsTheOldBallAndUndoRedraws) {
     put({{1, 1}}, 4);
-    put({{5, 5}, {5, 3}, {4, 4}, {6, 4}}, 6);
+    put({{5, 5}}, 6);
     tap(1, 1);
     EXPECT_EQ(play(tap(5, 5)), Log{"rest 1 1 4"});
     EXPECT_EQ(play(tap(1, 1)), Log{"rest 5 5 6"});
-    EXPECT_EQ(play(tap(5, 4)), Log{"sound 136"});  // walled in
-    game.state.next = Wave{{2, 2, 2}, {{6, 0}, {7, 0}, {8, 0}}};
     play(tap(1, 8));
-    EXPECT_EQ(play(game.onUndo()), (Log{"nextColors 2", "redrawAll"}));
-    EXPECT_EQ(game.state.board.at(1, 1), 4);
-    EXPECT_EQ(play(game.onUndo()), Log{});  // once only
+    EXPECT_EQ(play(game.onUndo()), (Log{"nextColors 5", "redrawAll"}));
 }
 
 TEST_F(TurnFlowTest, LoadingStopsTheBounceBeforeReadingAndRestartsIt) {
@@ -241,7 +218,6 @@ TEST_F(TurnFlowTest, LinesBurstWaitsAfterEachFrameButBlockBurstDoesNot) {
     game.state.settings.explosionDelay = 40;
     game.state.settings.bestScore = 7;
     put({{2, 4}, {3, 4}, {5, 4}, {6, 4}, {2, 2}, {3, 3}, {5, 5}, {6, 6}, {4, 0}}, 2);
-    game.state.next = Wave{{5, 5, 5}, {{7, 7}, {8, 8}, {0, 8}}};
     tap(4, 0);
     const Log burst = play(tap(4, 4));
     ASSERT_GT(burst.size(), 5u);
@@ -254,9 +230,7 @@ TEST_F(TurnFlowTest, LinesBurstWaitsAfterEachFrameButBlockBurstDoesNot) {
     expected.push_back("hints 5 7");
     expected.push_back(entry("scores", 7, 10));  // two runs of 5, the moved ball in each
     // No wave after a burst, but the emptied board gets the announced one at once.
-    expected.insert(expected.end(), {"|", "|", "appear 0 5 7 wait 100", "appear 1 5 7 wait 100",
-                                     "appear 2 5 7 wait 100", "appear 3 5 7 wait 100", "sound 137",
-                                     "|", "seed", "seed"});
+    expected.insert(expected.end(), {"|", "|", "appear 0 5 7 wait 100"});
     frames.resize(std::min(frames.size(), expected.size()));
     EXPECT_EQ(frames, expected);
 
@@ -310,11 +284,6 @@ TEST_F(TurnFlowTest, EndOfGameWaitsForEachDialogAndCountsTheTimeSpentTypingTheNa
     EXPECT_EQ(top.name[0], u'A');
     EXPECT_EQ(std::vector({top.hours, top.minutes, top.seconds}), std::vector({1u, 2u, 5u}));
     EXPECT_EQ(game.state.clockStartTick, host.tick);  // the next game's clock starts now
-    EXPECT_EQ(game.state.settings.bestScore, 200u);
-
-    // Given up at the name dialog (the program ends): no row, no new game.
-    game.abandonTurn();
-    EXPECT_FALSE(game.turnPending());
 }
 
 }  // namespace
