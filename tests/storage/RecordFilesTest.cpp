@@ -3,6 +3,7 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <utility>
 
 #include "TempFolder.h"
 #include "storage/HighScoreFile.h"
@@ -45,7 +46,7 @@ std::string sampleFile() {
     return bytes;
 }
 
-TEST(SavedGameFile, SavingIsByteExactAndAtomicAndLoadingReadsTheSameGame) {
+TEST(SavedGameFile, SavingIsByteExactAndAtomicLoadingRefusesRecordsThatWouldBreakTheGame) {
     TempFolder folder;
     const std::string path = folder.file("game.kvt");
     writeText(path, std::string(1000, 'x'));
@@ -60,6 +61,15 @@ TEST(SavedGameFile, SavingIsByteExactAndAtomicAndLoadingReadsTheSameGame) {
     EXPECT_FALSE(saveGameToFile(folder.file("new.kvt"), game, failHalfway));
     EXPECT_EQ(folder.entryCount(), 1) << "no temporary and no new file";
     EXPECT_FALSE(saveGameToFile(folder.path, game)) << "a folder is not replaced";
+
+    // Offset and value: both rule flags off, Lines flag 2, a cell of colour 0, a cell of -2.
+    const std::pair<size_t, int32_t> damages[] = {{8, 0}, {12, 2}, {16, 0}, {16 + 4 * 80, -2}};
+    for (const auto& [offset, value] : damages) {
+        writeText(path, sampleBytes().replace(offset, 4, le32(value)));
+        game = sampleGame();
+        EXPECT_FALSE(loadGameFromFile(path, game)) << offset;
+        EXPECT_EQ(game, sampleGame());
+    }
 }
 
 TEST(HighScoreFile, LoadKeepsFileOrderSaveWritesTheSameBytesOtherSizesCountAsMissing) {
