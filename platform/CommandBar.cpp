@@ -129,21 +129,23 @@ bool CommandBar::addButtons(int toolbarId) {
     return true;
 }
 
-CommandBar::Item* CommandBar::findItem(std::vector<Item>& items, int command) {
-    for (Item& item : items) {
+namespace {
+
+// The item of `command` among `items` and their sub-pop-ups, const or not as `items` are.
+template <typename Items>
+auto* findItem(Items& items, int command) {
+    for (auto& item : items) {
         if (!item.separator && item.command == command && command != 0) {
             return &item;
         }
-        if (Item* inner = findItem(item.items, command)) {
+        if (auto* inner = findItem(item.items, command)) {
             return inner;
         }
     }
-    return nullptr;
+    return decltype(&items.front()){nullptr};
 }
 
-const CommandBar::Item* CommandBar::findItem(const std::vector<Item>& items, int command) const {
-    return const_cast<CommandBar*>(this)->findItem(const_cast<std::vector<Item>&>(items), command);
-}
+}  // namespace
 
 void CommandBar::setCheck(int command, bool checked) {
     for (DropDown& dropDown : menus_) {

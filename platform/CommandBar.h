@@ -87,9 +87,6 @@ class CommandBar {
         int lit = -1;
     };
 
-    int nextX() const;
-    Item* findItem(std::vector<Item>& items, int command);
-    const Item* findItem(const std::vector<Item>& items, int command) const;
     std::vector<Level> openLevels() const;
     int itemAt(const Level& level, int x, int y) const;
     int dropDownAt(int x, int y) const;

@@ -86,40 +86,35 @@ void EditBox::removeSelection() {
     }
 }
 
-bool EditBox::insert(const char* utf8) {
+void EditBox::insert(const char* utf8) {
     if (utf8 == nullptr) {
-        return true;
+        return;
     }
     removeSelection();
     const std::string input(utf8);
-    bool allTaken = true;
     for (size_t at = 0; at < input.size();) {
         const auto lead = static_cast<unsigned char>(input[at]);
         const size_t length = std::min(sequenceLength(lead), input.size() - at);
         const std::string piece = input.substr(at, length);
         at += length;
         if (lead < 0x20 || lead == 0x7F || (digitsOnly_ && (lead < '0' || lead > '9'))) {
-            allTaken = false;  // control characters never, letters not in a digits-only box
-            continue;
+            continue;  // control characters never, letters not in a digits-only box
         }
         if (utf16Length(text_.data(), text_.size()) + utf16Length(piece.data(), piece.size()) >
             limit_) {
-            allTaken = false;
             break;
         }
         std::string candidate = text_;
         candidate.insert(caret_, piece);
         if (!scrollsSideways_ &&
             textWidth(candidate.c_str(), FontFace::System, kDialogFontPixels) > textArea().w - 1) {
-            allTaken = false;  // a box that does not scroll takes what it can show
-            break;
+            break;  // a box that does not scroll takes what it can show
         }
         text_ = std::move(candidate);
         caret_ += piece.size();
     }
     keepCaretVisible();
     changed();
-    return allTaken;
 }
 
 SDL_Rect EditBox::textArea() const {

@@ -24,24 +24,15 @@ void ListBox::scrollTo(int top) {
     top_ = std::clamp(top, 0, lastTop);
 }
 
-void ListBox::select(int index) {
-    if (rows_.empty()) {
-        selection_ = -1;
-        changed();
-        return;
-    }
-    selection_ = std::clamp(index, 0, static_cast<int>(rows_.size()) - 1);
-    if (selection_ < top_) {
+void ListBox::moveSelection(int index) {
+    const int before = selection_;
+    selection_ = rows_.empty() ? -1 : std::clamp(index, 0, static_cast<int>(rows_.size()) - 1);
+    if (selection_ >= 0 && selection_ < top_) {
         scrollTo(selection_);
     } else if (selection_ >= top_ + visibleRows()) {
         scrollTo(selection_ - visibleRows() + 1);
     }
     changed();
-}
-
-void ListBox::moveSelection(int index) {
-    const int before = selection_;
-    select(index);
     if (selection_ != before && selection_ >= 0) {
         report(ControlEvent::SelectionChanged);
     }

@@ -11,6 +11,12 @@ namespace korvat::platform {
 
 namespace {
 
+// Pixels per 4 horizontal and per 8 vertical dialog units, measured from the dialog font.
+struct DialogUnits {
+    int baseX = 6;
+    int baseY = 13;
+};
+
 // The average width of the Latin letters, as the device measures its dialog font.
 DialogUnits measureBaseUnits() {
     static const char* const kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
@@ -23,14 +29,15 @@ DialogUnits measureBaseUnits() {
     return units;
 }
 
-}  // namespace
-
+// Measured on first use, when the first dialog is laid out, and the same for every dialog.
+// Not in the dialogs' constructors: the main window makes its high-score dialog at start,
+// and measuring the font then would delay the first frame.
 DialogUnits dialogBaseUnits() {
-    // Not in the dialogs' constructors: the main window makes its high-score dialog at start,
-    // and measuring the font then would delay the first frame.
     static const DialogUnits units = measureBaseUnits();
     return units;
 }
+
+}  // namespace
 
 bool parseUnsigned(const std::string& text, uint32_t& value) {
     size_t at = 0;
@@ -59,16 +66,8 @@ bool parseUnsigned(const std::string& text, uint32_t& value) {
     return true;
 }
 
-Dialog::Dialog(int templateId) : Dialog(std::string{}) {
-    template_ = res::findDialog(templateId);
+Dialog::Dialog(int templateId) : template_(res::findDialog(templateId)) {
     if (template_ != nullptr && template_->caption != nullptr) {
-        caption_ = tr(template_->caption);
-    }
-}
-
-Dialog::Dialog(const res::DialogTemplate& dialogTemplate) : Dialog(std::string{}) {
-    template_ = &dialogTemplate;
-    if (template_->caption != nullptr) {
         caption_ = tr(template_->caption);
     }
 }
@@ -213,7 +212,7 @@ void Dialog::onMouseDown(int x, int y) {
     }
 }
 
-bool Dialog::handleKey(const SDL_Keysym& key) {
+bool Dialog::onKeyDown(const SDL_Keysym& key) {
     Control* focused = focus_ >= 0 ? controls_[focus_].get() : nullptr;
     switch (key.sym) {
         case SDLK_TAB:

@@ -15,14 +15,6 @@
 
 namespace korvat::platform {
 
-// Pixels per 4 horizontal and per 8 vertical dialog units, measured from the dialog font.
-struct DialogUnits {
-    int baseX = 6;
-    int baseY = 13;
-};
-// Measured on first use, when the first dialog is laid out, and the same for every dialog.
-DialogUnits dialogBaseUnits();
-
 // Result codes of runModal for OK and Cancel.
 constexpr int kIdOK = 1;
 constexpr int kIdCancel = 2;
@@ -30,7 +22,6 @@ constexpr int kIdCancel = 2;
 class Dialog : public Page, public ControlOwner {
   public:
     explicit Dialog(int templateId);
-    explicit Dialog(const res::DialogTemplate& dialogTemplate);
     ~Dialog() override;
 
     // Builds the controls, runs onInitDialog and the modal loop; returns the end result.
@@ -56,10 +47,8 @@ class Dialog : public Page, public ControlOwner {
     const char* caption() const override { return caption_.c_str(); }
     void onPaint() override;
     void onMouseDown(int x, int y) override;
-    bool onKeyDown(const SDL_Keysym& key) override { return handleKey(key); }
+    bool onKeyDown(const SDL_Keysym& key) override;
     void onTextInput(const char* utf8) override;
-    // Returns true when the key was used.
-    bool handleKey(const SDL_Keysym& key);
     // Wheel turns, in rows (positive: down), go to the focused control or the first that
     // scrolls.
     void onMouseWheel(int rows) override;

@@ -45,17 +45,21 @@ CommandBar* shownBar() {
     return page != nullptr ? page->commandBar() : nullptr;
 }
 
+int layerIndex(const Page& page) {
+    const auto& stack = state().stack;
+    for (size_t i = 0; i < stack.size(); ++i) {
+        if (stack[i].page == &page) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
 namespace {
 
 bool isVisible(const Page& page) {
-    const auto& stack = state().stack;
-    const int base = baseLayer();
-    for (int i = base; i >= 0 && i < static_cast<int>(stack.size()); ++i) {
-        if (stack[i].page == &page) {
-            return true;
-        }
-    }
-    return false;
+    const int index = layerIndex(page);
+    return index >= 0 && index >= baseLayer();
 }
 
 // Copies `area` (device coordinates) of the device screen to the window, scaled.
@@ -139,8 +143,7 @@ void showWindow() {
         return;
     }
     SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
-    const SDL_Rect all{0, 0, kScreenWidth, kScreenHeight};
-    scaleToWindow(all, target);
+    scaleToWindow(kScreenRect, target);
     SDL_UpdateWindowSurface(state().window);
 }
 
@@ -166,8 +169,7 @@ std::vector<SDL_Rect> composeClient(const SDL_Rect& area) {
     State& s = state();
     std::vector<SDL_Rect> changed;
     SDL_Rect clip;
-    const SDL_Rect client{0, 0, kClientWidth, kClientHeight};
-    if (s.device == nullptr || s.stack.empty() || !SDL_IntersectRect(&area, &client, &clip)) {
+    if (s.device == nullptr || s.stack.empty() || !SDL_IntersectRect(&area, &kWholeClient, &clip)) {
         return changed;
     }
     for (int i = baseLayer(); i < static_cast<int>(s.stack.size()); ++i) {
@@ -198,29 +200,22 @@ std::vector<SDL_Rect> composeClient(const SDL_Rect& area) {
 
 // Everything again: the chrome, the client of the visible pages, the pop-ups.
 void composeAndShowAll() {
-    State& s = state();
-    if (s.device == nullptr) {
-        return;
-    }
     // Without pages the last picture stays until the window closes.
-    if (s.stack.empty()) {
+    if (state().device == nullptr || state().stack.empty()) {
         return;
     }
     composeChrome();
-    composeClient(SDL_Rect{0, 0, kClientWidth, kClientHeight});
-    const SDL_Rect all{0, 0, kScreenWidth, kScreenHeight};
-    show(&all, 1);
+    composeClient(kWholeClient);
+    show(&kScreenRect, 1);
 }
 
 void showChrome() {
-    composeChrome();
     // The pop-ups lie over the client area and are drawn with it.
     if (CommandBar* bar = shownBar(); bar != nullptr && bar->menuOpen()) {
-        composeClient(SDL_Rect{0, 0, kClientWidth, kClientHeight});
-        const SDL_Rect all{0, 0, kScreenWidth, kScreenHeight};
-        show(&all, 1);
+        composeAndShowAll();
         return;
     }
+    composeChrome();
     const SDL_Rect areas[] = {kTitleRect, kMenuBarRect};
     show(areas, 2);
 }
@@ -262,17 +257,7 @@ std::string noDisplayReason() {
 }  // namespace
 }  // namespace screen
 
-using screen::composeClient;
-#if defined(SDL_VIDEO_DRIVER_X11)
-using screen::ignoreXError;
-#endif
-using screen::isVisible;
-using screen::noDisplayReason;
-using screen::refit;
-using screen::show;
-using screen::showChrome;
-using screen::State;
-using screen::state;
+using namespace screen;
 
 Display& Display::instance() {
     static Display display;
@@ -381,8 +366,7 @@ void Display::presentClient(Page& page, const SDL_Rect* area) {
     if (!isVisible(page)) {
         return;
     }
-    const SDL_Rect whole{0, 0, kClientWidth, kClientHeight};
-    const std::vector<SDL_Rect> changed = composeClient(area != nullptr ? *area : whole);
+    const std::vector<SDL_Rect> changed = composeClient(area != nullptr ? *area : kWholeClient);
     show(changed.data(), static_cast<int>(changed.size()));
 }
 

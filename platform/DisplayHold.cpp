@@ -95,8 +95,7 @@ void dropHeldInput() {
 
 }  // namespace screen
 
-using screen::State;
-using screen::state;
+using namespace screen;
 
 void Display::holdInput(bool held) {
     State& s = state();

@@ -33,16 +33,6 @@ void fireTimers() {
     state().timers.fireDue(tickCount(), [](Page& page, int id) { page.onTimer(id); });
 }
 
-int layerIndex(const Page& page) {
-    const auto& stack = state().stack;
-    for (size_t i = 0; i < stack.size(); ++i) {
-        if (stack[i].page == &page) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
-
 // A loop ends with its page, with any page below it (its owner), or with a quit.
 bool loopEnded(const Page& page) {
     State& s = state();
@@ -179,17 +169,10 @@ int runLayer(Page& page, bool overlay, const SDL_Rect& area) {
 }  // namespace
 }  // namespace screen
 
-using screen::composeAndShowAll;
-using screen::layerIndex;
-using screen::paintTop;
-using screen::pushLayer;
-using screen::runLayer;
-using screen::State;
-using screen::state;
-using screen::takeOff;
+using namespace screen;
 
 int Display::runModal(Page& page) {
-    return runLayer(page, false, SDL_Rect{0, 0, kClientWidth, kClientHeight});
+    return runLayer(page, false, kWholeClient);
 }
 
 int Display::runModalOver(Page& page, const SDL_Rect& area) {
@@ -197,7 +180,7 @@ int Display::runModalOver(Page& page, const SDL_Rect& area) {
 }
 
 void Display::openModal(Page& page, std::function<void(int)> closed) {
-    pushLayer(page, false, SDL_Rect{0, 0, kClientWidth, kClientHeight}, true, std::move(closed));
+    pushLayer(page, false, kWholeClient, true, std::move(closed));
 }
 
 void Display::openModalOver(Page& page, const SDL_Rect& area, std::function<void(int)> closed) {

@@ -19,6 +19,8 @@ class CommandBar;
 
 namespace screen {
 
+constexpr SDL_Rect kScreenRect{0, 0, kScreenWidth, kScreenHeight};
+constexpr SDL_Rect kWholeClient{0, 0, kClientWidth, kClientHeight};  // in client coordinates
 constexpr SDL_Rect kClientRect{0, kClientTop, kClientWidth, kClientHeight};
 constexpr SDL_Rect kTitleRect{0, 0, kScreenWidth, kTitleBarHeight};
 constexpr SDL_Rect kMenuBarRect{0, kMenuBarTop, kScreenWidth, kMenuBarHeight};
@@ -78,6 +80,8 @@ inline bool contains(const SDL_Rect& r, int x, int y) {
 // Presenting (Display.cpp).
 Page* chromePage();
 CommandBar* shownBar();
+// The page's place in the stack, -1 when it is not there.
+int layerIndex(const Page& page);
 void showWindow();
 void composeAndShowAll();
 void showChrome();

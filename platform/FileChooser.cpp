@@ -55,8 +55,7 @@ std::string fitFromEnd(const std::string& text, int width) {
     return shown;
 }
 
-}  // namespace
-
+// The user's home folder ($HOME), else the working folder, else the root.
 std::string homeFolder() {
     const char* home = std::getenv("HOME");
     if (home != nullptr && home[0] != '\0' && isFolder(home)) {
@@ -66,6 +65,8 @@ std::string homeFolder() {
     const fs::path working = fs::current_path(error);
     return error ? std::string("/") : working.string();
 }
+
+}  // namespace
 
 FileChooser::FileChooser(Mode mode, std::string filterDescription, std::string pattern,
                          std::string defaultExt, std::string startFolder)

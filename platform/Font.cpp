@@ -29,10 +29,6 @@ bool ttfReady() {
 
 }  // namespace
 
-void prepareFonts() {
-    prepareFontFiles();
-}
-
 TTF_Font* font(FontFace face, int pixelHeight) {
     if (pixelHeight <= 0) {
         return nullptr;

@@ -11,7 +11,7 @@ enum class FontFace { System, SystemBold, Verdana };
 // Starts looking the font files up in the background. Fontconfig reads its configuration and
 // caches on first use, milliseconds that would otherwise delay the first frame; started before
 // the window is made, the lookup runs while the display is being set up.
-void prepareFonts();
+void prepareFonts();  // FontFiles.cpp
 
 // Open for the life of the program and set to `pixelHeight` until the next call; nullptr when
 // no font can be opened (text is then skipped).

@@ -7,8 +7,7 @@
 
 namespace korvat::platform {
 
-// Starts the lookup; fontFileFor waits for it. Empty when the face has no file.
-void prepareFontFiles();
+// Waits for the lookup prepareFonts started. Empty when the face has no file.
 const std::string& fontFileFor(FontFace face);
 
 }  // namespace korvat::platform

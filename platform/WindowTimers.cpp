@@ -38,11 +38,6 @@ void WindowTimers::killAll(Page* owner) {
     std::erase_if(timers_, [&](const Timer& t) { return t.owner == owner; });
 }
 
-bool WindowTimers::active(Page* owner, int id) const {
-    return std::any_of(timers_.begin(), timers_.end(),
-                       [&](const Timer& t) { return t.owner == owner && t.id == id; });
-}
-
 int32_t WindowTimers::msUntilNext(uint32_t now) const {
     int32_t nearest = -1;
     for (const Timer& timer : timers_) {

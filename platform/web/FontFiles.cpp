@@ -4,7 +4,7 @@
 
 namespace korvat::platform {
 
-void prepareFontFiles() {}
+void prepareFonts() {}
 
 const std::string& fontFileFor(FontFace face) {
     static const std::string regular = "/fonts/DejaVuSans.ttf";
