@@ -13,23 +13,18 @@
 
 namespace korvat::platform {
 
-using bar::contains;
-using bar::kArrowColumn;
-using bar::kButtonWidth;
-using bar::kCheckColumn;
-using bar::kDropDownPadding;
-using bar::kItemHeight;
-using bar::kSeparatorHeight;
-using bar::kShortcutGap;
-using bar::kToolbarSeparator;
+using namespace bar;
 
 namespace {
+
+char lower(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 
 // The letter a key chooses an entry by in English: the underlined one, else the first.
 char englishLetter(const char* source) {
     const char* mark = std::strchr(source, '&');
-    const char letter = mark != nullptr ? mark[1] : source[0];
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+    return lower(mark != nullptr ? mark[1] : source[0]);
 }
 
 // Removes the "&" marks ("&&" is a plain "&") and finds the underlined letter.
@@ -67,8 +62,12 @@ bool CommandBar::addMenus(int menuId) {
                     item.separator = true;
                 } else {
                     parseLabel(tr(from[i].text), item.text, item.accessIndex);
-                    if (std::strchr(from[i].text, '&') != nullptr) {
-                        item.englishAccess = englishLetter(from[i].text);
+                    // Only an underlined letter chooses an item.
+                    if (item.accessIndex >= 0) {
+                        item.access = lower(item.text[item.accessIndex]);
+                        if (std::strchr(from[i].text, '&') != nullptr) {
+                            item.englishAccess = englishLetter(from[i].text);
+                        }
                     }
                 }
                 item.command = from[i].command;
@@ -84,15 +83,14 @@ bool CommandBar::addMenus(int menuId) {
         const res::MenuItem& popup = menu->popups[i];
         DropDown dropDown;
         // The bar's labels carry no access marks; Alt takes the first letter.
-        std::string text;
-        int access = -1;
-        parseLabel(popup.text != nullptr ? tr(popup.text) : "", text, access);
-        dropDown.menu.text = text;
+        int underlined = -1;
+        parseLabel(popup.text != nullptr ? tr(popup.text) : "", dropDown.menu.text, underlined);
+        dropDown.menu.access = lower(dropDown.menu.text[0]);
         dropDown.menu.englishAccess = englishLetter(popup.text != nullptr ? popup.text : "");
         if (popup.items != nullptr) {
             Copier::copy(popup.items, popup.itemCount, dropDown.menu.items);
         }
-        const int width = textWidth(text.c_str()) + 2 * kDropDownPadding;
+        const int width = textWidth(dropDown.menu.text.c_str()) + 2 * kDropDownPadding;
         dropDown.rect = SDL_Rect{end_, kMenuBarTop, width, kMenuBarHeight};
         end_ += width;
         menus_.push_back(std::move(dropDown));

@@ -63,8 +63,10 @@ class CommandBar {
     struct Item {
         std::string text;      // without the "&" marks
         int accessIndex = -1;  // byte of the underlined letter in `text`, -1 for none
-        // The English label's letter, lower case: it still works in a translation, whose own
-        // letter a keyboard of another script may not have.
+        // The letters that choose the entry, lower case, '\0' for none: its own, and the English
+        // label's, which still works in a translation whose own letter a keyboard of another
+        // script may not have.
+        char access = '\0';
         char englishAccess = '\0';
         int command = 0;
         bool separator = false;

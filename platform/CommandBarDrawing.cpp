@@ -9,12 +9,7 @@
 
 namespace korvat::platform {
 
-using bar::kArrowColumn;
-using bar::kCheckColumn;
-using bar::kDropDownPadding;
-using bar::kItemHeight;
-using bar::kSeparatorHeight;
-using bar::kTextPixels;
+using namespace bar;
 
 namespace {
 

@@ -1,34 +1,20 @@
 #include "platform/CommandBar.h"
 
-#include <cctype>
-#include <utility>
-
 #include "platform/CommandBarLayout.h"
 #include "platform/Display.h"
 
 namespace korvat::platform {
 
-using bar::contains;
-
 namespace {
 
-// The letter that opens or chooses an entry: the underlined one, else the first.
-char accessLetter(const std::string& text, int accessIndex) {
-    const int at = accessIndex >= 0 ? accessIndex : 0;
-    if (at >= static_cast<int>(text.size())) {
-        return '\0';
-    }
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(text[at])));
-}
-
 // The entry whose own letter is `letter`, else the first whose English letter is; -1 for none.
-// `letters` gives an entry's pair of letters, '\0' where it has none.
-template <typename Entries, typename Letters>
-int matchingEntry(const Entries& entries, char letter, Letters letters) {
+// `itemOf` gives an entry's item.
+template <typename Entries, typename ItemOf>
+int matchingEntry(const Entries& entries, char letter, ItemOf itemOf) {
     for (const bool english : {false, true}) {
         for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
-            const auto [own, fallback] = letters(entries[i]);
-            if ((english ? fallback : own) == letter && letter != '\0') {
+            const auto& item = itemOf(entries[i]);
+            if ((english ? item.englishAccess : item.access) == letter && letter != '\0') {
                 return i;
             }
         }
@@ -190,9 +176,8 @@ CommandBar::Outcome CommandBar::keyDown(const SDL_Keysym& key) {
     const bool alt = (key.mod & KMOD_ALT) != 0;
     const bool letter = key.sym >= SDLK_a && key.sym <= SDLK_z;
     if (alt && letter) {
-        const int index = matchingEntry(menus_, static_cast<char>(key.sym), [](const DropDown& d) {
-            return std::pair{accessLetter(d.menu.text, -1), d.menu.englishAccess};
-        });
+        const int index = matchingEntry(menus_, static_cast<char>(key.sym),
+                                        [](const DropDown& d) -> const Item& { return d.menu; });
         if (index >= 0) {
             if (openMenu_ == index) {
                 closeMenu();
@@ -200,9 +185,6 @@ CommandBar::Outcome CommandBar::keyDown(const SDL_Keysym& key) {
                 openMenu(index, true);
             }
             return Outcome{true, true, 0};
-        }
-        if (!menuOpen()) {
-            return Outcome{};
         }
     }
     if (!menuOpen()) {
@@ -254,11 +236,8 @@ CommandBar::Outcome CommandBar::keyDown(const SDL_Keysym& key) {
     if (letter && !alt) {
         // The underlined letter of an item in the innermost pop-up chooses it.
         const auto& items = *levels.back().items;
-        const int index = matchingEntry(items, static_cast<char>(key.sym), [](const Item& item) {
-            const bool marked = !item.separator && item.accessIndex >= 0;
-            return std::pair{marked ? accessLetter(item.text, item.accessIndex) : '\0',
-                             marked ? item.englishAccess : '\0'};
-        });
+        const int index = matchingEntry(items, static_cast<char>(key.sym),
+                                        [](const Item& item) -> const Item& { return item; });
         if (index >= 0) {
             return choose(items[index], inSub ? 1 : 0, index);
         }

@@ -1,7 +1,5 @@
 #pragma once
 // Sizes of the menu bar's parts and pop-ups, shared by the files of CommandBar.
-#include <SDL.h>
-
 namespace korvat::platform::bar {
 
 constexpr int kTextPixels = 12;
@@ -13,10 +11,5 @@ constexpr int kSeparatorHeight = 7;
 constexpr int kCheckColumn = 18;  // left of the item texts
 constexpr int kArrowColumn = 16;  // right of the texts, room for the sub-pop-up arrow
 constexpr int kShortcutGap = 14;
-
-inline bool contains(const SDL_Rect& r, int x, int y) {
-    const SDL_Point p{x, y};
-    return SDL_PointInRect(&p, &r);
-}
 
 }  // namespace korvat::platform::bar

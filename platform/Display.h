@@ -22,6 +22,11 @@ constexpr int kMenuBarTop = kTitleBarHeight + kClientHeight;
 class Page;
 class SingleInstance;
 
+inline bool contains(const SDL_Rect& r, int x, int y) {
+    const SDL_Point p{x, y};
+    return SDL_PointInRect(&p, &r);
+}
+
 class Display {
   public:
     static Display& instance();

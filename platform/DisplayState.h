@@ -72,11 +72,6 @@ struct State {
 
 State& state();
 
-inline bool contains(const SDL_Rect& r, int x, int y) {
-    const SDL_Point p{x, y};
-    return SDL_PointInRect(&p, &r);
-}
-
 // Presenting (Display.cpp).
 Page* chromePage();
 CommandBar* shownBar();

@@ -86,10 +86,9 @@ class MessageBoxPage : public Page {
     }
 
     void onMouseDown(int x, int y) override {
-        const SDL_Point p{x, y};
-        if (SDL_PointInRect(&p, &layout_.okButton)) {
+        if (contains(layout_.okButton, x, y)) {
             endModal(kYes);
-        } else if (question_ && SDL_PointInRect(&p, &layout_.noButton)) {
+        } else if (question_ && contains(layout_.noButton, x, y)) {
             endModal(kNo);
         }
     }
