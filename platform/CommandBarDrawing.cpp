@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/CommandBarLayout.h"
+#include "platform/Controls.h"
 #include "platform/ControlsDrawing.h"
 #include "platform/Display.h"
 #include "platform/Font.h"
@@ -36,12 +37,8 @@ void drawLabel(SDL_Surface* s, int x, int y, const std::string& text, int access
     }
     const std::string before = text.substr(0, accessIndex);
     // The whole UTF-8 sequence of the letter: translated labels underline letters beyond ASCII.
-    size_t length = 1;
-    while (accessIndex + length < text.size() &&
-           (static_cast<unsigned char>(text[accessIndex + length]) & 0xC0) == 0x80) {
-        ++length;
-    }
-    const std::string letter = text.substr(accessIndex, length);
+    const std::string letter =
+        text.substr(accessIndex, nextCharacter(text, accessIndex) - accessIndex);
     const int left = x + (before.empty() ? 0 : textWidth(before.c_str()));
     const int width = textWidth(letter.c_str());
     fill(s, SDL_Rect{left, y + kTextPixels + 2, std::max(width, 1), 1}, color);

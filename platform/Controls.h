@@ -168,5 +168,7 @@ class ListBox : public Control {
 
 // UTF-16 code units of a UTF-8 text (a character outside the basic plane counts two).
 int utf16Length(const char* utf8, size_t bytes);
+// Where the UTF-8 character after the one at byte `at` starts; the end of `text` at most.
+size_t nextCharacter(const std::string& text, size_t at);
 
 }  // namespace korvat::platform

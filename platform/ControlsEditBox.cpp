@@ -39,17 +39,6 @@ size_t previousBoundary(const std::string& text, size_t at) {
     return at;
 }
 
-size_t nextBoundary(const std::string& text, size_t at) {
-    if (at >= text.size()) {
-        return text.size();
-    }
-    ++at;
-    while (at < text.size() && isContinuation(text[at])) {
-        ++at;
-    }
-    return at;
-}
-
 }  // namespace
 
 EditBox::EditBox(ControlOwner& owner, int id, SDL_Rect rect, bool digitsOnly, bool border,
@@ -166,7 +155,7 @@ void EditBox::onMouseDown(int x, int /*y*/) {
     const int wanted = x - textArea().x + scrollX_;
     size_t best = 0;
     int bestDistance = std::abs(wanted);
-    for (size_t at = nextBoundary(text_, 0); at <= text_.size(); at = nextBoundary(text_, at)) {
+    for (size_t at = nextCharacter(text_, 0); at <= text_.size(); at = nextCharacter(text_, at)) {
         const int distance = std::abs(widthOf(at) - wanted);
         if (distance < bestDistance) {
             best = at;
@@ -188,7 +177,7 @@ bool EditBox::onKeyDown(const SDL_Keysym& key) {
             caret_ = allSelected_ ? 0 : previousBoundary(text_, caret_);
             break;
         case SDLK_RIGHT:
-            caret_ = allSelected_ ? text_.size() : nextBoundary(text_, caret_);
+            caret_ = allSelected_ ? text_.size() : nextCharacter(text_, caret_);
             break;
         case SDLK_HOME:
             caret_ = 0;
@@ -209,7 +198,7 @@ bool EditBox::onKeyDown(const SDL_Keysym& key) {
             if (allSelected_) {
                 removeSelection();
             } else if (caret_ < text_.size()) {
-                text_.erase(caret_, nextBoundary(text_, caret_) - caret_);
+                text_.erase(caret_, nextCharacter(text_, caret_) - caret_);
             }
             break;
         case SDLK_a:

@@ -46,10 +46,7 @@ std::string fitFromEnd(const std::string& text, int width) {
     size_t cut = 0;
     while (textWidth(shown.c_str(), FontFace::System, kDialogFontPixels) > width &&
            cut < text.size()) {
-        ++cut;
-        while (cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
-            ++cut;
-        }
+        cut = nextCharacter(text, cut);
         shown = "..." + text.substr(cut);
     }
     return shown;

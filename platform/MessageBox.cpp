@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/Controls.h"
 #include "platform/Display.h"
 #include "platform/Files.h"
 #include "platform/Font.h"
@@ -24,25 +25,16 @@ constexpr int kMaxLines = 10;  // longer texts are cut rather than spilling off 
 constexpr int kYes = 1;
 constexpr int kNo = 2;
 
-bool isContinuationByte(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
 // Longest prefix of `word` that fits `width`, at least one character (UTF-8 aware).
 size_t fittingPrefix(const std::string& word, int width) {
     size_t best = 0;
-    size_t end = 0;
-    while (end < word.size()) {
-        size_t next = end + 1;
-        while (next < word.size() && isContinuationByte(word[next])) {
-            ++next;
-        }
+    while (best < word.size()) {
+        const size_t next = nextCharacter(word, best);
         if (best > 0 &&
             textWidth(word.substr(0, next).c_str(), FontFace::System, kTextPixels) > width) {
             break;
         }
         best = next;
-        end = next;
     }
     return best;
 }
