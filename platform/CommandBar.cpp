@@ -206,30 +206,25 @@ std::vector<CommandBar::Level> CommandBar::openLevels() const {
         return levels;
     }
     const DropDown& dropDown = menus_[openMenu_];
-    Level top;
-    top.items = &dropDown.menu.items;
-    const int w = itemsWidth(*top.items);
-    const int h = itemsHeight(*top.items);
-    top.rect = SDL_Rect{std::clamp(dropDown.rect.x, 0, kScreenWidth - w), kMenuBarTop - h, w, h};
-    top.lit = lit_;
-    levels.push_back(top);
-    if (openSub_ >= 0 && openSub_ < static_cast<int>(top.items->size())) {
-        const Item& owner = (*top.items)[openSub_];
-        int itemTop = top.rect.y + 1;
-        for (int i = 0; i < openSub_; ++i) {
-            itemTop += (*top.items)[i].separator ? kSeparatorHeight : kItemHeight;
-        }
-        Level sub;
-        sub.items = &owner.items;
-        const int sw = itemsWidth(*sub.items);
-        const int sh = itemsHeight(*sub.items);
-        // To the right of its item, moved left and up as far as the screen needs.
-        const int x = std::min(top.rect.x + top.rect.w - 3, kScreenWidth - sw);
-        const int y = std::clamp(itemTop - 1, 0, kMenuBarTop - sh);
-        sub.rect = SDL_Rect{std::max(x, 0), y, sw, sh};
-        sub.lit = subLit_;
-        levels.push_back(sub);
+    const std::vector<Item>& items = dropDown.menu.items;
+    const int w = itemsWidth(items);
+    const int h = itemsHeight(items);
+    const SDL_Rect top{std::clamp(dropDown.rect.x, 0, kScreenWidth - w), kMenuBarTop - h, w, h};
+    levels.push_back(Level{&items, top, lit_});
+    if (openSub_ < 0 || openSub_ >= static_cast<int>(items.size())) {
+        return levels;
     }
+    int itemTop = top.y + 1;
+    for (int i = 0; i < openSub_; ++i) {
+        itemTop += items[i].separator ? kSeparatorHeight : kItemHeight;
+    }
+    const std::vector<Item>& sub = items[openSub_].items;
+    const int sw = itemsWidth(sub);
+    const int sh = itemsHeight(sub);
+    // To the right of its item, moved left and up as far as the screen needs.
+    const int x = std::max(std::min(top.x + top.w - 3, kScreenWidth - sw), 0);
+    levels.push_back(
+        Level{&sub, SDL_Rect{x, std::clamp(itemTop - 1, 0, kMenuBarTop - sh), sw, sh}, subLit_});
     return levels;
 }
 

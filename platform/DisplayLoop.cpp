@@ -12,6 +12,95 @@ namespace korvat::platform {
 namespace screen {
 namespace {
 
+// Whether the held event asks to end the program: a key the top page ends it with, or a click
+// on the title bar's OK while the bottom page, whose loop is the program's, is the only one.
+bool asksToEnd(const SDL_Event& event) {
+    State& s = state();
+    if (s.stack.empty()) {
+        return false;
+    }
+    if (event.type == SDL_KEYDOWN) {
+        return s.stack.back().page->endsProgram(event.key.keysym);
+    }
+    if ((event.type != SDL_MOUSEBUTTONDOWN && event.type != SDL_MOUSEBUTTONUP) ||
+        event.button.button != SDL_BUTTON_LEFT) {
+        return false;
+    }
+    int x = -1;
+    int y = -1;
+    const bool inside = windowToDevice(s.fit, event.button.x, event.button.y, x, y);
+    if (event.type == SDL_MOUSEBUTTONDOWN) {
+        if (inside) {
+            s.heldOk.press(x, y);
+        }
+        return false;
+    }
+    const bool click = s.heldOk.release(x, y, inside);
+    const CommandBar* bar = shownBar();
+    return click && s.stack.size() == 1 && (bar == nullptr || !bar->menuOpen());
+}
+
+// The player's input, kept back while a turn plays; the window's events and quits are not.
+bool isInput(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+        case SDL_TEXTEDITING:
+        case SDL_TEXTEDITING_EXT:
+        case SDL_TEXTINPUT:
+        case SDL_MOUSEMOTION:
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+        case SDL_MOUSEWHEEL:
+        case SDL_FINGERDOWN:
+        case SDL_FINGERUP:
+        case SDL_FINGERMOTION:
+        case SDL_MULTIGESTURE:
+        case SDL_DOLLARGESTURE:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// One that asks to end the program tells the bottom page at once.
+void holdEvent(const SDL_Event& event) {
+    State& s = state();
+    const bool endRequest = asksToEnd(event);
+    s.held.push_back(HeldEvent{event, endRequest});
+    if (endRequest) {
+        ++s.heldEndRequests;
+        s.stack.front().page->onEndRequest();
+    }
+}
+
+// The oldest held event, once holding has ended.
+bool takeHeldEvent(SDL_Event& event) {
+    State& s = state();
+    if (s.holding || s.held.empty()) {
+        return false;
+    }
+    event = s.held.front().event;
+    if (s.held.front().endRequest) {
+        --s.heldEndRequests;
+    }
+    s.held.pop_front();
+    return true;
+}
+
+bool heldEventWaiting() {
+    const State& s = state();
+    return !s.holding && !s.held.empty();
+}
+
+// No page is left to take the held input.
+void dropHeldInput() {
+    State& s = state();
+    s.holding = false;
+    s.held.clear();
+    s.heldEndRequests = 0;
+}
+
 // How often raise requests are looked for while the loop has nothing else to do.
 constexpr uint32_t kRaisePollMs = 250;
 
@@ -239,6 +328,23 @@ void Display::killTimers(Page& page) {
 
 void Display::serveRaiseRequests(SingleInstance* instance) {
     state().raiseSource = instance;
+}
+
+void Display::holdInput(bool held) {
+    State& s = state();
+    // Held events already stand for the button's state after them.
+    if (held && !s.holding && s.held.empty()) {
+        s.heldOk = s.ok;
+    }
+    s.holding = held;
+}
+
+bool Display::inputHeld() const {
+    return state().holding;
+}
+
+bool Display::endRequestHeld() const {
+    return state().heldEndRequests > 0;
 }
 
 uint32_t tickCount() {

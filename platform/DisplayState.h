@@ -1,8 +1,7 @@
 #pragma once
 // What the display's files share: the window, the composed device screen, the stack of modal
 // pages and the input in progress. Display.cpp presents, DisplayInput.cpp dispatches events,
-// DisplayHold.cpp keeps input back while a turn plays, DisplayLoop.cpp runs the modal loops and
-// timers.
+// DisplayLoop.cpp runs the modal loops and timers, and keeps input back while a turn plays.
 #include <SDL.h>
 
 #include <deque>
@@ -85,16 +84,6 @@ void paintTop();
 
 // Hands an event to the top page, its bar or the window (DisplayInput.cpp).
 void dispatch(const SDL_Event& event);
-
-// Held input (DisplayHold.cpp). Whether the event is the player's input.
-bool isInput(const SDL_Event& event);
-// Keeps an input event back; one that asks to end the program tells the bottom page at once.
-void holdEvent(const SDL_Event& event);
-// The oldest held event, once holding has ended.
-bool takeHeldEvent(SDL_Event& event);
-bool heldEventWaiting();
-// Forgets the held input (no page is left to take it).
-void dropHeldInput();
 
 }  // namespace screen
 }  // namespace korvat::platform

@@ -1,9 +1,5 @@
 #include "platform/Font.h"
 
-#include <string>
-
-#include "platform/FontFiles.h"
-
 namespace korvat::platform {
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/FontFiles.h"
+#include "platform/Font.h"
 
 #include <dlfcn.h>
 #include <fontconfig/fontconfig.h>

@@ -1,6 +1,6 @@
 // The faces come with the page, in the program's own file system: the browser has no fonts to
 // look up, and the same files as the desktop's draw the same pixels.
-#include "platform/FontFiles.h"
+#include "platform/Font.h"
 
 namespace korvat::platform {
 
