@@ -131,12 +131,11 @@ CommandBar::Outcome CommandBar::mouseUp(int x, int y) {
     const std::vector<Level> levels = openLevels();
     for (int depth = static_cast<int>(levels.size()) - 1; depth >= 0; --depth) {
         const int index = itemAt(levels[depth], x, y);
+        if (index >= 0 && (*levels[depth].items)[index].items.empty()) {
+            return choose((*levels[depth].items)[index], depth, index);
+        }
         if (index >= 0) {
-            const Item& item = (*levels[depth].items)[index];
-            if (item.items.empty()) {
-                return choose(item, depth, index);
-            }
-            return Outcome{true, false, 0};
+            break;  // a sub-pop-up's item opened it on the press
         }
     }
     return Outcome{true, false, 0};

@@ -209,17 +209,6 @@ void composeAndShowAll() {
     show(&kScreenRect, 1);
 }
 
-void showChrome() {
-    // The pop-ups lie over the client area and are drawn with it.
-    if (CommandBar* bar = shownBar(); bar != nullptr && bar->menuOpen()) {
-        composeAndShowAll();
-        return;
-    }
-    composeChrome();
-    const SDL_Rect areas[] = {kTitleRect, kMenuBarRect};
-    show(areas, 2);
-}
-
 void refit() {
     State& s = state();
     int w = 0;
@@ -371,7 +360,14 @@ void Display::presentClient(Page& page, const SDL_Rect* area) {
 }
 
 void Display::presentChrome() {
-    showChrome();
+    // The pop-ups lie over the client area and are drawn with it.
+    if (CommandBar* bar = shownBar(); bar != nullptr && bar->menuOpen()) {
+        composeAndShowAll();
+        return;
+    }
+    composeChrome();
+    const SDL_Rect areas[] = {kTitleRect, kMenuBarRect};
+    show(areas, 2);
 }
 
 void Display::raise() {

@@ -45,7 +45,7 @@ void onMouseDown(int x, int y) {
         return;
     }
     if (s.ok.press(x, y)) {
-        showChrome();
+        Display::instance().presentChrome();
     } else if (contains(kClientRect, x, y)) {
         top.onMouseDown(x, y - kClientTop);
     }
@@ -63,7 +63,7 @@ void onMouseUp(int x, int y, bool inside) {
     }
     if (s.ok.pressed) {
         const bool click = s.ok.release(x, y, inside);
-        showChrome();
+        Display::instance().presentChrome();
         if (click && !s.stack.empty()) {
             s.stack.back().page->onOK();
         }

@@ -78,7 +78,6 @@ CommandBar* shownBar();
 int layerIndex(const Page& page);
 void showWindow();
 void composeAndShowAll();
-void showChrome();
 void refit();
 void paintTop();
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/Controls.h"
+#include "platform/ControlsDrawing.h"
 #include "platform/Display.h"
 #include "platform/Files.h"
 #include "platform/Font.h"
@@ -55,19 +56,18 @@ class MessageBoxPage : public Page {
             return;
         }
         const SDL_Rect& box = layout_.box;
-        SDL_FillRect(s, &box, SDL_MapRGB(s->format, 0, 0, 0));
-        const SDL_Rect inside{box.x + 1, box.y + 1, box.w - 2, box.h - 2};
-        SDL_FillRect(s, &inside, SDL_MapRGB(s->format, 255, 255, 255));
-        SDL_FillRect(s, &layout_.captionBar, SDL_MapRGB(s->format, 0, 0, 128));
+        draw::fill(s, box, draw::kWhite);
+        draw::frame(s, box, draw::kBlack);
+        draw::fill(s, layout_.captionBar, draw::kSelection);
         SDL_SetClipRect(s, &layout_.captionBar);
         drawText(s, layout_.captionBar.x + 6, layout_.captionBar.y + 2, caption_.c_str(),
-                 SDL_Color{255, 255, 255, 255}, FontFace::SystemBold, kTextPixels);
+                 draw::kWhite, FontFace::SystemBold, kTextPixels);
         SDL_SetClipRect(s, nullptr);
         int y = layout_.textTop;
         for (const std::string& line : layout_.lines) {
             const int w = textWidth(line.c_str(), FontFace::System, kTextPixels);
-            drawText(s, box.x + (box.w - w) / 2, y, line.c_str(), SDL_Color{0, 0, 0, 255},
-                     FontFace::System, kTextPixels);
+            drawText(s, box.x + (box.w - w) / 2, y, line.c_str(), draw::kBlack, FontFace::System,
+                     kTextPixels);
             y += layout_.lineHeight;
         }
         // TRANSLATORS: the message box's buttons, 64 pixels in bold.
@@ -89,12 +89,11 @@ class MessageBoxPage : public Page {
 
   private:
     static void drawButton(SDL_Surface* s, const SDL_Rect& b, const char* label) {
-        SDL_FillRect(s, &b, SDL_MapRGB(s->format, 0, 0, 0));
-        const SDL_Rect face{b.x + 1, b.y + 1, b.w - 2, b.h - 2};
-        SDL_FillRect(s, &face, SDL_MapRGB(s->format, 230, 230, 230));
+        draw::fill(s, b, SDL_Color{230, 230, 230, 255});
+        draw::frame(s, b, draw::kBlack);
         const int w = textWidth(label, FontFace::SystemBold, kTextPixels);
-        drawText(s, b.x + (b.w - w) / 2, b.y + (b.h - kTextPixels) / 2 - 2, label,
-                 SDL_Color{0, 0, 0, 255}, FontFace::SystemBold, kTextPixels);
+        drawText(s, b.x + (b.w - w) / 2, b.y + (b.h - kTextPixels) / 2 - 2, label, draw::kBlack,
+                 FontFace::SystemBold, kTextPixels);
     }
 
     std::string caption_;
