@@ -14,12 +14,6 @@
 
 namespace korvat::platform {
 namespace screen {
-
-State& state() {
-    static State s;
-    return s;
-}
-
 namespace {
 
 // The layer that owns the chrome and under which nothing shows: the top one that is not an
@@ -32,30 +26,6 @@ int baseLayer() {
     }
     return i;
 }
-
-}  // namespace
-
-Page* chromePage() {
-    const int base = baseLayer();
-    return base >= 0 ? state().stack[base].page : nullptr;
-}
-
-CommandBar* shownBar() {
-    Page* page = chromePage();
-    return page != nullptr ? page->commandBar() : nullptr;
-}
-
-int layerIndex(const Page& page) {
-    const auto& stack = state().stack;
-    for (size_t i = 0; i < stack.size(); ++i) {
-        if (stack[i].page == &page) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
-
-namespace {
 
 bool isVisible(const Page& page) {
     const int index = layerIndex(page);
@@ -134,21 +104,6 @@ void show(const SDL_Rect* areas, int count) {
     }
 }
 
-}  // namespace
-
-// The whole window: black around the device screen (after a resize or an expose).
-void showWindow() {
-    SDL_Surface* target = windowSurface();
-    if (target == nullptr) {
-        return;
-    }
-    SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
-    scaleToWindow(kScreenRect, target);
-    SDL_UpdateWindowSurface(state().window);
-}
-
-namespace {
-
 void composeChrome() {
     State& s = state();
     if (s.device == nullptr) {
@@ -196,7 +151,59 @@ std::vector<SDL_Rect> composeClient(const SDL_Rect& area) {
     return changed;
 }
 
+// Xlib's default handler ends the process on any protocol error. SDL's X11 driver can meet a
+// harmless one, such as a wake-up event sent to a window that is already gone at shutdown;
+// the game plays on (or ends as asked) instead.
+#if defined(SDL_VIDEO_DRIVER_X11)
+int ignoreXError(::Display*, XErrorEvent*) {
+    return 0;
+}
+#endif
+
+std::string noDisplayReason() {
+    const char* x11 = std::getenv("DISPLAY");
+    return x11 != nullptr && x11[0] != '\0'
+               ? std::string("cannot connect to display \"") + x11 + "\""
+               : std::string("no display (DISPLAY is not set)");
+}
+
 }  // namespace
+
+State& state() {
+    static State s;
+    return s;
+}
+
+Page* chromePage() {
+    const int base = baseLayer();
+    return base >= 0 ? state().stack[base].page : nullptr;
+}
+
+CommandBar* shownBar() {
+    Page* page = chromePage();
+    return page != nullptr ? page->commandBar() : nullptr;
+}
+
+int layerIndex(const Page& page) {
+    const auto& stack = state().stack;
+    for (size_t i = 0; i < stack.size(); ++i) {
+        if (stack[i].page == &page) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+// The whole window: black around the device screen (after a resize or an expose).
+void showWindow() {
+    SDL_Surface* target = windowSurface();
+    if (target == nullptr) {
+        return;
+    }
+    SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+    scaleToWindow(kScreenRect, target);
+    SDL_UpdateWindowSurface(state().window);
+}
 
 // Everything again: the chrome, the client of the visible pages, the pop-ups.
 void composeAndShowAll() {
@@ -225,25 +232,6 @@ void paintTop() {
     composeAndShowAll();
 }
 
-namespace {
-
-// Xlib's default handler ends the process on any protocol error. SDL's X11 driver can meet a
-// harmless one, such as a wake-up event sent to a window that is already gone at shutdown;
-// the game plays on (or ends as asked) instead.
-#if defined(SDL_VIDEO_DRIVER_X11)
-int ignoreXError(::Display*, XErrorEvent*) {
-    return 0;
-}
-#endif
-
-std::string noDisplayReason() {
-    const char* x11 = std::getenv("DISPLAY");
-    return x11 != nullptr && x11[0] != '\0'
-               ? std::string("cannot connect to display \"") + x11 + "\""
-               : std::string("no display (DISPLAY is not set)");
-}
-
-}  // namespace
 }  // namespace screen
 
 using namespace screen;
@@ -384,10 +372,6 @@ SDL_Surface* Display::snapshot() const {
         return nullptr;
     }
     return SDL_ConvertSurfaceFormat(s.device, SDL_PIXELFORMAT_XRGB8888, 0);
-}
-
-int Display::scale() const {
-    return state().fit.scale;
 }
 
 SDL_Point Display::windowPoint(int deviceX, int deviceY) const {
