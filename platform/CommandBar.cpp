@@ -42,6 +42,44 @@ void parseLabel(const char* source, std::string& text, int& accessIndex) {
     }
 }
 
+// The item of `command` among `items` and their sub-pop-ups, const or not as `items` are.
+template <typename Items>
+auto* findItem(Items& items, int command) {
+    for (auto& item : items) {
+        if (!item.separator && item.command == command && command != 0) {
+            return &item;
+        }
+        if (auto* inner = findItem(item.items, command)) {
+            return inner;
+        }
+    }
+    return decltype(&items.front()){nullptr};
+}
+
+int itemsHeight(const auto& items) {
+    int height = 2;  // the border
+    for (const auto& item : items) {
+        height += item.separator ? kSeparatorHeight : kItemHeight;
+    }
+    return height;
+}
+
+int itemsWidth(const auto& items) {
+    int text = 0;
+    int shortcut = 0;
+    for (const auto& item : items) {
+        if (item.separator) {
+            continue;
+        }
+        text = std::max(text, textWidth(item.text.c_str()));
+        if (!item.shortcut.empty()) {
+            shortcut = std::max(shortcut, textWidth(item.shortcut.c_str()));
+        }
+    }
+    const int right = shortcut > 0 ? shortcut + kShortcutGap : 0;
+    return std::min(kScreenWidth, 2 + kCheckColumn + text + right + kArrowColumn);
+}
+
 }  // namespace
 
 CommandBar::~CommandBar() {
@@ -127,24 +165,6 @@ bool CommandBar::addButtons(int toolbarId) {
     return true;
 }
 
-namespace {
-
-// The item of `command` among `items` and their sub-pop-ups, const or not as `items` are.
-template <typename Items>
-auto* findItem(Items& items, int command) {
-    for (auto& item : items) {
-        if (!item.separator && item.command == command && command != 0) {
-            return &item;
-        }
-        if (auto* inner = findItem(item.items, command)) {
-            return inner;
-        }
-    }
-    return decltype(&items.front()){nullptr};
-}
-
-}  // namespace
-
 void CommandBar::setCheck(int command, bool checked) {
     for (DropDown& dropDown : menus_) {
         if (Item* item = findItem(dropDown.menu.items, command)) {
@@ -169,36 +189,6 @@ void CommandBar::setShortcutLabel(int command, const char* label) {
         }
     }
 }
-
-// --- pop-up geometry --------------------------------------------------------------------
-
-namespace {
-
-int itemsHeight(const auto& items) {
-    int height = 2;  // the border
-    for (const auto& item : items) {
-        height += item.separator ? kSeparatorHeight : kItemHeight;
-    }
-    return height;
-}
-
-int itemsWidth(const auto& items) {
-    int text = 0;
-    int shortcut = 0;
-    for (const auto& item : items) {
-        if (item.separator) {
-            continue;
-        }
-        text = std::max(text, textWidth(item.text.c_str()));
-        if (!item.shortcut.empty()) {
-            shortcut = std::max(shortcut, textWidth(item.shortcut.c_str()));
-        }
-    }
-    const int right = shortcut > 0 ? shortcut + kShortcutGap : 0;
-    return std::min(kScreenWidth, 2 + kCheckColumn + text + right + kArrowColumn);
-}
-
-}  // namespace
 
 std::vector<CommandBar::Level> CommandBar::openLevels() const {
     std::vector<Level> levels;

@@ -75,11 +75,10 @@ void ListBox::paint(SDL_Surface* target, bool focused) const {
     const int arrow = kScrollBarWidth;
     draw::frame(target, {bar.x, bar.y, bar.w, arrow}, draw::kBlack);
     draw::frame(target, {bar.x, bar.y + bar.h - arrow, bar.w, arrow}, draw::kBlack);
-    for (int i = 0; i < 4; ++i) {
-        const int half = i;
-        const int cx = bar.x + bar.w / 2;
-        draw::fill(target, {cx - half, bar.y + 3 + i, 2 * half + 1, 1}, draw::kBlack);
-        draw::fill(target, {cx - half, bar.y + bar.h - 4 - i, 2 * half + 1, 1}, draw::kBlack);
+    const int cx = bar.x + bar.w / 2;
+    for (int half = 0; half < 4; ++half) {
+        draw::fill(target, {cx - half, bar.y + 3 + half, 2 * half + 1, 1}, draw::kBlack);
+        draw::fill(target, {cx - half, bar.y + bar.h - 4 - half, 2 * half + 1, 1}, draw::kBlack);
     }
     const int track = bar.h - 2 * arrow;
     const int count = static_cast<int>(rows_.size());

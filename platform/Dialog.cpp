@@ -11,30 +11,18 @@ namespace korvat::platform {
 
 namespace {
 
-// Pixels per 4 horizontal and per 8 vertical dialog units, measured from the dialog font.
-struct DialogUnits {
-    int baseX = 6;
-    int baseY = 13;
-};
-
-// The average width of the Latin letters, as the device measures its dialog font.
-DialogUnits measureBaseUnits() {
-    static const char* const kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    DialogUnits units;
-    const int width = textWidth(kLetters, FontFace::System, kDialogFontPixels);
-    if (width > 0) {
-        units.baseX = width / 52;
-        units.baseY = draw::lineHeight();
-    }
-    return units;
-}
-
-// Measured on first use, when the first dialog is laid out, and the same for every dialog.
-// Not in the dialogs' constructors: the main window makes its high-score dialog at start,
-// and measuring the font then would delay the first frame.
-DialogUnits dialogBaseUnits() {
-    static const DialogUnits units = measureBaseUnits();
-    return units;
+// Pixels of a rectangle in dialog units: 4 horizontal units to the average width of the Latin
+// letters, 8 vertical ones to the line height of the dialog font, as the device measures them.
+// Measured once, when the first dialog is laid out; not in the dialogs' constructors: the main
+// window makes its high-score dialog at start, and measuring the font then would delay the
+// first frame.
+SDL_Rect toPixels(int x, int y, int width, int height) {
+    static const SDL_Point units = [] {
+        const int letters = textWidth("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ",
+                                      FontFace::System, kDialogFontPixels);
+        return letters > 0 ? SDL_Point{letters / 52, draw::lineHeight()} : SDL_Point{6, 13};
+    }();
+    return {x * units.x / 4, y * units.y / 8, width * units.x / 4, height * units.y / 8};
 }
 
 }  // namespace
@@ -127,17 +115,6 @@ void Dialog::createControls() {
                 break;
         }
     }
-}
-
-Control& Dialog::addControl(std::unique_ptr<Control> control) {
-    controls_.push_back(std::move(control));
-    return *controls_.back();
-}
-
-SDL_Rect Dialog::toPixels(int x, int y, int width, int height) const {
-    const DialogUnits units = dialogBaseUnits();
-    return {x * units.baseX / 4, y * units.baseY / 8, width * units.baseX / 4,
-            height * units.baseY / 8};
 }
 
 bool Dialog::onInitDialog() {

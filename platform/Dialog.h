@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "assets/Resources.h"
@@ -78,9 +79,7 @@ class Dialog : public Page, public ControlOwner {
     explicit Dialog(std::string caption);
     // Builds the controls; the default builds those of the template.
     virtual void createControls();
-    Control& addControl(std::unique_ptr<Control> control);
-    // Pixels of a rectangle in dialog units.
-    SDL_Rect toPixels(int x, int y, int width, int height) const;
+    void addControl(std::unique_ptr<Control> control) { controls_.push_back(std::move(control)); }
     // Shows a message box; tests replace it.
     virtual void notify(const char* text);
     void repaint();

@@ -101,6 +101,18 @@ class MessageBoxPage : public Page {
     MessageBoxLayout layout_;
 };
 
+int runMessageBox(const char* text, const char* caption, bool question) {
+    MessageBoxPage page(text, caption, question);
+    return Display::instance().runModalOver(page, page.box());
+}
+
+std::unique_ptr<Page> openBox(const char* text, const char* caption, bool question,
+                              std::function<void(int)> closed) {
+    auto page = std::make_unique<MessageBoxPage>(text, caption, question);
+    Display::instance().openModalOver(*page, page->box(), std::move(closed));
+    return page;
+}
+
 }  // namespace
 
 std::vector<std::string> wrapText(const char* text, int width) {
@@ -175,22 +187,6 @@ MessageBoxLayout layoutMessageBox(const char* text, bool question) {
                                : SDL_Rect{};
     return layout;
 }
-
-namespace {
-
-int runMessageBox(const char* text, const char* caption, bool question) {
-    MessageBoxPage page(text, caption, question);
-    return Display::instance().runModalOver(page, page.box());
-}
-
-std::unique_ptr<Page> openBox(const char* text, const char* caption, bool question,
-                              std::function<void(int)> closed) {
-    auto page = std::make_unique<MessageBoxPage>(text, caption, question);
-    Display::instance().openModalOver(*page, page->box(), std::move(closed));
-    return page;
-}
-
-}  // namespace
 
 void messageBox(const char* text, const char* caption) {
     runMessageBox(text, caption, false);
