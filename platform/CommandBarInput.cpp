@@ -52,10 +52,8 @@ void CommandBar::closeMenu() {
 
 // A command item closes the menu and is sent; a sub-pop-up item opens its sub-pop-up.
 CommandBar::Outcome CommandBar::choose(const Item& item, int depth, int index) {
-    Outcome outcome{true, true, 0};
     if (item.separator) {
-        outcome.redraw = false;
-        return outcome;
+        return Outcome{true, false, 0};
     }
     if (!item.items.empty()) {
         if (depth == 0) {
@@ -63,24 +61,21 @@ CommandBar::Outcome CommandBar::choose(const Item& item, int depth, int index) {
             lit_ = index;
             subLit_ = firstSelectable(item.items, 0, 1);
         }
-        return outcome;
+        return Outcome{true, true, 0};
     }
-    outcome.command = item.command;
     closeMenu();
-    return outcome;
+    return Outcome{true, true, item.command};
 }
 
 CommandBar::Outcome CommandBar::mouseDown(int x, int y) {
-    Outcome outcome;
+    const Outcome taken{true, true, 0};
     if (menuOpen()) {
-        outcome.handled = true;
-        outcome.redraw = true;
         const std::vector<Level> levels = openLevels();
         for (int depth = static_cast<int>(levels.size()) - 1; depth >= 0; --depth) {
             const int index = itemAt(levels[depth], x, y);
             if (index < 0) {
                 if (contains(levels[depth].rect, x, y)) {
-                    return outcome;  // the border
+                    return taken;  // the border
                 }
                 continue;
             }
@@ -95,7 +90,7 @@ CommandBar::Outcome CommandBar::mouseDown(int x, int y) {
             } else {
                 subLit_ = index;
             }
-            return outcome;  // the item is chosen when the button comes up over it
+            return taken;  // the item is chosen when the button comes up over it
         }
         const int dropDown = dropDownAt(x, y);
         if (dropDown >= 0 && dropDown != openMenu_) {
@@ -103,17 +98,17 @@ CommandBar::Outcome CommandBar::mouseDown(int x, int y) {
         } else {
             closeMenu();
         }
-        return outcome;
+        return taken;
     }
     const int dropDown = dropDownAt(x, y);
     if (dropDown >= 0) {
         openMenu(dropDown, false);
-        return Outcome{true, true, 0};
+        return taken;
     }
     const int button = buttonAt(x, y);
     if (button >= 0) {
         pressedButton_ = button;
-        return Outcome{true, true, 0};
+        return taken;
     }
     return Outcome{contains(SDL_Rect{0, kMenuBarTop, kScreenWidth, kMenuBarHeight}, x, y), false,
                    0};

@@ -12,16 +12,7 @@ namespace {
 
 // Length in bytes of the UTF-8 sequence that starts with `lead`.
 size_t sequenceLength(unsigned char lead) {
-    if (lead >= 0xF0) {
-        return 4;
-    }
-    if (lead >= 0xE0) {
-        return 3;
-    }
-    if (lead >= 0xC0) {
-        return 2;
-    }
-    return 1;
+    return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
 }
 
 bool isContinuation(char byte) {
