@@ -77,12 +77,7 @@ void Dialog::create() {
     createControls();
     created_ = true;
     if (onInitDialog()) {
-        for (size_t i = 0; i < controls_.size(); ++i) {
-            if (controls_[i]->focusable()) {
-                moveFocus(static_cast<int>(i), true);
-                break;
-            }
-        }
+        cycleFocus(false);  // from nothing to the first control that takes the focus
     }
 }
 
