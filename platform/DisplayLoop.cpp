@@ -69,23 +69,8 @@ void holdEvent(const SDL_Event& event) {
     const bool endRequest = asksToEnd(event);
     s.held.push_back(HeldEvent{event, endRequest});
     if (endRequest) {
-        ++s.heldEndRequests;
         s.stack.front().page->onEndRequest();
     }
-}
-
-// The oldest held event, once holding has ended.
-bool takeHeldEvent(SDL_Event& event) {
-    State& s = state();
-    if (s.holding || s.held.empty()) {
-        return false;
-    }
-    event = s.held.front().event;
-    if (s.held.front().endRequest) {
-        --s.heldEndRequests;
-    }
-    s.held.pop_front();
-    return true;
 }
 
 bool heldEventWaiting() {
@@ -93,12 +78,21 @@ bool heldEventWaiting() {
     return !s.holding && !s.held.empty();
 }
 
+// The oldest held event, once holding has ended.
+bool takeHeldEvent(SDL_Event& event) {
+    if (!heldEventWaiting()) {
+        return false;
+    }
+    event = state().held.front().event;
+    state().held.pop_front();
+    return true;
+}
+
 // No page is left to take the held input.
 void dropHeldInput() {
     State& s = state();
     s.holding = false;
     s.held.clear();
-    s.heldEndRequests = 0;
 }
 
 // How often raise requests are looked for while the loop has nothing else to do.
@@ -344,7 +338,8 @@ bool Display::inputHeld() const {
 }
 
 bool Display::endRequestHeld() const {
-    return state().heldEndRequests > 0;
+    const auto& held = state().held;
+    return std::any_of(held.begin(), held.end(), [](const HeldEvent& e) { return e.endRequest; });
 }
 
 uint32_t tickCount() {

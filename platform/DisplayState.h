@@ -62,7 +62,6 @@ struct State {
     CommandBar* trackedBar = nullptr;  // the bar that took the last press
     bool holding = false;
     std::deque<HeldEvent> held;  // oldest first
-    int heldEndRequests = 0;     // the end requests among `held`
     OkButtonPress heldOk;        // the OK button as it will be once `held` is dispatched
     SingleInstance* raiseSource = nullptr;
     SDL_Rect windowedPlace{};  // where the window was before full screen without a manager
