@@ -233,24 +233,6 @@ int CommandBar::itemAt(const Level& level, int x, int y) const {
     return -1;
 }
 
-int CommandBar::dropDownAt(int x, int y) const {
-    for (int i = 0; i < static_cast<int>(menus_.size()); ++i) {
-        if (contains(menus_[i].rect, x, y)) {
-            return i;
-        }
-    }
-    return -1;
-}
-
-int CommandBar::buttonAt(int x, int y) const {
-    for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
-        if (contains(buttons_[i].rect, x, y)) {
-            return i;
-        }
-    }
-    return -1;
-}
-
 std::vector<SDL_Rect> CommandBar::popupRects() const {
     std::vector<SDL_Rect> rects;
     for (const Level& level : openLevels()) {
@@ -278,7 +260,7 @@ int CommandBar::commandAt(int x, int y) const {
             return 0;
         }
     }
-    const int button = buttonAt(x, y);
+    const int button = partAt(buttons_, x, y);
     return button >= 0 ? buttons_[button].command : 0;
 }
 

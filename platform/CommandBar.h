@@ -91,8 +91,6 @@ class CommandBar {
 
     std::vector<Level> openLevels() const;
     int itemAt(const Level& level, int x, int y) const;
-    int dropDownAt(int x, int y) const;
-    int buttonAt(int x, int y) const;
     void openMenu(int index, bool lightFirst);
     Outcome choose(const Item& item, int depth, int index);
     Outcome moveLight(int step);

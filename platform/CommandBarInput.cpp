@@ -1,9 +1,10 @@
 #include "platform/CommandBar.h"
 
 #include "platform/CommandBarLayout.h"
-#include "platform/Display.h"
 
 namespace korvat::platform {
+
+using bar::partAt;
 
 namespace {
 
@@ -92,7 +93,7 @@ CommandBar::Outcome CommandBar::mouseDown(int x, int y) {
             }
             return taken;  // the item is chosen when the button comes up over it
         }
-        const int dropDown = dropDownAt(x, y);
+        const int dropDown = partAt(menus_, x, y);
         if (dropDown >= 0 && dropDown != openMenu_) {
             openMenu(dropDown, false);
         } else {
@@ -100,12 +101,12 @@ CommandBar::Outcome CommandBar::mouseDown(int x, int y) {
         }
         return taken;
     }
-    const int dropDown = dropDownAt(x, y);
+    const int dropDown = partAt(menus_, x, y);
     if (dropDown >= 0) {
         openMenu(dropDown, false);
         return taken;
     }
-    const int button = buttonAt(x, y);
+    const int button = partAt(buttons_, x, y);
     if (button >= 0) {
         pressedButton_ = button;
         return taken;

@@ -1,5 +1,6 @@
 #include "platform/Dialog.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/ControlsDrawing.h"
@@ -61,8 +62,6 @@ Dialog::Dialog(int templateId) : template_(res::findDialog(templateId)) {
 }
 
 Dialog::Dialog(std::string caption) : caption_(std::move(caption)) {}
-
-Dialog::~Dialog() = default;
 
 int Dialog::runModal() {
     create();
@@ -282,12 +281,9 @@ void Dialog::cycleFocus(bool backwards) {
 }
 
 int Dialog::indexOf(int id) const {
-    for (size_t i = 0; i < controls_.size(); ++i) {
-        if (controls_[i]->id() == id) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+    const auto hit = std::find_if(controls_.begin(), controls_.end(),
+                                  [&](const auto& c) { return c->id() == id; });
+    return hit != controls_.end() ? static_cast<int>(hit - controls_.begin()) : -1;
 }
 
 Control* Dialog::control(int id) const {

@@ -23,7 +23,6 @@ constexpr int kIdCancel = 2;
 class Dialog : public Page, public ControlOwner {
   public:
     explicit Dialog(int templateId);
-    ~Dialog() override;
 
     // Builds the controls, runs onInitDialog and the modal loop; returns the end result.
     int runModal();

@@ -98,13 +98,6 @@ void dropHeldInput() {
 // How often raise requests are looked for while the loop has nothing else to do.
 constexpr uint32_t kRaisePollMs = 250;
 
-void closeMenus() {
-    if (CommandBar* bar = shownBar(); bar != nullptr && bar->menuOpen()) {
-        bar->closeMenu();
-        composeAndShowAll();
-    }
-}
-
 void pollRaiseRequests() {
     SingleInstance* source = state().raiseSource;
     if (source != nullptr && source->takeRaiseRequests()) {
@@ -120,15 +113,9 @@ void fireTimers() {
 bool loopEnded(const Page& page) {
     State& s = state();
     const int index = layerIndex(page);
-    if (s.quit || index < 0) {
-        return true;
-    }
-    for (int i = 0; i <= index; ++i) {
-        if (s.stack[i].page->modalEnded()) {
-            return true;
-        }
-    }
-    return false;
+    return s.quit || index < 0 ||
+           std::any_of(s.stack.begin(), s.stack.begin() + index + 1,
+                       [](const Layer& l) { return l.page->modalEnded(); });
 }
 
 // Whether the pages that remain would have their loops go on.
@@ -141,7 +128,11 @@ bool stackLives() {
 void pushLayer(Page& page, bool overlay, const SDL_Rect& area, bool opened,
                std::function<void(int)> closed) {
     State& s = state();
-    closeMenus();
+    // A menu open on the page below closes first.
+    if (CommandBar* bar = shownBar(); bar != nullptr && bar->menuOpen()) {
+        bar->closeMenu();
+        composeAndShowAll();
+    }
     s.ok.pressed = false;
     s.trackedBar = nullptr;
     page.resetModal();
