@@ -228,13 +228,9 @@ void Dialog::onTextInput(const char* utf8) {
 }
 
 void Dialog::onMouseWheel(int rows) {
-    if (focus_ >= 0 && controls_[focus_]->onWheel(rows)) {
-        return;
-    }
-    for (const auto& c : controls_) {
-        if (c->onWheel(rows)) {
-            return;
-        }
+    if (focus_ < 0 || !controls_[focus_]->onWheel(rows)) {
+        std::any_of(controls_.begin(), controls_.end(),
+                    [&](const auto& c) { return c->onWheel(rows); });
     }
 }
 

@@ -4,6 +4,7 @@
 #include <X11/Xlib.h>
 #endif
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -186,12 +187,9 @@ CommandBar* shownBar() {
 
 int layerIndex(const Page& page) {
     const auto& stack = state().stack;
-    for (size_t i = 0; i < stack.size(); ++i) {
-        if (stack[i].page == &page) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+    const auto hit = std::find_if(stack.begin(), stack.end(),
+                                  [&](const Layer& layer) { return layer.page == &page; });
+    return hit != stack.end() ? static_cast<int>(hit - stack.begin()) : -1;
 }
 
 // The whole window: black around the device screen (after a resize or an expose).

@@ -12,12 +12,9 @@ bool isDue(uint32_t due, uint32_t now) {
 }  // namespace
 
 WindowTimers::Timer* WindowTimers::find(Page* owner, int id) {
-    for (Timer& timer : timers_) {
-        if (timer.owner == owner && timer.id == id) {
-            return &timer;
-        }
-    }
-    return nullptr;
+    const auto hit = std::find_if(timers_.begin(), timers_.end(),
+                                  [&](const Timer& t) { return t.owner == owner && t.id == id; });
+    return hit != timers_.end() ? &*hit : nullptr;
 }
 
 void WindowTimers::set(Page* owner, int id, uint32_t periodMs, uint32_t now) {
