@@ -235,13 +235,11 @@ void Dialog::onMouseWheel(int rows) {
 }
 
 PushButton* Dialog::defaultButton() const {
-    for (const auto& c : controls_) {
-        auto* button = dynamic_cast<PushButton*>(c.get());
-        if (button != nullptr && button->isDefault()) {
-            return button;
-        }
-    }
-    return nullptr;
+    const auto hit = std::find_if(controls_.begin(), controls_.end(), [](const auto& c) {
+        const auto* button = dynamic_cast<const PushButton*>(c.get());
+        return button != nullptr && button->isDefault();
+    });
+    return hit != controls_.end() ? static_cast<PushButton*>(hit->get()) : nullptr;
 }
 
 void Dialog::moveFocus(int index, bool byKeyboard) {

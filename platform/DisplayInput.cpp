@@ -169,11 +169,9 @@ constexpr int kRowsPerNotch = 3;
 
 void onWheel(const SDL_MouseWheelEvent& wheel) {
     State& s = state();
+    const CommandBar* bar = shownBar();
     // An open menu has no use for it, and the page below it must not scroll unseen.
-    if (s.stack.empty() || wheel.y == 0) {
-        return;
-    }
-    if (CommandBar* bar = shownBar(); bar != nullptr && bar->menuOpen()) {
+    if (s.stack.empty() || wheel.y == 0 || (bar != nullptr && bar->menuOpen())) {
         return;
     }
     const int notches = wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? wheel.y : -wheel.y;
