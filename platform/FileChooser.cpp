@@ -111,10 +111,7 @@ ListBox* FileChooser::list() const {
 
 const ListBox::Row* FileChooser::selectedRow() const {
     const ListBox* rows = list();
-    if (rows == nullptr || rows->selection() < 0) {
-        return nullptr;
-    }
-    return &rows->rows()[rows->selection()];
+    return rows != nullptr && rows->selection() >= 0 ? &rows->rows()[rows->selection()] : nullptr;
 }
 
 bool FileChooser::enterFolder(const std::string& folder) {
