@@ -25,10 +25,8 @@ void applyBarOutcome(const CommandBar::Outcome& outcome) {
     if (outcome.redraw) {
         composeAndShowAll();
     }
-    if (outcome.command != 0) {
-        if (Page* page = chromePage()) {
-            page->onCommand(outcome.command);
-        }
+    if (Page* page = chromePage(); page != nullptr && outcome.command != 0) {
+        page->onCommand(outcome.command);
     }
 }
 
