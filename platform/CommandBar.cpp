@@ -13,23 +13,18 @@
 
 namespace korvat::platform {
 
-using bar::contains;
-using bar::kArrowColumn;
-using bar::kButtonWidth;
-using bar::kCheckColumn;
-using bar::kDropDownPadding;
-using bar::kItemHeight;
-using bar::kSeparatorHeight;
-using bar::kShortcutGap;
-using bar::kToolbarSeparator;
+using namespace bar;
 
 namespace {
+
+char lower(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 
 // The letter a key chooses an entry by in English: the underlined one, else the first.
 char englishLetter(const char* source) {
     const char* mark = std::strchr(source, '&');
-    const char letter = mark != nullptr ? mark[1] : source[0];
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+    return lower(mark != nullptr ? mark[1] : source[0]);
 }
 
 // Removes the "&" marks ("&&" is a plain "&") and finds the underlined letter.
@@ -45,6 +40,44 @@ void parseLabel(const char* source, std::string& text, int& accessIndex) {
         }
         text.push_back(*p);
     }
+}
+
+// The item of `command` among `items` and their sub-pop-ups, const or not as `items` are.
+template <typename Items>
+auto* findItem(Items& items, int command) {
+    for (auto& item : items) {
+        if (!item.separator && item.command == command && command != 0) {
+            return &item;
+        }
+        if (auto* inner = findItem(item.items, command)) {
+            return inner;
+        }
+    }
+    return decltype(&items.front()){nullptr};
+}
+
+int itemsHeight(const auto& items) {
+    int height = 2;  // the border
+    for (const auto& item : items) {
+        height += item.separator ? kSeparatorHeight : kItemHeight;
+    }
+    return height;
+}
+
+int itemsWidth(const auto& items) {
+    int text = 0;
+    int shortcut = 0;
+    for (const auto& item : items) {
+        if (item.separator) {
+            continue;
+        }
+        text = std::max(text, textWidth(item.text.c_str()));
+        if (!item.shortcut.empty()) {
+            shortcut = std::max(shortcut, textWidth(item.shortcut.c_str()));
+        }
+    }
+    const int right = shortcut > 0 ? shortcut + kShortcutGap : 0;
+    return std::min(kScreenWidth, 2 + kCheckColumn + text + right + kArrowColumn);
 }
 
 }  // namespace
@@ -67,8 +100,12 @@ bool CommandBar::addMenus(int menuId) {
                     item.separator = true;
                 } else {
                     parseLabel(tr(from[i].text), item.text, item.accessIndex);
-                    if (std::strchr(from[i].text, '&') != nullptr) {
-                        item.englishAccess = englishLetter(from[i].text);
+                    // Only an underlined letter chooses an item.
+                    if (item.accessIndex >= 0) {
+                        item.access = lower(item.text[item.accessIndex]);
+                        if (std::strchr(from[i].text, '&') != nullptr) {
+                            item.englishAccess = englishLetter(from[i].text);
+                        }
                     }
                 }
                 item.command = from[i].command;
@@ -84,15 +121,14 @@ bool CommandBar::addMenus(int menuId) {
         const res::MenuItem& popup = menu->popups[i];
         DropDown dropDown;
         // The bar's labels carry no access marks; Alt takes the first letter.
-        std::string text;
-        int access = -1;
-        parseLabel(popup.text != nullptr ? tr(popup.text) : "", text, access);
-        dropDown.menu.text = text;
+        int underlined = -1;
+        parseLabel(popup.text != nullptr ? tr(popup.text) : "", dropDown.menu.text, underlined);
+        dropDown.menu.access = lower(dropDown.menu.text[0]);
         dropDown.menu.englishAccess = englishLetter(popup.text != nullptr ? popup.text : "");
         if (popup.items != nullptr) {
             Copier::copy(popup.items, popup.itemCount, dropDown.menu.items);
         }
-        const int width = textWidth(text.c_str()) + 2 * kDropDownPadding;
+        const int width = textWidth(dropDown.menu.text.c_str()) + 2 * kDropDownPadding;
         dropDown.rect = SDL_Rect{end_, kMenuBarTop, width, kMenuBarHeight};
         end_ += width;
         menus_.push_back(std::move(dropDown));
@@ -129,22 +165,6 @@ bool CommandBar::addButtons(int toolbarId) {
     return true;
 }
 
-CommandBar::Item* CommandBar::findItem(std::vector<Item>& items, int command) {
-    for (Item& item : items) {
-        if (!item.separator && item.command == command && command != 0) {
-            return &item;
-        }
-        if (Item* inner = findItem(item.items, command)) {
-            return inner;
-        }
-    }
-    return nullptr;
-}
-
-const CommandBar::Item* CommandBar::findItem(const std::vector<Item>& items, int command) const {
-    return const_cast<CommandBar*>(this)->findItem(const_cast<std::vector<Item>&>(items), command);
-}
-
 void CommandBar::setCheck(int command, bool checked) {
     for (DropDown& dropDown : menus_) {
         if (Item* item = findItem(dropDown.menu.items, command)) {
@@ -170,66 +190,31 @@ void CommandBar::setShortcutLabel(int command, const char* label) {
     }
 }
 
-// --- pop-up geometry --------------------------------------------------------------------
-
-namespace {
-
-int itemsHeight(const auto& items) {
-    int height = 2;  // the border
-    for (const auto& item : items) {
-        height += item.separator ? kSeparatorHeight : kItemHeight;
-    }
-    return height;
-}
-
-int itemsWidth(const auto& items) {
-    int text = 0;
-    int shortcut = 0;
-    for (const auto& item : items) {
-        if (item.separator) {
-            continue;
-        }
-        text = std::max(text, textWidth(item.text.c_str()));
-        if (!item.shortcut.empty()) {
-            shortcut = std::max(shortcut, textWidth(item.shortcut.c_str()));
-        }
-    }
-    const int right = shortcut > 0 ? shortcut + kShortcutGap : 0;
-    return std::min(kScreenWidth, 2 + kCheckColumn + text + right + kArrowColumn);
-}
-
-}  // namespace
-
 std::vector<CommandBar::Level> CommandBar::openLevels() const {
     std::vector<Level> levels;
     if (openMenu_ < 0 || openMenu_ >= static_cast<int>(menus_.size())) {
         return levels;
     }
     const DropDown& dropDown = menus_[openMenu_];
-    Level top;
-    top.items = &dropDown.menu.items;
-    const int w = itemsWidth(*top.items);
-    const int h = itemsHeight(*top.items);
-    top.rect = SDL_Rect{std::clamp(dropDown.rect.x, 0, kScreenWidth - w), kMenuBarTop - h, w, h};
-    top.lit = lit_;
-    levels.push_back(top);
-    if (openSub_ >= 0 && openSub_ < static_cast<int>(top.items->size())) {
-        const Item& owner = (*top.items)[openSub_];
-        int itemTop = top.rect.y + 1;
-        for (int i = 0; i < openSub_; ++i) {
-            itemTop += (*top.items)[i].separator ? kSeparatorHeight : kItemHeight;
-        }
-        Level sub;
-        sub.items = &owner.items;
-        const int sw = itemsWidth(*sub.items);
-        const int sh = itemsHeight(*sub.items);
-        // To the right of its item, moved left and up as far as the screen needs.
-        const int x = std::min(top.rect.x + top.rect.w - 3, kScreenWidth - sw);
-        const int y = std::clamp(itemTop - 1, 0, kMenuBarTop - sh);
-        sub.rect = SDL_Rect{std::max(x, 0), y, sw, sh};
-        sub.lit = subLit_;
-        levels.push_back(sub);
+    const std::vector<Item>& items = dropDown.menu.items;
+    const int w = itemsWidth(items);
+    const int h = itemsHeight(items);
+    const SDL_Rect top{std::clamp(dropDown.rect.x, 0, kScreenWidth - w), kMenuBarTop - h, w, h};
+    levels.push_back(Level{&items, top, lit_});
+    if (openSub_ < 0 || openSub_ >= static_cast<int>(items.size())) {
+        return levels;
     }
+    int itemTop = top.y + 1;
+    for (int i = 0; i < openSub_; ++i) {
+        itemTop += items[i].separator ? kSeparatorHeight : kItemHeight;
+    }
+    const std::vector<Item>& sub = items[openSub_].items;
+    const int sw = itemsWidth(sub);
+    const int sh = itemsHeight(sub);
+    // To the right of its item, moved left and up as far as the screen needs.
+    const int x = std::max(std::min(top.x + top.w - 3, kScreenWidth - sw), 0);
+    levels.push_back(
+        Level{&sub, SDL_Rect{x, std::clamp(itemTop - 1, 0, kMenuBarTop - sh), sw, sh}, subLit_});
     return levels;
 }
 
@@ -244,24 +229,6 @@ int CommandBar::itemAt(const Level& level, int x, int y) const {
             return i;
         }
         top += h;
-    }
-    return -1;
-}
-
-int CommandBar::dropDownAt(int x, int y) const {
-    for (int i = 0; i < static_cast<int>(menus_.size()); ++i) {
-        if (contains(menus_[i].rect, x, y)) {
-            return i;
-        }
-    }
-    return -1;
-}
-
-int CommandBar::buttonAt(int x, int y) const {
-    for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
-        if (contains(buttons_[i].rect, x, y)) {
-            return i;
-        }
     }
     return -1;
 }
@@ -293,7 +260,7 @@ int CommandBar::commandAt(int x, int y) const {
             return 0;
         }
     }
-    const int button = buttonAt(x, y);
+    const int button = partAt(buttons_, x, y);
     return button >= 0 ? buttons_[button].command : 0;
 }
 

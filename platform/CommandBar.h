@@ -63,8 +63,10 @@ class CommandBar {
     struct Item {
         std::string text;      // without the "&" marks
         int accessIndex = -1;  // byte of the underlined letter in `text`, -1 for none
-        // The English label's letter, lower case: it still works in a translation, whose own
-        // letter a keyboard of another script may not have.
+        // The letters that choose the entry, lower case, '\0' for none: its own, and the English
+        // label's, which still works in a translation whose own letter a keyboard of another
+        // script may not have.
+        char access = '\0';
         char englishAccess = '\0';
         int command = 0;
         bool separator = false;
@@ -87,13 +89,8 @@ class CommandBar {
         int lit = -1;
     };
 
-    int nextX() const;
-    Item* findItem(std::vector<Item>& items, int command);
-    const Item* findItem(const std::vector<Item>& items, int command) const;
     std::vector<Level> openLevels() const;
     int itemAt(const Level& level, int x, int y) const;
-    int dropDownAt(int x, int y) const;
-    int buttonAt(int x, int y) const;
     void openMenu(int index, bool lightFirst);
     Outcome choose(const Item& item, int depth, int index);
     Outcome moveLight(int step);

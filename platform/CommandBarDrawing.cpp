@@ -3,37 +3,26 @@
 #include <algorithm>
 
 #include "platform/CommandBarLayout.h"
+#include "platform/Controls.h"
+#include "platform/ControlsDrawing.h"
 #include "platform/Display.h"
 #include "platform/Font.h"
 
 namespace korvat::platform {
 
-using bar::kArrowColumn;
-using bar::kCheckColumn;
-using bar::kDropDownPadding;
-using bar::kItemHeight;
-using bar::kSeparatorHeight;
-using bar::kTextPixels;
+using namespace bar;
 
 namespace {
 
-constexpr SDL_Color kBlack{0, 0, 0, 255};
-constexpr SDL_Color kWhiteText{255, 255, 255, 255};
+using draw::fill;
+using draw::kBlack;
+using draw::kWhite;
 
-struct Rgb {
-    Uint8 r, g, b;
-};
-constexpr Rgb kFace{192, 192, 192};
-constexpr Rgb kShadow{128, 128, 128};
-constexpr Rgb kLight{255, 255, 255};
-constexpr Rgb kDark{0, 0, 0};
-constexpr Rgb kLit{0, 0, 128};
+constexpr SDL_Color kFace{192, 192, 192, 255};
+constexpr SDL_Color kShadow = draw::kGrey;
+constexpr SDL_Color kLit = draw::kSelection;
 
-void fill(SDL_Surface* s, const SDL_Rect& r, Rgb c) {
-    SDL_FillRect(s, &r, SDL_MapRGB(s->format, c.r, c.g, c.b));
-}
-
-void frame(SDL_Surface* s, const SDL_Rect& r, Rgb topLeft, Rgb bottomRight) {
+void frame(SDL_Surface* s, const SDL_Rect& r, SDL_Color topLeft, SDL_Color bottomRight) {
     fill(s, SDL_Rect{r.x, r.y, r.w, 1}, topLeft);
     fill(s, SDL_Rect{r.x, r.y, 1, r.h}, topLeft);
     fill(s, SDL_Rect{r.x, r.y + r.h - 1, r.w, 1}, bottomRight);
@@ -48,16 +37,11 @@ void drawLabel(SDL_Surface* s, int x, int y, const std::string& text, int access
     }
     const std::string before = text.substr(0, accessIndex);
     // The whole UTF-8 sequence of the letter: translated labels underline letters beyond ASCII.
-    size_t length = 1;
-    while (accessIndex + length < text.size() &&
-           (static_cast<unsigned char>(text[accessIndex + length]) & 0xC0) == 0x80) {
-        ++length;
-    }
-    const std::string letter = text.substr(accessIndex, length);
+    const std::string letter =
+        text.substr(accessIndex, nextCharacter(text, accessIndex) - accessIndex);
     const int left = x + (before.empty() ? 0 : textWidth(before.c_str()));
     const int width = textWidth(letter.c_str());
-    fill(s, SDL_Rect{left, y + kTextPixels + 2, std::max(width, 1), 1},
-         Rgb{color.r, color.g, color.b});
+    fill(s, SDL_Rect{left, y + kTextPixels + 2, std::max(width, 1), 1}, color);
 }
 
 // A small filled disc: the radio mark of a checked item.
@@ -65,21 +49,20 @@ void drawRadioMark(SDL_Surface* s, int cx, int cy, SDL_Color color) {
     static constexpr int kHalfWidths[] = {1, 2, 3, 3, 3, 2, 1};
     for (int row = 0; row < 7; ++row) {
         const int half = kHalfWidths[row];
-        fill(s, SDL_Rect{cx - half + 1, cy - 3 + row, half * 2 - 1, 1},
-             Rgb{color.r, color.g, color.b});
+        fill(s, SDL_Rect{cx - half + 1, cy - 3 + row, half * 2 - 1, 1}, color);
     }
 }
 
 void drawSubArrow(SDL_Surface* s, int x, int cy, SDL_Color color) {
     for (int col = 0; col < 4; ++col) {
-        fill(s, SDL_Rect{x + col, cy - 3 + col, 1, 7 - 2 * col}, Rgb{color.r, color.g, color.b});
+        fill(s, SDL_Rect{x + col, cy - 3 + col, 1, 7 - 2 * col}, color);
     }
 }
 
 // Stand-in pictures while no strip bitmap is at hand: a grey square with a dark border.
 void drawPlaceholderImage(SDL_Surface* s, const SDL_Rect& r) {
     fill(s, r, kShadow);
-    fill(s, SDL_Rect{r.x + 2, r.y + 2, r.w - 4, r.h - 4}, kLight);
+    fill(s, SDL_Rect{r.x + 2, r.y + 2, r.w - 4, r.h - 4}, kWhite);
 }
 
 }  // namespace
@@ -88,7 +71,7 @@ void CommandBar::drawEmptyStrip(SDL_Surface* screen) {
     const SDL_Rect bar{0, kMenuBarTop, kScreenWidth, kMenuBarHeight};
     fill(screen, bar, kFace);
     fill(screen, SDL_Rect{0, kMenuBarTop, kScreenWidth, 1}, kShadow);
-    fill(screen, SDL_Rect{0, kMenuBarTop + 1, kScreenWidth, 1}, kLight);
+    fill(screen, SDL_Rect{0, kMenuBarTop + 1, kScreenWidth, 1}, kWhite);
 }
 
 void CommandBar::drawStrip(SDL_Surface* screen) const {
@@ -101,7 +84,7 @@ void CommandBar::drawStrip(SDL_Surface* screen) const {
             fill(screen,
                  SDL_Rect{dropDown.rect.x, kMenuBarTop + 2, dropDown.rect.w, kMenuBarHeight - 2},
                  kLit);
-            color = kWhiteText;
+            color = kWhite;
         }
         drawText(screen, dropDown.rect.x + kDropDownPadding, textTop, dropDown.menu.text.c_str(),
                  color, FontFace::System, kTextPixels);
@@ -111,7 +94,7 @@ void CommandBar::drawStrip(SDL_Surface* screen) const {
         const bool pressed = i == pressedButton_;
         const SDL_Rect face{button.rect.x, kMenuBarTop + 2, button.rect.w, kMenuBarHeight - 2};
         if (pressed) {
-            frame(screen, face, kShadow, kLight);
+            frame(screen, face, kShadow, kWhite);
         }
         const int shift = pressed ? 1 : 0;
         SDL_Rect to{button.rect.x + (button.rect.w - imageWidth_) / 2 + shift,
@@ -129,8 +112,8 @@ void CommandBar::drawStrip(SDL_Surface* screen) const {
 void CommandBar::drawPopups(SDL_Surface* screen) const {
     for (const Level& level : openLevels()) {
         const SDL_Rect& r = level.rect;
-        fill(screen, r, kLight);
-        frame(screen, r, kDark, kDark);
+        fill(screen, r, kWhite);
+        draw::frame(screen, r, kBlack);
         SDL_SetClipRect(screen, &r);
         int top = r.y + 1;
         for (int i = 0; i < static_cast<int>(level.items->size()); ++i) {
@@ -144,7 +127,7 @@ void CommandBar::drawPopups(SDL_Surface* screen) const {
             SDL_Color color = kBlack;
             if (lit) {
                 fill(screen, SDL_Rect{r.x + 1, top, r.w - 2, kItemHeight}, kLit);
-                color = kWhiteText;
+                color = kWhite;
             }
             const int textTop = top + (kItemHeight - kTextPixels) / 2 - 2;
             const int midY = top + kItemHeight / 2;

@@ -1,34 +1,21 @@
 #include "platform/CommandBar.h"
 
-#include <cctype>
-#include <utility>
-
 #include "platform/CommandBarLayout.h"
-#include "platform/Display.h"
 
 namespace korvat::platform {
 
-using bar::contains;
+using bar::partAt;
 
 namespace {
 
-// The letter that opens or chooses an entry: the underlined one, else the first.
-char accessLetter(const std::string& text, int accessIndex) {
-    const int at = accessIndex >= 0 ? accessIndex : 0;
-    if (at >= static_cast<int>(text.size())) {
-        return '\0';
-    }
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(text[at])));
-}
-
 // The entry whose own letter is `letter`, else the first whose English letter is; -1 for none.
-// `letters` gives an entry's pair of letters, '\0' where it has none.
-template <typename Entries, typename Letters>
-int matchingEntry(const Entries& entries, char letter, Letters letters) {
+// `itemOf` gives an entry's item.
+template <typename Entries, typename ItemOf>
+int matchingEntry(const Entries& entries, char letter, ItemOf itemOf) {
     for (const bool english : {false, true}) {
         for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
-            const auto [own, fallback] = letters(entries[i]);
-            if ((english ? fallback : own) == letter && letter != '\0') {
+            const auto& item = itemOf(entries[i]);
+            if ((english ? item.englishAccess : item.access) == letter && letter != '\0') {
                 return i;
             }
         }
@@ -66,10 +53,8 @@ void CommandBar::closeMenu() {
 
 // A command item closes the menu and is sent; a sub-pop-up item opens its sub-pop-up.
 CommandBar::Outcome CommandBar::choose(const Item& item, int depth, int index) {
-    Outcome outcome{true, true, 0};
     if (item.separator) {
-        outcome.redraw = false;
-        return outcome;
+        return Outcome{true, false, 0};
     }
     if (!item.items.empty()) {
         if (depth == 0) {
@@ -77,24 +62,21 @@ CommandBar::Outcome CommandBar::choose(const Item& item, int depth, int index) {
             lit_ = index;
             subLit_ = firstSelectable(item.items, 0, 1);
         }
-        return outcome;
+        return Outcome{true, true, 0};
     }
-    outcome.command = item.command;
     closeMenu();
-    return outcome;
+    return Outcome{true, true, item.command};
 }
 
 CommandBar::Outcome CommandBar::mouseDown(int x, int y) {
-    Outcome outcome;
+    const Outcome taken{true, true, 0};
     if (menuOpen()) {
-        outcome.handled = true;
-        outcome.redraw = true;
         const std::vector<Level> levels = openLevels();
         for (int depth = static_cast<int>(levels.size()) - 1; depth >= 0; --depth) {
             const int index = itemAt(levels[depth], x, y);
             if (index < 0) {
                 if (contains(levels[depth].rect, x, y)) {
-                    return outcome;  // the border
+                    return taken;  // the border
                 }
                 continue;
             }
@@ -109,25 +91,25 @@ CommandBar::Outcome CommandBar::mouseDown(int x, int y) {
             } else {
                 subLit_ = index;
             }
-            return outcome;  // the item is chosen when the button comes up over it
+            return taken;  // the item is chosen when the button comes up over it
         }
-        const int dropDown = dropDownAt(x, y);
+        const int dropDown = partAt(menus_, x, y);
         if (dropDown >= 0 && dropDown != openMenu_) {
             openMenu(dropDown, false);
         } else {
             closeMenu();
         }
-        return outcome;
+        return taken;
     }
-    const int dropDown = dropDownAt(x, y);
+    const int dropDown = partAt(menus_, x, y);
     if (dropDown >= 0) {
         openMenu(dropDown, false);
-        return Outcome{true, true, 0};
+        return taken;
     }
-    const int button = buttonAt(x, y);
+    const int button = partAt(buttons_, x, y);
     if (button >= 0) {
         pressedButton_ = button;
-        return Outcome{true, true, 0};
+        return taken;
     }
     return Outcome{contains(SDL_Rect{0, kMenuBarTop, kScreenWidth, kMenuBarHeight}, x, y), false,
                    0};
@@ -145,12 +127,11 @@ CommandBar::Outcome CommandBar::mouseUp(int x, int y) {
     const std::vector<Level> levels = openLevels();
     for (int depth = static_cast<int>(levels.size()) - 1; depth >= 0; --depth) {
         const int index = itemAt(levels[depth], x, y);
+        if (index >= 0 && (*levels[depth].items)[index].items.empty()) {
+            return choose((*levels[depth].items)[index], depth, index);
+        }
         if (index >= 0) {
-            const Item& item = (*levels[depth].items)[index];
-            if (item.items.empty()) {
-                return choose(item, depth, index);
-            }
-            return Outcome{true, false, 0};
+            break;  // a sub-pop-up's item opened it on the press
         }
     }
     return Outcome{true, false, 0};
@@ -190,9 +171,8 @@ CommandBar::Outcome CommandBar::keyDown(const SDL_Keysym& key) {
     const bool alt = (key.mod & KMOD_ALT) != 0;
     const bool letter = key.sym >= SDLK_a && key.sym <= SDLK_z;
     if (alt && letter) {
-        const int index = matchingEntry(menus_, static_cast<char>(key.sym), [](const DropDown& d) {
-            return std::pair{accessLetter(d.menu.text, -1), d.menu.englishAccess};
-        });
+        const int index = matchingEntry(menus_, static_cast<char>(key.sym),
+                                        [](const DropDown& d) -> const Item& { return d.menu; });
         if (index >= 0) {
             if (openMenu_ == index) {
                 closeMenu();
@@ -200,9 +180,6 @@ CommandBar::Outcome CommandBar::keyDown(const SDL_Keysym& key) {
                 openMenu(index, true);
             }
             return Outcome{true, true, 0};
-        }
-        if (!menuOpen()) {
-            return Outcome{};
         }
     }
     if (!menuOpen()) {
@@ -254,11 +231,8 @@ CommandBar::Outcome CommandBar::keyDown(const SDL_Keysym& key) {
     if (letter && !alt) {
         // The underlined letter of an item in the innermost pop-up chooses it.
         const auto& items = *levels.back().items;
-        const int index = matchingEntry(items, static_cast<char>(key.sym), [](const Item& item) {
-            const bool marked = !item.separator && item.accessIndex >= 0;
-            return std::pair{marked ? accessLetter(item.text, item.accessIndex) : '\0',
-                             marked ? item.englishAccess : '\0'};
-        });
+        const int index = matchingEntry(items, static_cast<char>(key.sym),
+                                        [](const Item& item) -> const Item& { return item; });
         if (index >= 0) {
             return choose(items[index], inSub ? 1 : 0, index);
         }

@@ -1,7 +1,8 @@
 #pragma once
 // Sizes of the menu bar's parts and pop-ups, shared by the files of CommandBar.
-#include <SDL.h>
+#include <algorithm>
 
+#include "platform/Display.h"
 namespace korvat::platform::bar {
 
 constexpr int kTextPixels = 12;
@@ -14,9 +15,12 @@ constexpr int kCheckColumn = 18;  // left of the item texts
 constexpr int kArrowColumn = 16;  // right of the texts, room for the sub-pop-up arrow
 constexpr int kShortcutGap = 14;
 
-inline bool contains(const SDL_Rect& r, int x, int y) {
-    const SDL_Point p{x, y};
-    return SDL_PointInRect(&p, &r);
+// The index of the drop-down or button whose rectangle holds a device point; -1 for none.
+template <typename Parts>
+int partAt(const Parts& parts, int x, int y) {
+    const auto hit = std::find_if(parts.begin(), parts.end(),
+                                  [&](const auto& part) { return contains(part.rect, x, y); });
+    return hit != parts.end() ? static_cast<int>(hit - parts.begin()) : -1;
 }
 
 }  // namespace korvat::platform::bar

@@ -113,4 +113,15 @@ int utf16Length(const char* utf8, size_t bytes) {
     return units;
 }
 
+size_t nextCharacter(const std::string& text, size_t at) {
+    if (at >= text.size()) {
+        return text.size();
+    }
+    ++at;
+    while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) {
+        ++at;
+    }
+    return at;
+}
+
 }  // namespace korvat::platform

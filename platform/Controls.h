@@ -106,15 +106,9 @@ class EditBox : public Control {
     // 0 restores the default limit. Text already longer stays as it is.
     void setLimit(int utf16Units);
     int limit() const { return limit_; }
-    size_t caret() const { return caret_; }        // byte offset into text()
-    int scrollOffset() const { return scrollX_; }  // pixels of text hidden on the left
-    // Inserts at the caret what fits the limit (and the digits-only rule); returns true when
-    // all of it was taken.
-    bool insert(const char* utf8);
     // Selects the whole text, as moving the focus into the box by keyboard does; typing then
     // replaces it.
     void selectAll();
-    bool allSelected() const { return allSelected_; }
 
     void paint(SDL_Surface* target, bool focused) const override;
     void onMouseDown(int x, int y) override;
@@ -123,6 +117,8 @@ class EditBox : public Control {
     void onFocus(bool gained) override;
 
   private:
+    // Inserts at the caret what fits the limit (and the digits-only rule).
+    void insert(const char* utf8);
     SDL_Rect textArea() const;
     int widthOf(size_t bytes) const;
     void keepCaretVisible();
@@ -132,8 +128,8 @@ class EditBox : public Control {
     bool border_;
     bool scrollsSideways_;
     int limit_ = kDefaultLimit;
-    size_t caret_ = 0;
-    int scrollX_ = 0;
+    size_t caret_ = 0;  // byte offset into text()
+    int scrollX_ = 0;   // pixels of text hidden on the left
     bool allSelected_ = false;
 };
 
@@ -153,7 +149,6 @@ class ListBox : public Control {
     void setRows(std::vector<Row> rows);
     const std::vector<Row>& rows() const { return rows_; }
     int selection() const { return selection_; }  // -1 for none
-    void select(int index);                       // scrolls it into view; no event
     int topRow() const { return top_; }
     int visibleRows() const;
 
@@ -164,7 +159,7 @@ class ListBox : public Control {
 
   private:
     void scrollTo(int top);
-    void moveSelection(int index);  // selects, scrolls and reports
+    void moveSelection(int index);  // selects, scrolls it into view and reports
 
     std::vector<Row> rows_;
     int selection_ = -1;
@@ -173,5 +168,7 @@ class ListBox : public Control {
 
 // UTF-16 code units of a UTF-8 text (a character outside the basic plane counts two).
 int utf16Length(const char* utf8, size_t bytes);
+// Where the UTF-8 character after the one at byte `at` starts; the end of `text` at most.
+size_t nextCharacter(const std::string& text, size_t at);
 
 }  // namespace korvat::platform

@@ -12,16 +12,7 @@ namespace {
 
 // Length in bytes of the UTF-8 sequence that starts with `lead`.
 size_t sequenceLength(unsigned char lead) {
-    if (lead >= 0xF0) {
-        return 4;
-    }
-    if (lead >= 0xE0) {
-        return 3;
-    }
-    if (lead >= 0xC0) {
-        return 2;
-    }
-    return 1;
+    return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
 }
 
 bool isContinuation(char byte) {
@@ -35,17 +26,6 @@ size_t previousBoundary(const std::string& text, size_t at) {
     --at;
     while (at > 0 && isContinuation(text[at])) {
         --at;
-    }
-    return at;
-}
-
-size_t nextBoundary(const std::string& text, size_t at) {
-    if (at >= text.size()) {
-        return text.size();
-    }
-    ++at;
-    while (at < text.size() && isContinuation(text[at])) {
-        ++at;
     }
     return at;
 }
@@ -86,40 +66,35 @@ void EditBox::removeSelection() {
     }
 }
 
-bool EditBox::insert(const char* utf8) {
+void EditBox::insert(const char* utf8) {
     if (utf8 == nullptr) {
-        return true;
+        return;
     }
     removeSelection();
     const std::string input(utf8);
-    bool allTaken = true;
     for (size_t at = 0; at < input.size();) {
         const auto lead = static_cast<unsigned char>(input[at]);
         const size_t length = std::min(sequenceLength(lead), input.size() - at);
         const std::string piece = input.substr(at, length);
         at += length;
         if (lead < 0x20 || lead == 0x7F || (digitsOnly_ && (lead < '0' || lead > '9'))) {
-            allTaken = false;  // control characters never, letters not in a digits-only box
-            continue;
+            continue;  // control characters never, letters not in a digits-only box
         }
         if (utf16Length(text_.data(), text_.size()) + utf16Length(piece.data(), piece.size()) >
             limit_) {
-            allTaken = false;
             break;
         }
         std::string candidate = text_;
         candidate.insert(caret_, piece);
         if (!scrollsSideways_ &&
             textWidth(candidate.c_str(), FontFace::System, kDialogFontPixels) > textArea().w - 1) {
-            allTaken = false;  // a box that does not scroll takes what it can show
-            break;
+            break;  // a box that does not scroll takes what it can show
         }
         text_ = std::move(candidate);
         caret_ += piece.size();
     }
     keepCaretVisible();
     changed();
-    return allTaken;
 }
 
 SDL_Rect EditBox::textArea() const {
@@ -171,7 +146,7 @@ void EditBox::onMouseDown(int x, int /*y*/) {
     const int wanted = x - textArea().x + scrollX_;
     size_t best = 0;
     int bestDistance = std::abs(wanted);
-    for (size_t at = nextBoundary(text_, 0); at <= text_.size(); at = nextBoundary(text_, at)) {
+    for (size_t at = nextCharacter(text_, 0); at <= text_.size(); at = nextCharacter(text_, at)) {
         const int distance = std::abs(widthOf(at) - wanted);
         if (distance < bestDistance) {
             best = at;
@@ -193,7 +168,7 @@ bool EditBox::onKeyDown(const SDL_Keysym& key) {
             caret_ = allSelected_ ? 0 : previousBoundary(text_, caret_);
             break;
         case SDLK_RIGHT:
-            caret_ = allSelected_ ? text_.size() : nextBoundary(text_, caret_);
+            caret_ = allSelected_ ? text_.size() : nextCharacter(text_, caret_);
             break;
         case SDLK_HOME:
             caret_ = 0;
@@ -214,7 +189,7 @@ bool EditBox::onKeyDown(const SDL_Keysym& key) {
             if (allSelected_) {
                 removeSelection();
             } else if (caret_ < text_.size()) {
-                text_.erase(caret_, nextBoundary(text_, caret_) - caret_);
+                text_.erase(caret_, nextCharacter(text_, caret_) - caret_);
             }
             break;
         case SDLK_a:

@@ -24,24 +24,15 @@ void ListBox::scrollTo(int top) {
     top_ = std::clamp(top, 0, lastTop);
 }
 
-void ListBox::select(int index) {
-    if (rows_.empty()) {
-        selection_ = -1;
-        changed();
-        return;
-    }
-    selection_ = std::clamp(index, 0, static_cast<int>(rows_.size()) - 1);
-    if (selection_ < top_) {
+void ListBox::moveSelection(int index) {
+    const int before = selection_;
+    selection_ = rows_.empty() ? -1 : std::clamp(index, 0, static_cast<int>(rows_.size()) - 1);
+    if (selection_ >= 0 && selection_ < top_) {
         scrollTo(selection_);
     } else if (selection_ >= top_ + visibleRows()) {
         scrollTo(selection_ - visibleRows() + 1);
     }
     changed();
-}
-
-void ListBox::moveSelection(int index) {
-    const int before = selection_;
-    select(index);
     if (selection_ != before && selection_ >= 0) {
         report(ControlEvent::SelectionChanged);
     }
@@ -84,11 +75,10 @@ void ListBox::paint(SDL_Surface* target, bool focused) const {
     const int arrow = kScrollBarWidth;
     draw::frame(target, {bar.x, bar.y, bar.w, arrow}, draw::kBlack);
     draw::frame(target, {bar.x, bar.y + bar.h - arrow, bar.w, arrow}, draw::kBlack);
-    for (int i = 0; i < 4; ++i) {
-        const int half = i;
-        const int cx = bar.x + bar.w / 2;
-        draw::fill(target, {cx - half, bar.y + 3 + i, 2 * half + 1, 1}, draw::kBlack);
-        draw::fill(target, {cx - half, bar.y + bar.h - 4 - i, 2 * half + 1, 1}, draw::kBlack);
+    const int cx = bar.x + bar.w / 2;
+    for (int half = 0; half < 4; ++half) {
+        draw::fill(target, {cx - half, bar.y + 3 + half, 2 * half + 1, 1}, draw::kBlack);
+        draw::fill(target, {cx - half, bar.y + bar.h - 4 - half, 2 * half + 1, 1}, draw::kBlack);
     }
     const int track = bar.h - 2 * arrow;
     const int count = static_cast<int>(rows_.size());

@@ -1,5 +1,6 @@
 #include "platform/Dialog.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/ControlsDrawing.h"
@@ -11,26 +12,21 @@ namespace korvat::platform {
 
 namespace {
 
-// The average width of the Latin letters, as the device measures its dialog font.
-DialogUnits measureBaseUnits() {
-    static const char* const kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    DialogUnits units;
-    const int width = textWidth(kLetters, FontFace::System, kDialogFontPixels);
-    if (width > 0) {
-        units.baseX = width / 52;
-        units.baseY = draw::lineHeight();
-    }
-    return units;
+// Pixels of a rectangle in dialog units: 4 horizontal units to the average width of the Latin
+// letters, 8 vertical ones to the line height of the dialog font, as the device measures them.
+// Measured once, when the first dialog is laid out; not in the dialogs' constructors: the main
+// window makes its high-score dialog at start, and measuring the font then would delay the
+// first frame.
+SDL_Rect toPixels(int x, int y, int width, int height) {
+    static const SDL_Point units = [] {
+        const int letters = textWidth("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ",
+                                      FontFace::System, kDialogFontPixels);
+        return letters > 0 ? SDL_Point{letters / 52, draw::lineHeight()} : SDL_Point{6, 13};
+    }();
+    return {x * units.x / 4, y * units.y / 8, width * units.x / 4, height * units.y / 8};
 }
 
 }  // namespace
-
-DialogUnits dialogBaseUnits() {
-    // Not in the dialogs' constructors: the main window makes its high-score dialog at start,
-    // and measuring the font then would delay the first frame.
-    static const DialogUnits units = measureBaseUnits();
-    return units;
-}
 
 bool parseUnsigned(const std::string& text, uint32_t& value) {
     size_t at = 0;
@@ -59,23 +55,13 @@ bool parseUnsigned(const std::string& text, uint32_t& value) {
     return true;
 }
 
-Dialog::Dialog(int templateId) : Dialog(std::string{}) {
-    template_ = res::findDialog(templateId);
+Dialog::Dialog(int templateId) : template_(res::findDialog(templateId)) {
     if (template_ != nullptr && template_->caption != nullptr) {
         caption_ = tr(template_->caption);
     }
 }
 
-Dialog::Dialog(const res::DialogTemplate& dialogTemplate) : Dialog(std::string{}) {
-    template_ = &dialogTemplate;
-    if (template_->caption != nullptr) {
-        caption_ = tr(template_->caption);
-    }
-}
-
 Dialog::Dialog(std::string caption) : caption_(std::move(caption)) {}
-
-Dialog::~Dialog() = default;
 
 int Dialog::runModal() {
     create();
@@ -90,12 +76,7 @@ void Dialog::create() {
     createControls();
     created_ = true;
     if (onInitDialog()) {
-        for (size_t i = 0; i < controls_.size(); ++i) {
-            if (controls_[i]->focusable()) {
-                moveFocus(static_cast<int>(i), true);
-                break;
-            }
-        }
+        cycleFocus(false);  // from nothing to the first control that takes the focus
     }
 }
 
@@ -128,17 +109,6 @@ void Dialog::createControls() {
                 break;
         }
     }
-}
-
-Control& Dialog::addControl(std::unique_ptr<Control> control) {
-    controls_.push_back(std::move(control));
-    return *controls_.back();
-}
-
-SDL_Rect Dialog::toPixels(int x, int y, int width, int height) const {
-    const DialogUnits units = dialogBaseUnits();
-    return {x * units.baseX / 4, y * units.baseY / 8, width * units.baseX / 4,
-            height * units.baseY / 8};
 }
 
 bool Dialog::onInitDialog() {
@@ -213,7 +183,7 @@ void Dialog::onMouseDown(int x, int y) {
     }
 }
 
-bool Dialog::handleKey(const SDL_Keysym& key) {
+bool Dialog::onKeyDown(const SDL_Keysym& key) {
     Control* focused = focus_ >= 0 ? controls_[focus_].get() : nullptr;
     switch (key.sym) {
         case SDLK_TAB:
@@ -258,24 +228,18 @@ void Dialog::onTextInput(const char* utf8) {
 }
 
 void Dialog::onMouseWheel(int rows) {
-    if (focus_ >= 0 && controls_[focus_]->onWheel(rows)) {
-        return;
-    }
-    for (const auto& c : controls_) {
-        if (c->onWheel(rows)) {
-            return;
-        }
+    if (focus_ < 0 || !controls_[focus_]->onWheel(rows)) {
+        std::any_of(controls_.begin(), controls_.end(),
+                    [&](const auto& c) { return c->onWheel(rows); });
     }
 }
 
 PushButton* Dialog::defaultButton() const {
-    for (const auto& c : controls_) {
-        auto* button = dynamic_cast<PushButton*>(c.get());
-        if (button != nullptr && button->isDefault()) {
-            return button;
-        }
-    }
-    return nullptr;
+    const auto hit = std::find_if(controls_.begin(), controls_.end(), [](const auto& c) {
+        const auto* button = dynamic_cast<const PushButton*>(c.get());
+        return button != nullptr && button->isDefault();
+    });
+    return hit != controls_.end() ? static_cast<PushButton*>(hit->get()) : nullptr;
 }
 
 void Dialog::moveFocus(int index, bool byKeyboard) {
@@ -311,12 +275,9 @@ void Dialog::cycleFocus(bool backwards) {
 }
 
 int Dialog::indexOf(int id) const {
-    for (size_t i = 0; i < controls_.size(); ++i) {
-        if (controls_[i]->id() == id) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+    const auto hit = std::find_if(controls_.begin(), controls_.end(),
+                                  [&](const auto& c) { return c->id() == id; });
+    return hit != controls_.end() ? static_cast<int>(hit - controls_.begin()) : -1;
 }
 
 Control* Dialog::control(int id) const {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "assets/Resources.h"
@@ -15,14 +16,6 @@
 
 namespace korvat::platform {
 
-// Pixels per 4 horizontal and per 8 vertical dialog units, measured from the dialog font.
-struct DialogUnits {
-    int baseX = 6;
-    int baseY = 13;
-};
-// Measured on first use, when the first dialog is laid out, and the same for every dialog.
-DialogUnits dialogBaseUnits();
-
 // Result codes of runModal for OK and Cancel.
 constexpr int kIdOK = 1;
 constexpr int kIdCancel = 2;
@@ -30,8 +23,6 @@ constexpr int kIdCancel = 2;
 class Dialog : public Page, public ControlOwner {
   public:
     explicit Dialog(int templateId);
-    explicit Dialog(const res::DialogTemplate& dialogTemplate);
-    ~Dialog() override;
 
     // Builds the controls, runs onInitDialog and the modal loop; returns the end result.
     int runModal();
@@ -56,10 +47,8 @@ class Dialog : public Page, public ControlOwner {
     const char* caption() const override { return caption_.c_str(); }
     void onPaint() override;
     void onMouseDown(int x, int y) override;
-    bool onKeyDown(const SDL_Keysym& key) override { return handleKey(key); }
+    bool onKeyDown(const SDL_Keysym& key) override;
     void onTextInput(const char* utf8) override;
-    // Returns true when the key was used.
-    bool handleKey(const SDL_Keysym& key);
     // Wheel turns, in rows (positive: down), go to the focused control or the first that
     // scrolls.
     void onMouseWheel(int rows) override;
@@ -89,9 +78,7 @@ class Dialog : public Page, public ControlOwner {
     explicit Dialog(std::string caption);
     // Builds the controls; the default builds those of the template.
     virtual void createControls();
-    Control& addControl(std::unique_ptr<Control> control);
-    // Pixels of a rectangle in dialog units.
-    SDL_Rect toPixels(int x, int y, int width, int height) const;
+    void addControl(std::unique_ptr<Control> control) { controls_.push_back(std::move(control)); }
     // Shows a message box; tests replace it.
     virtual void notify(const char* text);
     void repaint();

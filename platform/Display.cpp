@@ -4,6 +4,7 @@
 #include <X11/Xlib.h>
 #endif
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -14,12 +15,6 @@
 
 namespace korvat::platform {
 namespace screen {
-
-State& state() {
-    static State s;
-    return s;
-}
-
 namespace {
 
 // The layer that owns the chrome and under which nothing shows: the top one that is not an
@@ -33,29 +28,9 @@ int baseLayer() {
     return i;
 }
 
-}  // namespace
-
-Page* chromePage() {
-    const int base = baseLayer();
-    return base >= 0 ? state().stack[base].page : nullptr;
-}
-
-CommandBar* shownBar() {
-    Page* page = chromePage();
-    return page != nullptr ? page->commandBar() : nullptr;
-}
-
-namespace {
-
 bool isVisible(const Page& page) {
-    const auto& stack = state().stack;
-    const int base = baseLayer();
-    for (int i = base; i >= 0 && i < static_cast<int>(stack.size()); ++i) {
-        if (stack[i].page == &page) {
-            return true;
-        }
-    }
-    return false;
+    const int index = layerIndex(page);
+    return index >= 0 && index >= baseLayer();
 }
 
 // Copies `area` (device coordinates) of the device screen to the window, scaled.
@@ -130,22 +105,6 @@ void show(const SDL_Rect* areas, int count) {
     }
 }
 
-}  // namespace
-
-// The whole window: black around the device screen (after a resize or an expose).
-void showWindow() {
-    SDL_Surface* target = windowSurface();
-    if (target == nullptr) {
-        return;
-    }
-    SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
-    const SDL_Rect all{0, 0, kScreenWidth, kScreenHeight};
-    scaleToWindow(all, target);
-    SDL_UpdateWindowSurface(state().window);
-}
-
-namespace {
-
 void composeChrome() {
     State& s = state();
     if (s.device == nullptr) {
@@ -166,8 +125,7 @@ std::vector<SDL_Rect> composeClient(const SDL_Rect& area) {
     State& s = state();
     std::vector<SDL_Rect> changed;
     SDL_Rect clip;
-    const SDL_Rect client{0, 0, kClientWidth, kClientHeight};
-    if (s.device == nullptr || s.stack.empty() || !SDL_IntersectRect(&area, &client, &clip)) {
+    if (s.device == nullptr || s.stack.empty() || !SDL_IntersectRect(&area, &kWholeClient, &clip)) {
         return changed;
     }
     for (int i = baseLayer(); i < static_cast<int>(s.stack.size()); ++i) {
@@ -194,35 +152,66 @@ std::vector<SDL_Rect> composeClient(const SDL_Rect& area) {
     return changed;
 }
 
+// Xlib's default handler ends the process on any protocol error. SDL's X11 driver can meet a
+// harmless one, such as a wake-up event sent to a window that is already gone at shutdown;
+// the game plays on (or ends as asked) instead.
+#if defined(SDL_VIDEO_DRIVER_X11)
+int ignoreXError(::Display*, XErrorEvent*) {
+    return 0;
+}
+#endif
+
+std::string noDisplayReason() {
+    const char* x11 = std::getenv("DISPLAY");
+    return x11 != nullptr && x11[0] != '\0'
+               ? std::string("cannot connect to display \"") + x11 + "\""
+               : std::string("no display (DISPLAY is not set)");
+}
+
 }  // namespace
+
+State& state() {
+    static State s;
+    return s;
+}
+
+Page* chromePage() {
+    const int base = baseLayer();
+    return base >= 0 ? state().stack[base].page : nullptr;
+}
+
+CommandBar* shownBar() {
+    Page* page = chromePage();
+    return page != nullptr ? page->commandBar() : nullptr;
+}
+
+int layerIndex(const Page& page) {
+    const auto& stack = state().stack;
+    const auto hit = std::find_if(stack.begin(), stack.end(),
+                                  [&](const Layer& layer) { return layer.page == &page; });
+    return hit != stack.end() ? static_cast<int>(hit - stack.begin()) : -1;
+}
+
+// The whole window: black around the device screen (after a resize or an expose).
+void showWindow() {
+    SDL_Surface* target = windowSurface();
+    if (target == nullptr) {
+        return;
+    }
+    SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+    scaleToWindow(kScreenRect, target);
+    SDL_UpdateWindowSurface(state().window);
+}
 
 // Everything again: the chrome, the client of the visible pages, the pop-ups.
 void composeAndShowAll() {
-    State& s = state();
-    if (s.device == nullptr) {
-        return;
-    }
     // Without pages the last picture stays until the window closes.
-    if (s.stack.empty()) {
+    if (state().device == nullptr || state().stack.empty()) {
         return;
     }
     composeChrome();
-    composeClient(SDL_Rect{0, 0, kClientWidth, kClientHeight});
-    const SDL_Rect all{0, 0, kScreenWidth, kScreenHeight};
-    show(&all, 1);
-}
-
-void showChrome() {
-    composeChrome();
-    // The pop-ups lie over the client area and are drawn with it.
-    if (CommandBar* bar = shownBar(); bar != nullptr && bar->menuOpen()) {
-        composeClient(SDL_Rect{0, 0, kClientWidth, kClientHeight});
-        const SDL_Rect all{0, 0, kScreenWidth, kScreenHeight};
-        show(&all, 1);
-        return;
-    }
-    const SDL_Rect areas[] = {kTitleRect, kMenuBarRect};
-    show(areas, 2);
+    composeClient(kWholeClient);
+    show(&kScreenRect, 1);
 }
 
 void refit() {
@@ -241,38 +230,9 @@ void paintTop() {
     composeAndShowAll();
 }
 
-namespace {
-
-// Xlib's default handler ends the process on any protocol error. SDL's X11 driver can meet a
-// harmless one, such as a wake-up event sent to a window that is already gone at shutdown;
-// the game plays on (or ends as asked) instead.
-#if defined(SDL_VIDEO_DRIVER_X11)
-int ignoreXError(::Display*, XErrorEvent*) {
-    return 0;
-}
-#endif
-
-std::string noDisplayReason() {
-    const char* x11 = std::getenv("DISPLAY");
-    return x11 != nullptr && x11[0] != '\0'
-               ? std::string("cannot connect to display \"") + x11 + "\""
-               : std::string("no display (DISPLAY is not set)");
-}
-
-}  // namespace
 }  // namespace screen
 
-using screen::composeClient;
-#if defined(SDL_VIDEO_DRIVER_X11)
-using screen::ignoreXError;
-#endif
-using screen::isVisible;
-using screen::noDisplayReason;
-using screen::refit;
-using screen::show;
-using screen::showChrome;
-using screen::State;
-using screen::state;
+using namespace screen;
 
 Display& Display::instance() {
     static Display display;
@@ -381,13 +341,19 @@ void Display::presentClient(Page& page, const SDL_Rect* area) {
     if (!isVisible(page)) {
         return;
     }
-    const SDL_Rect whole{0, 0, kClientWidth, kClientHeight};
-    const std::vector<SDL_Rect> changed = composeClient(area != nullptr ? *area : whole);
+    const std::vector<SDL_Rect> changed = composeClient(area != nullptr ? *area : kWholeClient);
     show(changed.data(), static_cast<int>(changed.size()));
 }
 
 void Display::presentChrome() {
-    showChrome();
+    // The pop-ups lie over the client area and are drawn with it.
+    if (CommandBar* bar = shownBar(); bar != nullptr && bar->menuOpen()) {
+        composeAndShowAll();
+        return;
+    }
+    composeChrome();
+    const SDL_Rect areas[] = {kTitleRect, kMenuBarRect};
+    show(areas, 2);
 }
 
 void Display::raise() {
@@ -404,10 +370,6 @@ SDL_Surface* Display::snapshot() const {
         return nullptr;
     }
     return SDL_ConvertSurfaceFormat(s.device, SDL_PIXELFORMAT_XRGB8888, 0);
-}
-
-int Display::scale() const {
-    return state().fit.scale;
 }
 
 SDL_Point Display::windowPoint(int deviceX, int deviceY) const {

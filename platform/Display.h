@@ -22,6 +22,11 @@ constexpr int kMenuBarTop = kTitleBarHeight + kClientHeight;
 class Page;
 class SingleInstance;
 
+inline bool contains(const SDL_Rect& r, int x, int y) {
+    const SDL_Point p{x, y};
+    return SDL_PointInRect(&p, &r);
+}
+
 class Display {
   public:
     static Display& instance();
@@ -91,7 +96,6 @@ class Display {
 
     // A copy of the 240 x 320 device screen as shown (for tests), caller frees.
     SDL_Surface* snapshot() const;
-    int scale() const;
     // Window coordinates of the centre of a device-screen pixel, for injected mouse events.
     SDL_Point windowPoint(int deviceX, int deviceY) const;
     SDL_Window* window() const;

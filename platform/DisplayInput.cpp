@@ -25,10 +25,8 @@ void applyBarOutcome(const CommandBar::Outcome& outcome) {
     if (outcome.redraw) {
         composeAndShowAll();
     }
-    if (outcome.command != 0) {
-        if (Page* page = chromePage()) {
-            page->onCommand(outcome.command);
-        }
+    if (Page* page = chromePage(); page != nullptr && outcome.command != 0) {
+        page->onCommand(outcome.command);
     }
 }
 
@@ -45,7 +43,7 @@ void onMouseDown(int x, int y) {
         return;
     }
     if (s.ok.press(x, y)) {
-        showChrome();
+        Display::instance().presentChrome();
     } else if (contains(kClientRect, x, y)) {
         top.onMouseDown(x, y - kClientTop);
     }
@@ -63,7 +61,7 @@ void onMouseUp(int x, int y, bool inside) {
     }
     if (s.ok.pressed) {
         const bool click = s.ok.release(x, y, inside);
-        showChrome();
+        Display::instance().presentChrome();
         if (click && !s.stack.empty()) {
             s.stack.back().page->onOK();
         }
@@ -169,11 +167,9 @@ constexpr int kRowsPerNotch = 3;
 
 void onWheel(const SDL_MouseWheelEvent& wheel) {
     State& s = state();
+    const CommandBar* bar = shownBar();
     // An open menu has no use for it, and the page below it must not scroll unseen.
-    if (s.stack.empty() || wheel.y == 0) {
-        return;
-    }
-    if (CommandBar* bar = shownBar(); bar != nullptr && bar->menuOpen()) {
+    if (s.stack.empty() || wheel.y == 0 || (bar != nullptr && bar->menuOpen())) {
         return;
     }
     const int notches = wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? wheel.y : -wheel.y;

@@ -12,15 +12,91 @@ namespace korvat::platform {
 namespace screen {
 namespace {
 
-// How often raise requests are looked for while the loop has nothing else to do.
-constexpr uint32_t kRaisePollMs = 250;
+// Whether the held event asks to end the program: a key the top page ends it with, or a click
+// on the title bar's OK while the bottom page, whose loop is the program's, is the only one.
+bool asksToEnd(const SDL_Event& event) {
+    State& s = state();
+    if (s.stack.empty()) {
+        return false;
+    }
+    if (event.type == SDL_KEYDOWN) {
+        return s.stack.back().page->endsProgram(event.key.keysym);
+    }
+    if ((event.type != SDL_MOUSEBUTTONDOWN && event.type != SDL_MOUSEBUTTONUP) ||
+        event.button.button != SDL_BUTTON_LEFT) {
+        return false;
+    }
+    int x = -1;
+    int y = -1;
+    const bool inside = windowToDevice(s.fit, event.button.x, event.button.y, x, y);
+    if (event.type == SDL_MOUSEBUTTONDOWN) {
+        if (inside) {
+            s.heldOk.press(x, y);
+        }
+        return false;
+    }
+    const bool click = s.heldOk.release(x, y, inside);
+    const CommandBar* bar = shownBar();
+    return click && s.stack.size() == 1 && (bar == nullptr || !bar->menuOpen());
+}
 
-void closeMenus() {
-    if (CommandBar* bar = shownBar(); bar != nullptr && bar->menuOpen()) {
-        bar->closeMenu();
-        composeAndShowAll();
+// The player's input, kept back while a turn plays; the window's events and quits are not.
+bool isInput(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+        case SDL_TEXTEDITING:
+        case SDL_TEXTEDITING_EXT:
+        case SDL_TEXTINPUT:
+        case SDL_MOUSEMOTION:
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+        case SDL_MOUSEWHEEL:
+        case SDL_FINGERDOWN:
+        case SDL_FINGERUP:
+        case SDL_FINGERMOTION:
+        case SDL_MULTIGESTURE:
+        case SDL_DOLLARGESTURE:
+            return true;
+        default:
+            return false;
     }
 }
+
+// One that asks to end the program tells the bottom page at once.
+void holdEvent(const SDL_Event& event) {
+    State& s = state();
+    const bool endRequest = asksToEnd(event);
+    s.held.push_back(HeldEvent{event, endRequest});
+    if (endRequest) {
+        s.stack.front().page->onEndRequest();
+    }
+}
+
+bool heldEventWaiting() {
+    const State& s = state();
+    return !s.holding && !s.held.empty();
+}
+
+// The oldest held event, once holding has ended.
+bool takeHeldEvent(SDL_Event& event) {
+    if (!heldEventWaiting()) {
+        return false;
+    }
+    event = state().held.front().event;
+    state().held.pop_front();
+    return true;
+}
+
+// No page is left to take the held input.
+void dropHeldInput() {
+    State& s = state();
+    s.holding = false;
+    s.held.clear();
+}
+
+// How often raise requests are looked for while the loop has nothing else to do.
+constexpr uint32_t kRaisePollMs = 250;
 
 void pollRaiseRequests() {
     SingleInstance* source = state().raiseSource;
@@ -33,29 +109,13 @@ void fireTimers() {
     state().timers.fireDue(tickCount(), [](Page& page, int id) { page.onTimer(id); });
 }
 
-int layerIndex(const Page& page) {
-    const auto& stack = state().stack;
-    for (size_t i = 0; i < stack.size(); ++i) {
-        if (stack[i].page == &page) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
-
 // A loop ends with its page, with any page below it (its owner), or with a quit.
 bool loopEnded(const Page& page) {
     State& s = state();
     const int index = layerIndex(page);
-    if (s.quit || index < 0) {
-        return true;
-    }
-    for (int i = 0; i <= index; ++i) {
-        if (s.stack[i].page->modalEnded()) {
-            return true;
-        }
-    }
-    return false;
+    return s.quit || index < 0 ||
+           std::any_of(s.stack.begin(), s.stack.begin() + index + 1,
+                       [](const Layer& l) { return l.page->modalEnded(); });
 }
 
 // Whether the pages that remain would have their loops go on.
@@ -68,7 +128,11 @@ bool stackLives() {
 void pushLayer(Page& page, bool overlay, const SDL_Rect& area, bool opened,
                std::function<void(int)> closed) {
     State& s = state();
-    closeMenus();
+    // A menu open on the page below closes first.
+    if (CommandBar* bar = shownBar(); bar != nullptr && bar->menuOpen()) {
+        bar->closeMenu();
+        composeAndShowAll();
+    }
     s.ok.pressed = false;
     s.trackedBar = nullptr;
     page.resetModal();
@@ -179,17 +243,10 @@ int runLayer(Page& page, bool overlay, const SDL_Rect& area) {
 }  // namespace
 }  // namespace screen
 
-using screen::composeAndShowAll;
-using screen::layerIndex;
-using screen::paintTop;
-using screen::pushLayer;
-using screen::runLayer;
-using screen::State;
-using screen::state;
-using screen::takeOff;
+using namespace screen;
 
 int Display::runModal(Page& page) {
-    return runLayer(page, false, SDL_Rect{0, 0, kClientWidth, kClientHeight});
+    return runLayer(page, false, kWholeClient);
 }
 
 int Display::runModalOver(Page& page, const SDL_Rect& area) {
@@ -197,7 +254,7 @@ int Display::runModalOver(Page& page, const SDL_Rect& area) {
 }
 
 void Display::openModal(Page& page, std::function<void(int)> closed) {
-    pushLayer(page, false, SDL_Rect{0, 0, kClientWidth, kClientHeight}, true, std::move(closed));
+    pushLayer(page, false, kWholeClient, true, std::move(closed));
 }
 
 void Display::openModalOver(Page& page, const SDL_Rect& area, std::function<void(int)> closed) {
@@ -256,6 +313,24 @@ void Display::killTimers(Page& page) {
 
 void Display::serveRaiseRequests(SingleInstance* instance) {
     state().raiseSource = instance;
+}
+
+void Display::holdInput(bool held) {
+    State& s = state();
+    // Held events already stand for the button's state after them.
+    if (held && !s.holding && s.held.empty()) {
+        s.heldOk = s.ok;
+    }
+    s.holding = held;
+}
+
+bool Display::inputHeld() const {
+    return state().holding;
+}
+
+bool Display::endRequestHeld() const {
+    const auto& held = state().held;
+    return std::any_of(held.begin(), held.end(), [](const HeldEvent& e) { return e.endRequest; });
 }
 
 uint32_t tickCount() {

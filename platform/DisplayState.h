@@ -1,8 +1,7 @@
 #pragma once
 // What the display's files share: the window, the composed device screen, the stack of modal
 // pages and the input in progress. Display.cpp presents, DisplayInput.cpp dispatches events,
-// DisplayHold.cpp keeps input back while a turn plays, DisplayLoop.cpp runs the modal loops and
-// timers.
+// DisplayLoop.cpp runs the modal loops and timers, and keeps input back while a turn plays.
 #include <SDL.h>
 
 #include <deque>
@@ -19,6 +18,8 @@ class CommandBar;
 
 namespace screen {
 
+constexpr SDL_Rect kScreenRect{0, 0, kScreenWidth, kScreenHeight};
+constexpr SDL_Rect kWholeClient{0, 0, kClientWidth, kClientHeight};  // in client coordinates
 constexpr SDL_Rect kClientRect{0, kClientTop, kClientWidth, kClientHeight};
 constexpr SDL_Rect kTitleRect{0, 0, kScreenWidth, kTitleBarHeight};
 constexpr SDL_Rect kMenuBarRect{0, kMenuBarTop, kScreenWidth, kMenuBarHeight};
@@ -61,7 +62,6 @@ struct State {
     CommandBar* trackedBar = nullptr;  // the bar that took the last press
     bool holding = false;
     std::deque<HeldEvent> held;  // oldest first
-    int heldEndRequests = 0;     // the end requests among `held`
     OkButtonPress heldOk;        // the OK button as it will be once `held` is dispatched
     SingleInstance* raiseSource = nullptr;
     SDL_Rect windowedPlace{};  // where the window was before full screen without a manager
@@ -70,32 +70,18 @@ struct State {
 
 State& state();
 
-inline bool contains(const SDL_Rect& r, int x, int y) {
-    const SDL_Point p{x, y};
-    return SDL_PointInRect(&p, &r);
-}
-
 // Presenting (Display.cpp).
 Page* chromePage();
 CommandBar* shownBar();
+// The page's place in the stack, -1 when it is not there.
+int layerIndex(const Page& page);
 void showWindow();
 void composeAndShowAll();
-void showChrome();
 void refit();
 void paintTop();
 
 // Hands an event to the top page, its bar or the window (DisplayInput.cpp).
 void dispatch(const SDL_Event& event);
-
-// Held input (DisplayHold.cpp). Whether the event is the player's input.
-bool isInput(const SDL_Event& event);
-// Keeps an input event back; one that asks to end the program tells the bottom page at once.
-void holdEvent(const SDL_Event& event);
-// The oldest held event, once holding has ended.
-bool takeHeldEvent(SDL_Event& event);
-bool heldEventWaiting();
-// Forgets the held input (no page is left to take it).
-void dropHeldInput();
 
 }  // namespace screen
 }  // namespace korvat::platform

@@ -46,17 +46,13 @@ std::string fitFromEnd(const std::string& text, int width) {
     size_t cut = 0;
     while (textWidth(shown.c_str(), FontFace::System, kDialogFontPixels) > width &&
            cut < text.size()) {
-        ++cut;
-        while (cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
-            ++cut;
-        }
+        cut = nextCharacter(text, cut);
         shown = "..." + text.substr(cut);
     }
     return shown;
 }
 
-}  // namespace
-
+// The user's home folder ($HOME), else the working folder, else the root.
 std::string homeFolder() {
     const char* home = std::getenv("HOME");
     if (home != nullptr && home[0] != '\0' && isFolder(home)) {
@@ -66,6 +62,8 @@ std::string homeFolder() {
     const fs::path working = fs::current_path(error);
     return error ? std::string("/") : working.string();
 }
+
+}  // namespace
 
 FileChooser::FileChooser(Mode mode, std::string filterDescription, std::string pattern,
                          std::string defaultExt, std::string startFolder)
@@ -113,10 +111,7 @@ ListBox* FileChooser::list() const {
 
 const ListBox::Row* FileChooser::selectedRow() const {
     const ListBox* rows = list();
-    if (rows == nullptr || rows->selection() < 0) {
-        return nullptr;
-    }
-    return &rows->rows()[rows->selection()];
+    return rows != nullptr && rows->selection() >= 0 ? &rows->rows()[rows->selection()] : nullptr;
 }
 
 bool FileChooser::enterFolder(const std::string& folder) {

@@ -23,8 +23,6 @@ class FileChooser : public Dialog {
     // The full path chosen by OK; empty after Cancel or before the dialog ends.
     const std::string& path() const { return path_; }
     const std::string& folder() const { return folder_; }
-    // Lists `folder`; false (and nothing changes) when it cannot be read.
-    bool enterFolder(const std::string& folder);
 
     bool onInitDialog() override;
     void onOK() override;
@@ -36,6 +34,8 @@ class FileChooser : public Dialog {
     void createControls() override;
 
   private:
+    // Lists `folder`; false (and nothing changes) when it cannot be read.
+    bool enterFolder(const std::string& folder);
     ListBox* list() const;
     const ListBox::Row* selectedRow() const;
     std::string resolve(const std::string& name) const;
@@ -52,8 +52,5 @@ class FileChooser : public Dialog {
 // Shows a FileChooser starting in the home folder; the chosen full path, or empty on Cancel.
 std::string chooseFile(FileChooser::Mode mode, const char* filterDescription, const char* pattern,
                        const char* defaultExt);
-
-// The user's home folder ($HOME), else the working folder, else the root.
-std::string homeFolder();
 
 }  // namespace korvat::platform

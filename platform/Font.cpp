@@ -1,9 +1,5 @@
 #include "platform/Font.h"
 
-#include <string>
-
-#include "platform/FontFiles.h"
-
 namespace korvat::platform {
 namespace {
 
@@ -28,10 +24,6 @@ bool ttfReady() {
 }
 
 }  // namespace
-
-void prepareFonts() {
-    prepareFontFiles();
-}
 
 TTF_Font* font(FontFace face, int pixelHeight) {
     if (pixelHeight <= 0) {

@@ -4,6 +4,8 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+#include <string>
+
 namespace korvat::platform {
 
 enum class FontFace { System, SystemBold, Verdana };
@@ -12,6 +14,10 @@ enum class FontFace { System, SystemBold, Verdana };
 // caches on first use, milliseconds that would otherwise delay the first frame; started before
 // the window is made, the lookup runs while the display is being set up.
 void prepareFonts();
+// The file of a face, once the lookup is done (it waits for it); empty when there is none.
+// Fontconfig's answer on the desktop (FontFiles.cpp), files that come with the program
+// elsewhere (platform/web).
+const std::string& fontFileFor(FontFace face);
 
 // Open for the life of the program and set to `pixelHeight` until the next call; nullptr when
 // no font can be opened (text is then skipped).

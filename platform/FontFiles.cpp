@@ -1,4 +1,4 @@
-#include "platform/FontFiles.h"
+#include "platform/Font.h"
 
 #include <dlfcn.h>
 #include <fontconfig/fontconfig.h>
@@ -95,7 +95,7 @@ const std::shared_future<FontFiles>& fontFiles() {
 
 }  // namespace
 
-void prepareFontFiles() {
+void prepareFonts() {
     // One malloc arena: the lookup thread would otherwise open a second one, whose pages stay
     // resident after fontconfig has freed its memory into it.
     mallopt(M_ARENA_MAX, 1);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/Controls.h"
+#include "platform/ControlsDrawing.h"
 #include "platform/Display.h"
 #include "platform/Files.h"
 #include "platform/Font.h"
@@ -24,25 +26,16 @@ constexpr int kMaxLines = 10;  // longer texts are cut rather than spilling off 
 constexpr int kYes = 1;
 constexpr int kNo = 2;
 
-bool isContinuationByte(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
 // Longest prefix of `word` that fits `width`, at least one character (UTF-8 aware).
 size_t fittingPrefix(const std::string& word, int width) {
     size_t best = 0;
-    size_t end = 0;
-    while (end < word.size()) {
-        size_t next = end + 1;
-        while (next < word.size() && isContinuationByte(word[next])) {
-            ++next;
-        }
+    while (best < word.size()) {
+        const size_t next = nextCharacter(word, best);
         if (best > 0 &&
             textWidth(word.substr(0, next).c_str(), FontFace::System, kTextPixels) > width) {
             break;
         }
         best = next;
-        end = next;
     }
     return best;
 }
@@ -63,19 +56,18 @@ class MessageBoxPage : public Page {
             return;
         }
         const SDL_Rect& box = layout_.box;
-        SDL_FillRect(s, &box, SDL_MapRGB(s->format, 0, 0, 0));
-        const SDL_Rect inside{box.x + 1, box.y + 1, box.w - 2, box.h - 2};
-        SDL_FillRect(s, &inside, SDL_MapRGB(s->format, 255, 255, 255));
-        SDL_FillRect(s, &layout_.captionBar, SDL_MapRGB(s->format, 0, 0, 128));
+        draw::fill(s, box, draw::kWhite);
+        draw::frame(s, box, draw::kBlack);
+        draw::fill(s, layout_.captionBar, draw::kSelection);
         SDL_SetClipRect(s, &layout_.captionBar);
         drawText(s, layout_.captionBar.x + 6, layout_.captionBar.y + 2, caption_.c_str(),
-                 SDL_Color{255, 255, 255, 255}, FontFace::SystemBold, kTextPixels);
+                 draw::kWhite, FontFace::SystemBold, kTextPixels);
         SDL_SetClipRect(s, nullptr);
         int y = layout_.textTop;
         for (const std::string& line : layout_.lines) {
             const int w = textWidth(line.c_str(), FontFace::System, kTextPixels);
-            drawText(s, box.x + (box.w - w) / 2, y, line.c_str(), SDL_Color{0, 0, 0, 255},
-                     FontFace::System, kTextPixels);
+            drawText(s, box.x + (box.w - w) / 2, y, line.c_str(), draw::kBlack, FontFace::System,
+                     kTextPixels);
             y += layout_.lineHeight;
         }
         // TRANSLATORS: the message box's buttons, 64 pixels in bold.
@@ -86,10 +78,9 @@ class MessageBoxPage : public Page {
     }
 
     void onMouseDown(int x, int y) override {
-        const SDL_Point p{x, y};
-        if (SDL_PointInRect(&p, &layout_.okButton)) {
+        if (contains(layout_.okButton, x, y)) {
             endModal(kYes);
-        } else if (question_ && SDL_PointInRect(&p, &layout_.noButton)) {
+        } else if (question_ && contains(layout_.noButton, x, y)) {
             endModal(kNo);
         }
     }
@@ -98,18 +89,29 @@ class MessageBoxPage : public Page {
 
   private:
     static void drawButton(SDL_Surface* s, const SDL_Rect& b, const char* label) {
-        SDL_FillRect(s, &b, SDL_MapRGB(s->format, 0, 0, 0));
-        const SDL_Rect face{b.x + 1, b.y + 1, b.w - 2, b.h - 2};
-        SDL_FillRect(s, &face, SDL_MapRGB(s->format, 230, 230, 230));
+        draw::fill(s, b, SDL_Color{230, 230, 230, 255});
+        draw::frame(s, b, draw::kBlack);
         const int w = textWidth(label, FontFace::SystemBold, kTextPixels);
-        drawText(s, b.x + (b.w - w) / 2, b.y + (b.h - kTextPixels) / 2 - 2, label,
-                 SDL_Color{0, 0, 0, 255}, FontFace::SystemBold, kTextPixels);
+        drawText(s, b.x + (b.w - w) / 2, b.y + (b.h - kTextPixels) / 2 - 2, label, draw::kBlack,
+                 FontFace::SystemBold, kTextPixels);
     }
 
     std::string caption_;
     bool question_;
     MessageBoxLayout layout_;
 };
+
+int runMessageBox(const char* text, const char* caption, bool question) {
+    MessageBoxPage page(text, caption, question);
+    return Display::instance().runModalOver(page, page.box());
+}
+
+std::unique_ptr<Page> openBox(const char* text, const char* caption, bool question,
+                              std::function<void(int)> closed) {
+    auto page = std::make_unique<MessageBoxPage>(text, caption, question);
+    Display::instance().openModalOver(*page, page->box(), std::move(closed));
+    return page;
+}
 
 }  // namespace
 
@@ -185,22 +187,6 @@ MessageBoxLayout layoutMessageBox(const char* text, bool question) {
                                : SDL_Rect{};
     return layout;
 }
-
-namespace {
-
-int runMessageBox(const char* text, const char* caption, bool question) {
-    MessageBoxPage page(text, caption, question);
-    return Display::instance().runModalOver(page, page.box());
-}
-
-std::unique_ptr<Page> openBox(const char* text, const char* caption, bool question,
-                              std::function<void(int)> closed) {
-    auto page = std::make_unique<MessageBoxPage>(text, caption, question);
-    Display::instance().openModalOver(*page, page->box(), std::move(closed));
-    return page;
-}
-
-}  // namespace
 
 void messageBox(const char* text, const char* caption) {
     runMessageBox(text, caption, false);

@@ -4,8 +4,6 @@
 
 namespace korvat::platform {
 
-Page::Page() = default;
-
 Page::~Page() {
     // An opened page must not outlive its place on the stack.
     Display::instance().closeModal(*this);

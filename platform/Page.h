@@ -11,7 +11,7 @@ class CommandBar;
 
 class Page {
   public:
-    Page();
+    Page() = default;
     virtual ~Page();
     Page(const Page&) = delete;
     Page& operator=(const Page&) = delete;

@@ -11,10 +11,6 @@ constexpr SDL_Color kWhite{255, 255, 255, 255};
 constexpr int kCaptionPixels = 13;
 constexpr int kOkPixels = 12;
 
-Uint32 rgb(SDL_Surface* s, Uint8 r, Uint8 g, Uint8 b) {
-    return SDL_MapRGB(s->format, r, g, b);
-}
-
 }  // namespace
 
 SDL_Rect titleBarOkButton() {
@@ -23,7 +19,7 @@ SDL_Rect titleBarOkButton() {
 
 void drawTitleBar(SDL_Surface* screen, const char* caption, bool okPressed) {
     const SDL_Rect bar{0, 0, kScreenWidth, kTitleBarHeight};
-    SDL_FillRect(screen, &bar, rgb(screen, 0, 0, 128));
+    SDL_FillRect(screen, &bar, SDL_MapRGB(screen->format, 0, 0, 128));
 
     const SDL_Rect ok = titleBarOkButton();
     // The caption is cut short of the button rather than drawn under it.
@@ -36,7 +32,7 @@ void drawTitleBar(SDL_Surface* screen, const char* caption, bool okPressed) {
 
     // A rounded-off white frame around "ok"; filled white while held down.
     const SDL_Rect frame{ok.x + 3, 4, ok.w - 7, kTitleBarHeight - 8};
-    const Uint32 white = rgb(screen, 255, 255, 255);
+    const Uint32 white = SDL_MapRGB(screen->format, 255, 255, 255);
     const SDL_Rect edges[] = {
         {frame.x + 1, frame.y, frame.w - 2, 1},
         {frame.x + 1, frame.y + frame.h - 1, frame.w - 2, 1},

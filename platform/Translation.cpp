@@ -33,12 +33,9 @@ bool isEnglish(const std::string& language) {
 }  // namespace
 
 std::string requestedLanguages() {
-    const char* locale = nonEmptyVariable("LC_ALL");
-    if (locale == nullptr) {
-        locale = nonEmptyVariable("LC_MESSAGES");
-    }
-    if (locale == nullptr) {
-        locale = nonEmptyVariable("LANG");
+    const char* locale = nullptr;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        locale = locale != nullptr ? locale : nonEmptyVariable(name);
     }
     if (locale == nullptr || isPlainCLocale(locale)) {
         return {};

@@ -12,12 +12,9 @@ bool isDue(uint32_t due, uint32_t now) {
 }  // namespace
 
 WindowTimers::Timer* WindowTimers::find(Page* owner, int id) {
-    for (Timer& timer : timers_) {
-        if (timer.owner == owner && timer.id == id) {
-            return &timer;
-        }
-    }
-    return nullptr;
+    const auto hit = std::find_if(timers_.begin(), timers_.end(),
+                                  [&](const Timer& t) { return t.owner == owner && t.id == id; });
+    return hit != timers_.end() ? &*hit : nullptr;
 }
 
 void WindowTimers::set(Page* owner, int id, uint32_t periodMs, uint32_t now) {
@@ -36,11 +33,6 @@ void WindowTimers::kill(Page* owner, int id) {
 
 void WindowTimers::killAll(Page* owner) {
     std::erase_if(timers_, [&](const Timer& t) { return t.owner == owner; });
-}
-
-bool WindowTimers::active(Page* owner, int id) const {
-    return std::any_of(timers_.begin(), timers_.end(),
-                       [&](const Timer& t) { return t.owner == owner && t.id == id; });
 }
 
 int32_t WindowTimers::msUntilNext(uint32_t now) const {

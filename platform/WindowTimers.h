@@ -15,8 +15,6 @@ class WindowTimers {
     void set(Page* owner, int id, uint32_t periodMs, uint32_t now);
     void kill(Page* owner, int id);
     void killAll(Page* owner);
-    bool active(Page* owner, int id) const;
-    bool empty() const { return timers_.empty(); }
 
     // Milliseconds until the next tick is due (0 when one is due already); -1 without timers.
     int32_t msUntilNext(uint32_t now) const;

@@ -20,16 +20,8 @@ EM_JS(void, korvatOfferOnWrite, (const char* path), { Module.korvatOfferOnWrite(
 
 constexpr int kPollMs = 50;
 
-std::string savePath(const char* defaultExt) {
-    const char* home = std::getenv("HOME");
-    return std::string(home != nullptr ? home : "") + "/korvat." +
-           (defaultExt != nullptr && defaultExt[0] != '\0' ? defaultExt : "kvt");
-}
-
-std::string pickFile(const char* defaultExt) {
-    const std::string accept =
-        std::string(".") + (defaultExt != nullptr && defaultExt[0] != '\0' ? defaultExt : "kvt");
-    korvatPickFile(accept.c_str());
+std::string pickFile(const std::string& extension) {
+    korvatPickFile(("." + extension).c_str());
     // The game waits as behind any modal dialog; the page keeps running meanwhile.
     while (korvatPickPending() != 0) {
         emscripten_sleep(kPollMs);
@@ -45,10 +37,13 @@ std::string pickFile(const char* defaultExt) {
 namespace korvat::platform {
 
 std::string chooseFile(FileChooser::Mode mode, const char*, const char*, const char* defaultExt) {
+    const std::string extension =
+        defaultExt != nullptr && defaultExt[0] != '\0' ? defaultExt : "kvt";
     if (mode == FileChooser::Mode::Open) {
-        return pickFile(defaultExt);
+        return pickFile(extension);
     }
-    const std::string path = savePath(defaultExt);
+    const char* home = std::getenv("HOME");
+    const std::string path = std::string(home != nullptr ? home : "") + "/korvat." + extension;
     korvatOfferOnWrite(path.c_str());
     return path;
 }

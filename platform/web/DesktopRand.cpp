@@ -16,6 +16,8 @@ struct Feedback {
     int front = kSeparation;
     int rear = 0;
 
+    Feedback() { seed(1); }  // as if srand(1) had been called
+
     uint32_t next() {
         words[front] += words[rear];
         const uint32_t result = words[front] >> 1;
@@ -49,11 +51,7 @@ struct Feedback {
 };
 
 Feedback& generator() {
-    static Feedback feedback = [] {
-        Feedback f{};
-        f.seed(1);
-        return f;
-    }();
+    static Feedback feedback;
     return feedback;
 }
 

@@ -17,9 +17,8 @@ namespace {
 constexpr uint32_t kMagic = 0x950412de;
 constexpr size_t kMaxCatalogueBytes = 4 * 1024 * 1024;
 
-struct Catalogue {
-    std::vector<uint8_t> bytes;  // empty: no catalogue for that language
-};
+// A catalogue's bytes, empty where a language has none.
+using Catalogue = std::vector<uint8_t>;
 
 std::string& folder() {
     static std::string dir;
@@ -47,7 +46,7 @@ const Catalogue& catalogueFor(const std::string& language, const char* domain) {
         if (korvat::platform::readFileBounded(path, kMaxCatalogueBytes, bytes) ==
                 korvat::platform::ReadResult::Ok &&
             word(bytes, 0) == kMagic) {
-            place->second.bytes = std::move(bytes);
+            place->second = std::move(bytes);
         }
     }
     return place->second;
@@ -55,8 +54,7 @@ const Catalogue& catalogueFor(const std::string& language, const char* domain) {
 
 // The translation of `key` in one catalogue, or null. Entries are checked against the file's
 // size before they are read.
-const char* lookUp(const Catalogue& catalogue, const char* key) {
-    const std::vector<uint8_t>& b = catalogue.bytes;
+const char* lookUp(const Catalogue& b, const char* key) {
     const uint32_t count = word(b, 8);
     const uint32_t originals = word(b, 12);
     const uint32_t translations = word(b, 16);

@@ -16,12 +16,4 @@ bool SingleInstance::takeRaiseRequests() {
     return false;
 }
 
-std::string SingleInstance::socketName(const std::string&, const char*, uid_t) {
-    return {};
-}
-
-std::string SingleInstance::socketName(const std::string&) {
-    return {};
-}
-
 }  // namespace korvat::platform

@@ -103,36 +103,5 @@ TEST_F(HeldInput, AHeldCtrlQOrOkClickOfTheBottomPageAloneTellsItOnceAndIsHandled
                              "down 10,40", "key Q", "key Q", "ok"}));
 }
 
-TEST_F(HeldInput, TheWindowIsServedMeanwhile) {
-    RecordingPage main(50);
-    Display& display = Display::instance();
-    const SDL_Point centre = display.windowPoint(120, 150);
-    const auto windowRed = [&] {
-        SDL_Surface* window = SDL_GetWindowSurface(display.window());
-        SDL_Color c{0, 0, 0, 255};
-        SDL_GetRGB(
-            static_cast<const Uint32*>(window->pixels)[centre.y * window->pitch / 4 + centre.x],
-            window->format, &c.r, &c.g, &c.b);
-        return c.r;
-    };
-    runSteps(main, {[&] {
-                        display.holdInput(true);
-                        SDL_Surface* window = SDL_GetWindowSurface(display.window());
-                        SDL_FillRect(window, nullptr, SDL_MapRGB(window->format, 255, 0, 0));
-                        pushClick(10, kClientTop + 20);
-                        SDL_Event exposed{};
-                        exposed.type = SDL_WINDOWEVENT;
-                        exposed.window.event = SDL_WINDOWEVENT_EXPOSED;
-                        exposed.window.windowID = SDL_GetWindowID(display.window());
-                        SDL_PushEvent(&exposed);
-                    },
-                    [&] {
-                        EXPECT_EQ(windowRed(), 50) << "the exposed window was not shown again";
-                        EXPECT_EQ(main.log, Log{"paint"});
-                        display.holdInput(false);
-                    }});
-    EXPECT_EQ(main.log, (Log{"paint", "down 10,20"}));
-}
-
 }  // namespace
 }  // namespace korvat::platform

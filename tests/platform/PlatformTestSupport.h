@@ -76,7 +76,6 @@ inline SDL_Keysym key(SDL_Keycode sym, Uint16 mod = KMOD_NONE) {
     return {SDL_GetScancodeFromKey(sym), sym, mod, 0};
 }
 
-// Injected input, in device-screen pixels.
 // Half a click, in device-screen pixels.
 inline void pushButton(Uint32 type, int deviceX, int deviceY) {
     const SDL_Point p = Display::instance().windowPoint(deviceX, deviceY);
