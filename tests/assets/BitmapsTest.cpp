@@ -6,12 +6,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "assets/Resources.h"
 #include "platform/Resources.h"
+#include "ui/Blit.h"
 
 namespace korvat::test {
 namespace {
@@ -21,10 +21,7 @@ struct Colour {
     bool operator==(const Colour&) const = default;
 };
 
-struct SurfaceDeleter {
-    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-};
-using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
+using ui::SurfacePtr;
 
 // Bitmap `id` in 32-bit pixels; null when it does not load.
 inline SurfacePtr loadShown(int id) {

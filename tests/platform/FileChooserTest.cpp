@@ -1,14 +1,13 @@
 // The save/load chooser on a scratch folder tree (typing a plain name into it, which starts in
 // the home folder, is covered with the game's own saving).
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "../storage/TempFolder.h"
 #include "PlatformTestSupport.h"
 #include "platform/FileChooser.h"
 #include "platform/MessageBox.h"
@@ -24,15 +23,13 @@ class FileChooserTest : public testing::DisplayTest {
   protected:
     void SetUp() override {
         DisplayTest::SetUp();
-        fs::remove_all(root_);
         fs::create_directories(root_ / "games" / "old");
         fs::create_directories(root_ / "Zeta");
         for (const char* file :
              {"top.kvt", "games/b.kvt", "games/A.KVT", "games/notes.txt", "games/.hidden.kvt"}) {
-            std::ofstream(root_ / file) << "x";
+            korvat::testing::writeText(folder_.file(file), "x");
         }
     }
-    void TearDown() override { fs::remove_all(root_); }
 
     FileChooser& open(FileChooser::Mode mode = FileChooser::Mode::Save) {
         chooser_ =
@@ -57,8 +54,8 @@ class FileChooserTest : public testing::DisplayTest {
         chooser_->onMouseDown(r.x + 30, r.y + 6 + (row - list().topRow()) * ListBox::kRowHeight);
     }
 
-    const fs::path root_ =
-        fs::temp_directory_path() / ("korvat-chooser-" + std::to_string(getpid()));
+    const korvat::testing::TempFolder folder_;
+    const fs::path root_ = folder_.path;
     std::unique_ptr<FileChooser> chooser_;
 };
 
@@ -107,7 +104,7 @@ TEST_F(FileChooserTest, TypedNameIsTrimmedAFolderIsEnteredAndSavingOverAFileAsks
 
 TEST_F(FileChooserTest, KeysWheelAndScrollBarMoveThroughALongList) {
     for (int i = 0; i < 40; ++i) {
-        std::ofstream(root_ / ("save" + std::to_string(100 + i) + ".kvt")) << "x";
+        korvat::testing::writeText(folder_.file("save" + std::to_string(100 + i) + ".kvt"), "x");
     }
     FileChooser& chooser = open();
     ListBox& l = list();

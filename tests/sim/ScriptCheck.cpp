@@ -30,22 +30,18 @@ namespace {
 using Failure = std::runtime_error;
 
 // Splits at every separator: "#!" lines have their fields one blank apart.
-Lines split(std::istream&& in, char separator) {
+Lines split(const std::string& text, char separator) {
     Lines parts;
+    std::istringstream in(text);
     for (std::string part; std::getline(in, part, separator);) {
         parts.push_back(part);
     }
     return parts;
 }
 
-Lines split(const std::string& text, char separator) {
-    return split(std::istringstream(text), separator);
-}
-
 template <size_t N>
 void writeFile(const fs::path& path, const std::array<uint8_t, N>& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file.write(reinterpret_cast<const char*>(bytes.data()), N)) {
+    if (!(std::ofstream(path, std::ios::binary) << std::string(bytes.begin(), bytes.end()))) {
         throw Failure("cannot write " + path.string());
     }
 }
@@ -95,7 +91,7 @@ korvat::HighScoreTable topTen(const Lines& rows) {
 
 void layOutFiles(const fs::path& script, const fs::path& dir) {
     Lines directives;
-    for (const std::string& line : split(std::ifstream(script), '\n')) {
+    for (const std::string& line : split(korvat::testing::readText(script), '\n')) {
         if (line.starts_with("#! ")) {
             directives.push_back(line.substr(3));
         }
@@ -137,8 +133,8 @@ int run(int argc, char** argv) {
     if (std::system(command.c_str()) != 0) {
         throw Failure("korvat-sim did not exit 0");
     }
-    const Lines actual = split(std::ifstream(dir / "actual.out"), '\n');
-    const Lines wanted = split(std::ifstream(expected), '\n');
+    const Lines actual = split(korvat::testing::readText(dir / "actual.out"), '\n');
+    const Lines wanted = split(korvat::testing::readText(expected), '\n');
     const auto [got, want] = std::ranges::mismatch(actual, wanted);
     if (got == actual.end() && want == wanted.end()) {
         return 0;
