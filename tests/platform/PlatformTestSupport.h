@@ -79,8 +79,7 @@ inline SDL_Keysym key(SDL_Keycode sym, Uint16 mod = KMOD_NONE) {
 // Half a click, in device-screen pixels.
 inline void pushButton(Uint32 type, int deviceX, int deviceY) {
     const SDL_Point p = Display::instance().windowPoint(deviceX, deviceY);
-    SDL_Event event{};
-    event.type = type;
+    SDL_Event event{type};
     event.button.button = SDL_BUTTON_LEFT;
     event.button.x = p.x;
     event.button.y = p.y;
@@ -93,16 +92,14 @@ inline void pushClick(int deviceX, int deviceY) {
 }
 
 inline void pushKey(SDL_Keycode sym, Uint16 mod = KMOD_NONE) {
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
+    SDL_Event event{SDL_KEYDOWN};
     event.key.keysym = key(sym, mod);
     SDL_PushEvent(&event);
 }
 
 // flipped: a natural-scrolling wheel, which reports the other sign.
 inline void pushWheel(int y, bool flipped = false) {
-    SDL_Event event{};
-    event.type = SDL_MOUSEWHEEL;
+    SDL_Event event{SDL_MOUSEWHEEL};
     event.wheel.y = y;
     event.wheel.direction = flipped ? SDL_MOUSEWHEEL_FLIPPED : SDL_MOUSEWHEEL_NORMAL;
     SDL_PushEvent(&event);

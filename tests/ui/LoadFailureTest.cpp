@@ -8,48 +8,33 @@ namespace korvat::ui::test {
 namespace {
 
 // Coming balls, which also appear, and a figure: something for every operation to draw.
-struct Scene {
-    Position position;
-    FigureRecord figure;
-};
+const Position kPosition{{}, Wave{{1, 2, 3}, {{0, 0}, {4, 4}, {8, 8}}}};
+const FigureRecord kFigure{{{1, 1}}, 1, 2};
 
 struct Case {
-    void (*draw)(const DrawContext&, const Scene&);
+    void (*draw)(const DrawContext&);
     int firstSheet;
     int laterSheet;        // 0: none
     bool reported = true;  // a missing first sheet; the move and explosion frames stay silent
 };
 
 const Case kCases[] = {
-    {[](auto& c, auto&) { drawPanel(c); }, res::kPanelImage, 0},
-    {[](auto& c, auto&) { drawBoardImage(c); }, res::kBoardImage, 0},
-    {[](auto& c, auto& s) { drawNextColors(c, s.position.next); }, res::kPanelImage,
-     res::kNextBallIcons},
-    {[](auto& c, auto&) { drawNumber(c, kScorePos.x, kScorePos.y, 42); }, res::kPanelImage,
+    {[](auto& c) { drawPanel(c); }, res::kPanelImage, 0},
+    {[](auto& c) { drawBoardImage(c); }, res::kBoardImage, 0},
+    {[](auto& c) { drawNextColors(c, kPosition.next); }, res::kPanelImage, res::kNextBallIcons},
+    {[](auto& c) { drawNumber(c, kScorePos.x, kScorePos.y, 42); }, res::kPanelImage,
      res::kScoreDigits},
-    {[](auto& c, auto&) { drawClockDigits(c, kClockPos.x, kClockPos.y, 42); }, res::kPanelImage,
+    {[](auto& c) { drawClockDigits(c, kClockPos.x, kClockPos.y, 42); }, res::kPanelImage,
      res::kClockDigits},
-    {[](auto& c, auto& s) { drawBoard(c, s.position.board); }, res::kBoardImage, res::kBallSheet},
-    {[](auto& c, auto& s) { drawHints(c, s.position.next); }, res::kBallSheet, 0},
-    {[](auto& c, auto& s) { drawAppearFrame(c, s.position.next, 0); }, res::kBallSheet, 0},
-    {[](auto& c, auto&) {
+    {[](auto& c) { drawBoard(c, kPosition.board); }, res::kBoardImage, res::kBallSheet},
+    {[](auto& c) { drawHints(c, kPosition.next); }, res::kBallSheet, 0},
+    {[](auto& c) { drawAppearFrame(c, kPosition.next, 0); }, res::kBallSheet, 0},
+    {[](auto& c) {
          EXPECT_EQ(beginMove(c, {1, 1}), nullptr);
      },
      res::kBallSheet, 0, false},
-    {[](auto& c, auto& s) { drawExplosionFrame(c, s.figure, 5); }, res::kBallSheet, 0, false},
+    {[](auto& c) { drawExplosionFrame(c, kFigure, 5); }, res::kBallSheet, 0, false},
 };
-
-Scene someScene() {
-    Scene scene;
-    for (int k = 0; k < 3; ++k) {
-        scene.position.next.colors[k] = k + 1;
-        scene.position.next.cells[k] = {4 * k, 4 * k};
-    }
-    scene.figure.color = 2;
-    scene.figure.count = 1;
-    scene.figure.cells[0] = {1, 1};
-    return scene;
-}
 
 TEST(LoadFailure, FirstSheetReportedOnceLaterSheetSilentNothingDrawn) {
     for (const Case& c : kCases) {
@@ -61,7 +46,7 @@ TEST(LoadFailure, FirstSheetReportedOnceLaterSheetSilentNothingDrawn) {
                          std::to_string(failing));
             FakeScreen screen;
             screen.failing.insert(failing);
-            c.draw(screen.context(), someScene());
+            c.draw(screen.context());
             const bool reported = failing == c.firstSheet && c.reported;
             EXPECT_EQ(screen.messages, std::vector<std::string>(reported ? 1 : 0, "ERROR!"));
             EXPECT_TRUE(screen.blank());
@@ -73,7 +58,7 @@ TEST(LoadFailure, FirstSheetReportedOnceLaterSheetSilentNothingDrawn) {
 TEST(LoadFailure, RedrawAllReportsForEveryOperationThatCannotStart) {
     FakeScreen screen;
     screen.failing.insert(res::kPanelImage);
-    redrawAll(screen.context(), someScene().position);
+    redrawAll(screen.context(), kPosition);
     // Panel, coming colours and the two numbers each report; board and hints still draw.
     EXPECT_EQ(screen.messages.size(), 4u);
     EXPECT_EQ(screen.presents.size(), 4u);
