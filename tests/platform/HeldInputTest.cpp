@@ -37,7 +37,6 @@ class TurnPage : public RecordingPage {
 
 TEST_F(HeldInput, KeepsInputInOrderAndHandsItOutBeforeNewerInputTillItIsHeldAgain) {
     TurnPage main;
-    Display& display = Display::instance();
     runSteps(main, {[&] {
                         display.holdInput(true);
                         pushClick(10, kClientTop + 20);
@@ -63,7 +62,6 @@ TEST_F(HeldInput, KeepsInputInOrderAndHandsItOutBeforeNewerInputTillItIsHeldAgai
 TEST_F(HeldInput, AHeldCtrlQOrOkClickOfTheBottomPageAloneTellsItOnceAndIsHandledAfterwards) {
     TurnPage main;
     RecordingPage dialog(150);
-    Display& display = Display::instance();
     const SDL_Point ok{kScreenWidth - 20, 10};
     const int result = runSteps(
         main, {[&] {

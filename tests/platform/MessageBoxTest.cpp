@@ -36,7 +36,6 @@ class MessageBoxOnScreen : public testing::DisplayTest {};
 // In a loop of its own, then opened without one: each tells its answer once it is off.
 TEST_F(MessageBoxOnScreen, ShowsOverThePageAndClosesByItsButtonEnterOrEscapeOnly) {
     RecordingPage main(60);
-    Display& display = Display::instance();
     const MessageBoxLayout layout = layoutMessageBox("No more move!");
     const SDL_Point inText{layout.box.x + 4, layout.textTop + kClientTop + 2};
     bool seen = false;

@@ -26,14 +26,13 @@ TEST_F(PageStack, TopPageShowsAndTakesInputInClientCoordinatesAndAnEndedPageTick
                     },
                     [] {}, [] {}});  // time for the dialog's step timer to tick if it still ran
     EXPECT_EQ(endedTicks, 0) << "an ended page's timer ticked";
-    EXPECT_EQ(Display::instance().topPage(), nullptr);
+    EXPECT_EQ(display.topPage(), nullptr);
     EXPECT_EQ(main.log, (std::vector<std::string>{"paint", "paint", "down 10,20", "down 239,267",
                                                   "wheel 3", "wheel -6", "wheel 3"}));
 }
 
 TEST_F(PageStack, AnOpenedPageIsServedByTheRunningLoopAndTellsItsResultOnceItIsOff) {
     RecordingPage main(50), dialog(150), box(100);
-    Display& display = Display::instance();
     std::vector<std::string> told;
     const auto tell = [&](const char* name) {
         return [&, name](int result) {
@@ -71,7 +70,6 @@ TEST_F(PageStack, AnOpenedPageIsServedByTheRunningLoopAndTellsItsResultOnceItIsO
 
 TEST_F(PageStack, AQuitOrCloseModalTakesAnOpenedPageOffWithoutTellingItsOwner) {
     RecordingPage main(50), dialog(150);
-    Display& display = Display::instance();
     bool told = false;
     const auto tell = [&](int) { told = true; };
     const int result = runSteps(main, {[&] {

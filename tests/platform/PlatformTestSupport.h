@@ -19,6 +19,7 @@ class DisplayTest : public ::testing::Test {
         ASSERT_TRUE(Display::instance().open("Korvat 1.2")) << SDL_GetError();
         SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     }
+    Display& display = Display::instance();
 };
 
 // Logs "paint", "down x,y", "wheel n" and "command n"; paints itself in one flat grey.
