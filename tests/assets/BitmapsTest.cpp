@@ -6,12 +6,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "assets/Resources.h"
 #include "platform/Resources.h"
-#include "ui/Blit.h"
 
 namespace korvat::test {
 namespace {
@@ -21,13 +21,13 @@ struct Colour {
     bool operator==(const Colour&) const = default;
 };
 
-using ui::SurfacePtr;
+using SurfacePtr = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
 
 // Bitmap `id` in 32-bit pixels; null when it does not load.
 inline SurfacePtr loadShown(int id) {
-    const SurfacePtr loaded(platform::loadBitmap(id));
-    return SurfacePtr(loaded ? SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_XRGB8888, 0)
-                             : nullptr);
+    const SurfacePtr loaded(platform::loadBitmap(id), SDL_FreeSurface);
+    return {loaded ? SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_XRGB8888, 0) : nullptr,
+            SDL_FreeSurface};
 }
 
 inline Colour pixel(const SDL_Surface* surface, int x, int y) {
