@@ -183,7 +183,6 @@ TEST_F(TurnFlowTest, AMoveItsWaveAndTheNextColoursArePhasesInThatOrder) {
         "seed",
     };
     EXPECT_EQ(turn, expected);
-    EXPECT_EQ(game.state.selectedX, -1);  // the turn's last phase leaves no selection
 
     // A planned cell the move took is drawn for again, as the wave's phase begins.
     game.state.next = Wave{{5, 5, 5}, {{3, 3}, {8, 8}, {0, 8}}};
