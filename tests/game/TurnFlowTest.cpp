@@ -274,8 +274,6 @@ TEST_F(TurnFlowTest, EndOfGameWaitsForEachDialogAndCountsTheTimeSpentTypingTheNa
               (Log{"gameEnded 200 1", "message No more move!", "|", "nameDialog", "|",
                    "saveHighScores", "highScores", "|", "newGame"}));
     const HighScoreEntry& top = game.highScores.entries[0];
-    EXPECT_EQ(top.score, 200u);
-    EXPECT_EQ(top.name[0], u'A');
     EXPECT_EQ(std::vector({top.hours, top.minutes, top.seconds}), std::vector({1u, 2u, 5u}));
     EXPECT_EQ(game.state.clockStartTick, host.tick);  // the next game's clock starts now
 }
