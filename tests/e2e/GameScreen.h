@@ -33,10 +33,9 @@ Surface argbBitmap(int id);
 inline uint32_t argbAt(const Surface& surface, int x, int y) {
     return static_cast<const uint32_t*>(surface->pixels)[y * surface->pitch / 4 + x];
 }
-inline Rgb rgbAt(const Surface& surface, int x, int y) {
-    const uint32_t p = argbAt(surface, x, y);
-    return {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)};
-}
+// Device pixels from `at` on that differ from the area `from` of an 0xAARRGGBB surface.
+int differences(const XvfbSession& session, const Screenshot& shot, const Surface& expected,
+                const SDL_Rect& from, SDL_Point at);
 
 // Whether the five digits at panel x 13 (best score) or 168 (score) show `value` pixel for pixel.
 bool showsNumber(const XvfbSession& session, int panelX, int value);

@@ -60,10 +60,8 @@ class QuickGameTest : public ::testing::Test {
     }
 
     std::vector<std::string> environment() const {
-        std::vector<std::string> variables{"HOME=" + home, "XDG_CONFIG_HOME=" + home + "/config",
-                                           "XDG_DATA_HOME=" + home + "/data",
-                                           "SDL_AUDIODRIVER=dummy",
-                                           "DISPLAY=" + session.displayName()};
+        std::vector<std::string> variables = homeEnvironment(home);
+        variables.push_back("DISPLAY=" + session.displayName());
         variables.insert(variables.end(), language.begin(), language.end());
         return variables;
     }

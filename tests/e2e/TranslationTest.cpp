@@ -46,13 +46,8 @@ class GermanGame : public QuickGameTest {
     int settleOn(const Surface& expected, const SDL_Rect& area) const {
         int left = 0;
         waitUntil(3000, 100, [&] {
-            const Screenshot shot = session.screenshot();
-            left = 0;
-            for (int y = area.y; y < area.y + area.h; ++y) {
-                for (int x = area.x; x < area.x + area.w; ++x)
-                    left += session.devicePixel(shot, x, y) == rgbAt(expected, x, y) ? 0 : 1;
-            }
-            return left == 0;
+            return (left = differences(session, session.screenshot(), expected, area,
+                                       {area.x, area.y})) == 0;
         });
         return left;
     }

@@ -12,14 +12,13 @@
 #include <algorithm>
 #include <chrono>
 #include <cstddef>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "../e2e/XvfbSession.h"
 #include "../storage/TempFolder.h"
 #include "platform/SingleInstance.h"
 
@@ -27,17 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using korvat::platform::SingleInstance;
-
-// Up to ten seconds.
-template <typename Condition>
-bool waitFor(Condition condition) {
-    bool met = condition();
-    for (int waited = 0; !met && waited < 10'000; waited += 50) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        met = condition();
-    }
-    return met;
-}
+namespace e2e = korvat::e2e;
 
 bool running(pid_t pid) {
     return waitpid(pid, nullptr, WNOHANG) == 0;
@@ -47,18 +36,12 @@ bool running(pid_t pid) {
 class SingleCopyTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        copy_ = root_ / "korvat";
         fs::copy_file(KORVAT_PROGRAM, copy_);
-        setenv("HOME", (root_ / "home").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (root_ / "home/config").c_str(), 1);
-        setenv("XDG_DATA_HOME", (root_ / "home/data").c_str(), 1);
         runtimeDir("run");
     }
     void TearDown() override {
-        for (const pid_t pid : children_) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-        }
+        for (pid_t pid : children_)
+            e2e::stopProcess(pid);
     }
     // A 0700 runtime folder, made the one of later starts.
     void runtimeDir(const char* sub) {
@@ -66,22 +49,15 @@ class SingleCopyTest : public ::testing::Test {
         fs::permissions(root_ / sub, fs::perms::owner_all);
         setenv("XDG_RUNTIME_DIR", (root_ / sub).c_str(), 1);
     }
-    pid_t start(const std::string& program, const char* errors = nullptr) {
-        const pid_t pid = fork();
-        if (pid == 0) {
-            if (errors) {
-                freopen(errors, "w", stderr);
-            }
-            execl(program.c_str(), program.c_str(), nullptr);
-            _exit(127);
-        }
-        children_.push_back(pid);
-        return pid;
+    pid_t start(const std::string& program, const std::string& output = "/dev/null") {
+        children_.push_back(
+            e2e::spawnProcess({program}, e2e::homeEnvironment(root_ / "home"), output));
+        return children_.back();
     }
     // The program's single-copy socket is bound, within ten seconds.
     bool listening(const std::string& program) {
         const std::string wanted = SingleInstance::socketName(program);
-        return waitFor([&] {
+        return e2e::waitUntil(10'000, 50, [&] {
             std::string table;  // a socket's path ends its line
             std::getline(std::ifstream("/proc/net/unix"), table, '\0');
             return table.find(" " + wanted + "\n") != std::string::npos;
@@ -89,17 +65,16 @@ class SingleCopyTest : public ::testing::Test {
     }
     // The exit code, or -1 while it still runs after ten seconds.
     int exitCode(pid_t pid) {
-        int status = 0;
-        if (!waitFor([&] { return waitpid(pid, &status, WNOHANG) == pid; })) {
-            return -1;
-        }
-        std::erase(children_, pid);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        pid_t waited = pid;  // -1 once it has ended
+        const int code = e2e::waitForExit(waited, 10'000);
+        if (waited == -1)
+            std::erase(children_, pid);
+        return code;
     }
 
     const korvat::testing::TempFolder folder_;
     const fs::path root_ = folder_.path;
-    std::string copy_;
+    const std::string copy_ = root_ / "korvat";
     std::vector<pid_t> children_;
 };
 
@@ -141,7 +116,7 @@ TEST_F(SingleCopyTest, WithoutADisplayOneLineAndExit1HavingMadeNothing) {
         SCOPED_TRACE(withRuntime ? "with a runtime folder" : "without a runtime folder");
         const std::string errors = root_ / "stderr";
         const auto began = std::chrono::steady_clock::now();
-        EXPECT_EQ(exitCode(start(copy_, errors.c_str())), 1);
+        EXPECT_EQ(exitCode(start(copy_, errors)), 1);
         EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(2));
         std::string text;
         std::getline(std::ifstream(errors), text, '\0');
