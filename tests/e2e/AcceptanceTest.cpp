@@ -52,7 +52,20 @@ class AcceptanceTest : public QuickGameTest {
     }
 };
 
-TEST_F(AcceptanceTest, MovesUndoesSwitchesRulesSavesLoadsAndEnds) {
+TEST_F(AcceptanceTest, ShowsItsIconMovesUndoesSwitchesRulesSavesLoadsAndEnds) {
+    // The desktop reads the icon off the window (_NET_WM_ICON): the program's own 32 x 32
+    // picture, opaque.
+    const Surface icon = argbBitmap(res::kAppIcon);
+    ASSERT_NE(icon, nullptr);
+    std::string expected = "_NET_WM_ICON=32, 32";
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x)
+            expected += ", " + std::to_string(argbAt(icon, x, y) | 0xFF000000u);
+    }
+    EXPECT_TRUE(session.capture("xprop -notype -f _NET_WM_ICON 32c '=$0+' -id " +
+                                session.windowId() + " _NET_WM_ICON") == expected)
+        << "not the program's own icon";
+
     const BoardLook board = settledBoard();
     EXPECT_EQ(board.count(CellLook::Ball), 3);
     EXPECT_EQ(board.count(CellLook::Hint), 3);
@@ -134,20 +147,6 @@ TEST_F(AcceptanceTest, ClosingTheWindowAtTheNameDialogEndsAtOnceWithoutARow) {
     uint32_t best = 0;
     EXPECT_TRUE(storage::SettingsStore(settingsPath()).read(kBestScoreValue, best) && best == 150)
         << best;
-}
-
-// The desktop reads the icon off the window (_NET_WM_ICON): the program's own 32 x 32 picture.
-TEST_F(AcceptanceTest, TheWindowShowsTheProgramIcon) {
-    const Surface bitmap = argbBitmap(res::kAppIcon);
-    ASSERT_NE(bitmap, nullptr);
-    std::string expected = "_NET_WM_ICON=32, 32";
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x)
-            expected += ", " + std::to_string(argbAt(bitmap, x, y) | 0xFF000000u);
-    }
-    const std::string shown = session.capture("xprop -notype -f _NET_WM_ICON 32c '=$0+' -id " +
-                                              session.windowId() + " _NET_WM_ICON");
-    EXPECT_TRUE(shown == expected) << "the icon is 32 x 32, opaque and the program's own";
 }
 
 using Cell = std::pair<int, int>;

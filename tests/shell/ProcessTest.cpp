@@ -14,7 +14,6 @@
 #include <cstddef>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -26,11 +25,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using korvat::platform::SingleInstance;
+using korvat::testing::readText;
 namespace e2e = korvat::e2e;
-
-bool running(pid_t pid) {
-    return waitpid(pid, nullptr, WNOHANG) == 0;
-}
 
 // The program and a copy of it in a fresh folder, run with a home and a runtime folder there.
 class SingleCopyTest : public ::testing::Test {
@@ -54,14 +50,12 @@ class SingleCopyTest : public ::testing::Test {
             e2e::spawnProcess({program}, e2e::homeEnvironment(root_ / "home"), output));
         return children_.back();
     }
-    // The program's single-copy socket is bound, within ten seconds.
-    bool listening(const std::string& program) {
-        const std::string wanted = SingleInstance::socketName(program);
-        return e2e::waitUntil(10'000, 50, [&] {
-            std::string table;  // a socket's path ends its line
-            std::getline(std::ifstream("/proc/net/unix"), table, '\0');
-            return table.find(" " + wanted + "\n") != std::string::npos;
-        });
+    // The program's single-copy socket is bound within ten seconds (its path ends a line of
+    // the table), and `pid` still runs.
+    static bool serving(const std::string& program, pid_t pid) {
+        const std::string line = " " + SingleInstance::socketName(program) + "\n";
+        const auto bound = [&] { return readText("/proc/net/unix").find(line) != line.npos; };
+        return e2e::waitUntil(10'000, 50, bound) && waitpid(pid, nullptr, WNOHANG) == 0;
     }
     // The exit code, or -1 while it still runs after ten seconds.
     int exitCode(pid_t pid) {
@@ -80,30 +74,24 @@ class SingleCopyTest : public ::testing::Test {
 
 TEST_F(SingleCopyTest, SecondStartOfTheSameFileEndsWith255AndOtherCopiesRun) {
     const pid_t first = start(copy_);
-    ASSERT_TRUE(listening(copy_));
+    ASSERT_TRUE(serving(copy_, first));
 
     EXPECT_EQ(exitCode(start(copy_)), 255);
     EXPECT_FALSE(fs::exists(root_ / "home/config/korvat")) << "the handed-over start wrote";
 
     // Another file, or the same one with another runtime folder, runs its own copy.
     EXPECT_NE(SingleInstance::socketName(KORVAT_PROGRAM), SingleInstance::socketName(copy_));
-    const pid_t elsewhere = start(KORVAT_PROGRAM);
-    EXPECT_TRUE(listening(KORVAT_PROGRAM));
-    EXPECT_TRUE(running(elsewhere));
+    EXPECT_TRUE(serving(KORVAT_PROGRAM, start(KORVAT_PROGRAM)));
     runtimeDir("run2");
-    const pid_t second = start(copy_);
-    EXPECT_TRUE(listening(copy_));
-    EXPECT_TRUE(running(second));
-    EXPECT_TRUE(running(first));
+    EXPECT_TRUE(serving(copy_, start(copy_)));
+    EXPECT_EQ(waitpid(first, nullptr, WNOHANG), 0) << "the first copy ended";
 
     // A holder killed leaves its socket file: the next start takes the name over.
     runtimeDir("run");
     kill(first, SIGKILL);
     exitCode(first);
     ASSERT_FALSE(fs::is_empty(root_ / "run"));
-    const pid_t after = start(copy_);
-    EXPECT_TRUE(listening(copy_));
-    EXPECT_TRUE(running(after));
+    EXPECT_TRUE(serving(copy_, start(copy_)));
 }
 
 TEST_F(SingleCopyTest, WithoutADisplayOneLineAndExit1HavingMadeNothing) {
@@ -118,8 +106,7 @@ TEST_F(SingleCopyTest, WithoutADisplayOneLineAndExit1HavingMadeNothing) {
         const auto began = std::chrono::steady_clock::now();
         EXPECT_EQ(exitCode(start(copy_, errors)), 1);
         EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(2));
-        std::string text;
-        std::getline(std::ifstream(errors), text, '\0');
+        const std::string text = readText(errors);
         EXPECT_TRUE(text.starts_with("korvat: cannot open a window: ")) << text;
         EXPECT_EQ(std::ranges::count(text, '\n'), 1) << text;
         EXPECT_TRUE(fs::is_empty(root_ / "run")) << "a name was taken";
