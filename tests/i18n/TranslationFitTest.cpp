@@ -1,5 +1,7 @@
 // Every text in every language fits where the screen shows it, and every character of it has a
-// glyph in the face that draws it. English is checked the same way, without a catalogue.
+// glyph in the face that draws it. English is checked the same way, without a catalogue. And the
+// menu bar's keys in a translation: the translated letters, and the English ones for a keyboard
+// that cannot type the translation's script.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -37,25 +39,56 @@ using platform::FontFace;
 using platform::textWidth;
 using platform::tr;
 
-class TranslationFit : public platform::testing::DisplayTest,
-                       public ::testing::WithParamInterface<std::string> {
+// The translations of a locale (LANG, with the variables that would win over it unset).
+class Translated : public platform::testing::DisplayTest {
   protected:
-    void SetUp() override {
-        DisplayTest::SetUp();
-        const std::string& lang = GetParam();
-        setenv("LANG", (lang + ".UTF-8").c_str(), 1);
+    void use(const std::string& locale) {
+        setenv("LANG", locale.c_str(), 1);
         for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
             unsetenv(name);
         const bool translating = platform::startTranslations(KORVAT_LOCALE_DIR);
-        ASSERT_EQ(translating, lang != "en");
-        // A catalogue that did not load would pass every check below in English.
+        ASSERT_EQ(translating, !locale.starts_with("en."));
+        // A catalogue that did not load would pass every check in English.
         if (translating) {
-            ASSERT_STRNE(tr("Game"), "Game") << "no catalogue for " << lang;
+            ASSERT_STRNE(tr("Game"), "Game") << "no catalogue for " << locale;
         }
     }
     void TearDown() override {
         unsetenv("LANG");
         platform::startTranslations(KORVAT_LOCALE_DIR);
+    }
+};
+
+TEST_F(Translated, MenuKeysAreTheTranslatedLettersAndTheEnglishOnes) {
+    std::unique_ptr<platform::CommandBar> bar;
+    const auto press = [&](SDL_Keycode sym, Uint16 mod = KMOD_NONE) {
+        return bar->keyDown(platform::testing::key(sym, mod));
+    };
+    ASSERT_NO_FATAL_FAILURE(use("de_DE.UTF-8"));
+    bar = shell::buildMenuBar();
+    EXPECT_TRUE(press(SDLK_s, KMOD_LALT).handled);     // "Spiel"
+    EXPECT_EQ(press(SDLK_b).command, command::kExit);  // "&Beenden"
+    press(SDLK_g, KMOD_LALT);                          // the English "Game"
+    ASSERT_TRUE(bar->menuOpen());
+    EXPECT_EQ(press(SDLK_x).command, command::kExit);  // the English "E&xit"
+    press(SDLK_g, KMOD_LALT);
+    EXPECT_EQ(press(SDLK_s).command, command::kSaveGame);  // "Spiel &speichern" before Save's s
+
+    // Cyrillic menus open with the English letters.
+    ASSERT_NO_FATAL_FAILURE(use("ru_RU.UTF-8"));
+    bar = shell::buildMenuBar();
+    press(SDLK_i, KMOD_LALT);
+    ASSERT_TRUE(bar->menuOpen());
+    EXPECT_EQ(press(SDLK_a).command, command::kAbout);
+    press(SDLK_g, KMOD_LALT);
+    EXPECT_EQ(press(SDLK_l).command, command::kLoadGame);
+}
+
+class TranslationFit : public Translated, public ::testing::WithParamInterface<std::string> {
+  protected:
+    void SetUp() override {
+        Translated::SetUp();
+        ASSERT_NO_FATAL_FAILURE(use(GetParam() + ".UTF-8"));
     }
 
     // Characters of `text` the face cannot draw.
