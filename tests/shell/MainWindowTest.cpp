@@ -139,7 +139,27 @@ TEST_F(MainWindowTest, SettingsAreReadAfterOptionsAndWrittenOnEscapeAndClosing) 
     EXPECT_EQ(storedBest, 654u);
 }
 
-TEST_F(MainWindowTest, KeyboardCursorFramesAnArrivingBallAndAMouseTapLiftsIt) {
+TEST_F(MainWindowTest, BoardCursorStaysOnTheBoardFramesAnArrivingBallAndAMouseTapLiftsIt) {
+    BoardCursor cursor;
+    cursor.move(-20, 3);
+    EXPECT_EQ(cursor.cell(), (CellPos{0, 7}));
+    cursor.move(100, 100);
+    EXPECT_EQ(cursor.cell(), (CellPos{8, 8}));
+
+    SDL_Surface* surface = dialog.clientSurface();
+    const ui::SurfacePtr original(SDL_DuplicateSurface(surface));
+    const SDL_Rect whole{0, 0, surface->w, surface->h};
+    SDL_Rect area;
+    EXPECT_FALSE(cursor.drop(surface, area));  // hidden: nothing drawn
+    cursor.show();
+    ASSERT_TRUE(cursor.drop(surface, area));
+    EXPECT_FALSE(cursor.drop(surface, area));  // already on
+    EXPECT_FALSE(samePixels(original.get(), surface, whole));
+    ASSERT_TRUE(cursor.lift(surface, area));
+    EXPECT_TRUE(samePixels(original.get(), surface, whole));
+    EXPECT_FALSE(cursor.lift(surface, area));
+
+    // The window's own, by the keys.
     const Move m = findMove(game());
     EXPECT_TRUE(dialog.onKeyDown(key(SDLK_RIGHT)));  // shows the cursor where it is
     auto walkTo = [&](CellPos to) {
@@ -183,27 +203,6 @@ TEST_F(MainWindowTest, HighScoresReloadTheFileAndAboutShowsItsPictureAndIgnoresE
     EXPECT_TRUE(samePixels(about.clientSurface(), picture.get(), {0, 0, picture->w, 268}));
     about.onOK();
     EXPECT_TRUE(about.modalEnded());
-}
-
-TEST_F(MainWindowTest, BoardCursorStaysOnTheBoardAndLiftingGivesBackWhatWasUnderIt) {
-    BoardCursor cursor;
-    cursor.move(-20, 3);
-    EXPECT_EQ(cursor.cell(), (CellPos{0, 7}));
-    cursor.move(100, 100);
-    EXPECT_EQ(cursor.cell(), (CellPos{8, 8}));
-
-    SDL_Surface* surface = dialog.clientSurface();
-    const ui::SurfacePtr original(SDL_DuplicateSurface(surface));
-    const SDL_Rect whole{0, 0, surface->w, surface->h};
-    SDL_Rect area;
-    EXPECT_FALSE(cursor.drop(surface, area));  // hidden: nothing drawn
-    cursor.show();
-    ASSERT_TRUE(cursor.drop(surface, area));
-    EXPECT_FALSE(cursor.drop(surface, area));  // already on
-    EXPECT_FALSE(samePixels(original.get(), surface, whole));
-    ASSERT_TRUE(cursor.lift(surface, area));
-    EXPECT_TRUE(samePixels(original.get(), surface, whole));
-    EXPECT_FALSE(cursor.lift(surface, area));
 }
 
 }  // namespace
