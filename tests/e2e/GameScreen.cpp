@@ -38,10 +38,9 @@ BoardLook readBoard(const XvfbSession& session, const Screenshot& shot) {
 }
 
 Surface argbBitmap(int id) {
-    const Surface bitmap(platform::loadBitmap(id), SDL_FreeSurface);
-    return Surface(
-        bitmap ? SDL_ConvertSurfaceFormat(bitmap.get(), SDL_PIXELFORMAT_ARGB8888, 0) : nullptr,
-        SDL_FreeSurface);
+    const Surface bitmap(platform::loadBitmap(id));
+    return Surface(bitmap ? SDL_ConvertSurfaceFormat(bitmap.get(), SDL_PIXELFORMAT_ARGB8888, 0)
+                          : nullptr);
 }
 
 int differences(const XvfbSession& session, const Screenshot& shot, const Surface& expected,

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <array>
-#include <memory>
 #include <vector>
 
 #include "XvfbSession.h"
+#include "ui/Blit.h"
 
 namespace korvat::e2e {
 
@@ -28,7 +28,7 @@ SDL_Point cellPixel(int x, int y, int dx = 10, int dy = 10);
 BoardLook readBoard(const XvfbSession& session, const Screenshot& shot);
 
 // Bitmap resource `id` as 0xAARRGGBB pixels; null when it cannot be loaded.
-using Surface = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
+using Surface = ui::SurfacePtr;
 Surface argbBitmap(int id);
 inline uint32_t argbAt(const Surface& surface, int x, int y) {
     return static_cast<const uint32_t*>(surface->pixels)[y * surface->pitch / 4 + x];

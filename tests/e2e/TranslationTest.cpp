@@ -54,10 +54,8 @@ TEST_F(GermanGame, ShowsTheGermanMenuAndEndOfGameMessage) {
     platform::startTranslations(KORVAT_LOCALE_DIR);
     ASSERT_STREQ(platform::tr("Game"), "Spiel");
     const std::unique_ptr<platform::CommandBar> bar = shell::buildMenuBar();
-    const Surface expected(
-        SDL_CreateRGBSurfaceWithFormat(0, platform::kScreenWidth, platform::kScreenHeight, 32,
-                                       SDL_PIXELFORMAT_XRGB8888),
-        SDL_FreeSurface);
+    const Surface expected(SDL_CreateRGBSurfaceWithFormat(
+        0, platform::kScreenWidth, platform::kScreenHeight, 32, SDL_PIXELFORMAT_XRGB8888));
     const Uint32 white = SDL_MapRGB(expected->format, 255, 255, 255);
     SDL_FillRect(expected.get(), nullptr, white);
     bar->drawStrip(expected.get());
