@@ -160,14 +160,12 @@ class KeyboardTest : public QuickGameTest {
         constexpr Rgb kCursorColour{0, 0, 128};
         const Screenshot shot = session.screenshot();
         Cells framed;
-        for (int x = 0; x < 9; ++x) {
-            for (int y = 0; y < 9; ++y) {
-                if (std::all_of(std::begin(kFrame), std::end(kFrame), [&](auto o) {
-                        const SDL_Point p = cellPixel(x, y, o[0] - 4, o[1] - 4);
-                        return session.devicePixel(shot, p.x, p.y) == kCursorColour;
-                    }))
-                    framed.push_back({x, y});
-            }
+        for (int cell = 0; cell < 81; ++cell) {
+            if (std::all_of(std::begin(kFrame), std::end(kFrame), [&](auto o) {
+                    const SDL_Point p = cellPixel(cell / 9, cell % 9, o[0] - 4, o[1] - 4);
+                    return session.devicePixel(shot, p.x, p.y) == kCursorColour;
+                }))
+                framed.push_back({cell / 9, cell % 9});
         }
         return framed;
     }

@@ -23,16 +23,15 @@ SDL_Point cellPixel(int x, int y, int dx, int dy) {
 
 BoardLook readBoard(const XvfbSession& session, const Screenshot& shot) {
     BoardLook board;
-    for (int x = 0; x < 9; ++x) {
-        for (int y = 0; y < 9; ++y) {
-            // A resting ball reaches the sprite's left part; a 9-pixel hint only its middle.
-            const SDL_Point side = cellPixel(x, y, 4, 10), middle = cellPixel(x, y);
-            board.signature[x][y] = session.devicePixel(shot, side.x, side.y);
-            board.cells[x][y] = board.signature[x][y] != kTileGrey ? CellLook::Ball
-                                : session.devicePixel(shot, middle.x, middle.y) == kTileGrey
-                                    ? CellLook::Empty
-                                    : CellLook::Hint;
-        }
+    for (int cell = 0; cell < 81; ++cell) {
+        const int x = cell / 9, y = cell % 9;
+        // A resting ball reaches the sprite's left part; a 9-pixel hint only its middle.
+        const SDL_Point side = cellPixel(x, y, 4, 10), middle = cellPixel(x, y);
+        board.signature[x][y] = session.devicePixel(shot, side.x, side.y);
+        board.cells[x][y] = board.signature[x][y] != kTileGrey ? CellLook::Ball
+                            : session.devicePixel(shot, middle.x, middle.y) == kTileGrey
+                                ? CellLook::Empty
+                                : CellLook::Hint;
     }
     return board;
 }
