@@ -2,9 +2,6 @@
 // private X server, the screen read back as pixels.
 #include <gtest/gtest.h>
 
-#include <signal.h>
-
-#include <filesystem>
 #include <memory>
 #include <utility>
 
@@ -125,28 +122,6 @@ TEST_F(AcceptanceTest, ShowsItsIconMovesUndoesSwitchesRulesSavesLoadsAndEnds) {
     uint32_t best = 0, delay = 1;
     EXPECT_TRUE(store.read(kBestScoreValue, best) && best == 100) << best;
     EXPECT_TRUE(store.read(kMoveDelayValue, delay) && delay == 0) << delay;
-}
-
-// A game that ends as it is loaded, with a score for the table; the window is closed while the
-// name dialog waits. The program ends at once, and since no name was given, and files are
-// written only by their own operations, the table is not written; the settings are, as on OK.
-TEST_F(AcceptanceTest, ClosingTheWindowAtTheNameDialogEndsAtOnceWithoutARow) {
-    ASSERT_TRUE(saveFullGame());
-    settledBoard();
-    chooseFile(command::kLoadGame, "full.kvt");
-    session.key("Return");                  // "No more move!"
-    ASSERT_TRUE(waitUntil(3000, 100, [&] {  // the dialog's white page where the board was
-        const SDL_Point p = cellPixel(4, 6, 10, 10);
-        return session.devicePixel(session.screenshot(), p.x, p.y) == (Rgb{255, 255, 255});
-    })) << "no name dialog over the board";
-    session.run("xdotool type --delay 20 Ann");
-
-    kill(session.programPid(), SIGTERM);
-    EXPECT_EQ(session.waitForExit(1000), 0);
-    EXPECT_FALSE(std::filesystem::exists(home + "/top.ten"));
-    uint32_t best = 0;
-    EXPECT_TRUE(storage::SettingsStore(settingsPath()).read(kBestScoreValue, best) && best == 150)
-        << best;
 }
 
 using Cell = std::pair<int, int>;

@@ -1,6 +1,7 @@
 // The game in the player's language on a real X server: German where the locale asks for it,
 // even when that locale is not installed (the C locale's English is the language choice's test).
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <filesystem>
 #include <memory>
@@ -46,8 +47,8 @@ class GermanGame : public QuickGameTest {
 
 // This process translates as the game does, to draw what the game should show: the menu bar, the
 // Game pop-up opened with its own letter, S, the bar again once Escape shut it, and the message
-// that ends a game loaded full.
-TEST_F(GermanGame, ShowsTheGermanMenuAndEndOfGameMessage) {
+// that ends a game loaded full. Then the window is closed while the name dialog waits.
+TEST_F(GermanGame, ShowsTheGermanMenuAndEndOfGameMessageAndClosesAtTheNameDialog) {
     ASSERT_TRUE(screenInPlace(5000));
     for (std::string& variable : language)
         putenv(variable.data());  // the fixture keeps the text till TearDown unsets it
@@ -84,6 +85,21 @@ TEST_F(GermanGame, ShowsTheGermanMenuAndEndOfGameMessage) {
     platform::drawText(expected.get(), box.box.x + (box.box.w - width) / 2, top, message,
                        SDL_Color{0, 0, 0, 255});
     EXPECT_EQ(settleOn(expected, line), 0) << "the end-of-game message";
+
+    // The program ends at once, and since no name was given, and files are written only by
+    // their own operations, the table is not written; the settings are, as on OK.
+    session.key("Return");
+    ASSERT_TRUE(waitUntil(3000, 100, [&] {  // the dialog's white page where the board was
+        const SDL_Point p = cellPixel(4, 6, 10, 10);
+        return session.devicePixel(session.screenshot(), p.x, p.y) == (Rgb{255, 255, 255});
+    })) << "no name dialog over the board";
+    session.run("xdotool type --delay 20 Ann");
+    kill(session.programPid(), SIGTERM);
+    EXPECT_EQ(session.waitForExit(1000), 0);
+    EXPECT_FALSE(std::filesystem::exists(home + "/top.ten"));
+    uint32_t best = 0;
+    EXPECT_TRUE(storage::SettingsStore(settingsPath()).read(kBestScoreValue, best) && best == 150)
+        << best;
 }
 
 }  // namespace
