@@ -147,14 +147,16 @@ class KeyboardTest : public QuickGameTest {
     bool waitForCursor(Cell cell) const {
         return waitUntil(3000, 50, [&] { return framedCells() == Cells{cell}; });
     }
-    // Arrow keys from one cell to another.
-    void walk(Cell from, Cell to) {
+    // Arrow keys from one cell to another (none when already there); true once the cursor is
+    // there alone.
+    bool walk(Cell from, Cell to) {
         std::string keys;
         for (; from.first != to.first; from.first += from.first < to.first ? 1 : -1)
             keys += from.first < to.first ? " Right" : " Left";
         for (; from.second != to.second; from.second += from.second < to.second ? 1 : -1)
             keys += from.second < to.second ? " Down" : " Up";
-        session.key(keys);  // no key when already there
+        session.key(keys);
+        return waitForCursor(to);
     }
 };
 
@@ -165,23 +167,19 @@ TEST_F(KeyboardTest, ArrowsSpaceEnterCtrlZAndExit) {
 
     // The first arrow only shows the cursor, in the middle of the board.
     ASSERT_TRUE(retry([&] { session.key("Right"); }, [&] { return waitForCursor({4, 4}); }));
-    session.key("Right");
-    ASSERT_TRUE(waitForCursor({5, 4})) << "the old cell keeps no frame";
-    session.key("Up Up Left");
-    ASSERT_TRUE(waitForCursor({4, 2}));
+    ASSERT_TRUE(walk({4, 4}, {5, 4})) << "the old cell keeps no frame";
+    ASSERT_TRUE(walk({5, 4}, {4, 2}));
 
     // Space on a ball takes it: it bounces.
     Move move;
     ASSERT_TRUE(findMove(start, move));
     const Cell ball{move.fromX, move.fromY}, target{move.toX, move.toY};
-    walk(Cell{4, 2}, ball);
-    ASSERT_TRUE(waitForCursor(ball));
+    ASSERT_TRUE(walk({4, 2}, ball));
     session.key("space");
     EXPECT_TRUE(spriteChanges(startShot, ball.first, ball.second));
 
     // To the free neighbour, Enter: the ball goes there and the announced wave lands.
-    walk(ball, target);
-    ASSERT_TRUE(waitForCursor(target));
+    ASSERT_TRUE(walk(ball, target));
     session.key("Return");
     const BoardLook moved = settledBoard([&](const BoardLook& b) { return ballMoved(b, move); });
     EXPECT_TRUE(ballMoved(moved, move));
