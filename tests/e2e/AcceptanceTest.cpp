@@ -2,9 +2,6 @@
 // private X server, the screen read back as pixels.
 #include <gtest/gtest.h>
 
-#include <signal.h>
-
-#include <filesystem>
 #include <memory>
 #include <utility>
 
@@ -52,7 +49,20 @@ class AcceptanceTest : public QuickGameTest {
     }
 };
 
-TEST_F(AcceptanceTest, MovesUndoesSwitchesRulesSavesLoadsAndEnds) {
+TEST_F(AcceptanceTest, ShowsItsIconMovesUndoesSwitchesRulesSavesLoadsAndEnds) {
+    // The desktop reads the icon off the window (_NET_WM_ICON): the program's own 32 x 32
+    // picture, opaque.
+    const Surface icon = argbBitmap(res::kAppIcon);
+    ASSERT_NE(icon, nullptr);
+    std::string expected = "_NET_WM_ICON=32, 32";
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x)
+            expected += ", " + std::to_string(argbAt(icon, x, y) | 0xFF000000u);
+    }
+    EXPECT_TRUE(session.capture("xprop -notype -f _NET_WM_ICON 32c '=$0+' -id " +
+                                session.windowId() + " _NET_WM_ICON") == expected)
+        << "not the program's own icon";
+
     const BoardLook board = settledBoard();
     EXPECT_EQ(board.count(CellLook::Ball), 3);
     EXPECT_EQ(board.count(CellLook::Hint), 3);
@@ -114,42 +124,6 @@ TEST_F(AcceptanceTest, MovesUndoesSwitchesRulesSavesLoadsAndEnds) {
     EXPECT_TRUE(store.read(kMoveDelayValue, delay) && delay == 0) << delay;
 }
 
-// A game that ends as it is loaded, with a score for the table; the window is closed while the
-// name dialog waits. The program ends at once, and since no name was given, and files are
-// written only by their own operations, the table is not written; the settings are, as on OK.
-TEST_F(AcceptanceTest, ClosingTheWindowAtTheNameDialogEndsAtOnceWithoutARow) {
-    ASSERT_TRUE(saveFullGame());
-    settledBoard();
-    chooseFile(command::kLoadGame, "full.kvt");
-    session.key("Return");                  // "No more move!"
-    ASSERT_TRUE(waitUntil(3000, 100, [&] {  // the dialog's white page where the board was
-        const SDL_Point p = cellPixel(4, 6, 10, 10);
-        return session.devicePixel(session.screenshot(), p.x, p.y) == (Rgb{255, 255, 255});
-    })) << "no name dialog over the board";
-    session.run("xdotool type --delay 20 Ann");
-
-    kill(session.programPid(), SIGTERM);
-    EXPECT_EQ(session.waitForExit(1000), 0);
-    EXPECT_FALSE(std::filesystem::exists(home + "/top.ten"));
-    uint32_t best = 0;
-    EXPECT_TRUE(storage::SettingsStore(settingsPath()).read(kBestScoreValue, best) && best == 150)
-        << best;
-}
-
-// The desktop reads the icon off the window (_NET_WM_ICON): the program's own 32 x 32 picture.
-TEST_F(AcceptanceTest, TheWindowShowsTheProgramIcon) {
-    const Surface bitmap = argbBitmap(res::kAppIcon);
-    ASSERT_NE(bitmap, nullptr);
-    std::string expected = "_NET_WM_ICON=32, 32";
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x)
-            expected += ", " + std::to_string(argbAt(bitmap, x, y) | 0xFF000000u);
-    }
-    const std::string shown = session.capture("xprop -notype -f _NET_WM_ICON 32c '=$0+' -id " +
-                                              session.windowId() + " _NET_WM_ICON");
-    EXPECT_TRUE(shown == expected) << "the icon is 32 x 32, opaque and the program's own";
-}
-
 using Cell = std::pair<int, int>;
 using Cells = std::vector<Cell>;
 
@@ -161,28 +135,28 @@ class KeyboardTest : public QuickGameTest {
         constexpr Rgb kCursorColour{0, 0, 128};
         const Screenshot shot = session.screenshot();
         Cells framed;
-        for (int x = 0; x < 9; ++x) {
-            for (int y = 0; y < 9; ++y) {
-                if (std::all_of(std::begin(kFrame), std::end(kFrame), [&](auto o) {
-                        const SDL_Point p = cellPixel(x, y, o[0] - 4, o[1] - 4);
-                        return session.devicePixel(shot, p.x, p.y) == kCursorColour;
-                    }))
-                    framed.push_back({x, y});
-            }
+        for (int cell = 0; cell < 81; ++cell) {
+            if (std::all_of(std::begin(kFrame), std::end(kFrame), [&](auto o) {
+                    const SDL_Point p = cellPixel(cell / 9, cell % 9, o[0] - 4, o[1] - 4);
+                    return session.devicePixel(shot, p.x, p.y) == kCursorColour;
+                }))
+                framed.push_back({cell / 9, cell % 9});
         }
         return framed;
     }
     bool waitForCursor(Cell cell) const {
         return waitUntil(3000, 50, [&] { return framedCells() == Cells{cell}; });
     }
-    // Arrow keys from one cell to another.
-    void walk(Cell from, Cell to) {
+    // Arrow keys from one cell to another (none when already there); true once the cursor is
+    // there alone.
+    bool walk(Cell from, Cell to) {
         std::string keys;
         for (; from.first != to.first; from.first += from.first < to.first ? 1 : -1)
             keys += from.first < to.first ? " Right" : " Left";
         for (; from.second != to.second; from.second += from.second < to.second ? 1 : -1)
             keys += from.second < to.second ? " Down" : " Up";
-        session.key(keys);  // no key when already there
+        session.key(keys);
+        return waitForCursor(to);
     }
 };
 
@@ -193,23 +167,19 @@ TEST_F(KeyboardTest, ArrowsSpaceEnterCtrlZAndExit) {
 
     // The first arrow only shows the cursor, in the middle of the board.
     ASSERT_TRUE(retry([&] { session.key("Right"); }, [&] { return waitForCursor({4, 4}); }));
-    session.key("Right");
-    ASSERT_TRUE(waitForCursor({5, 4})) << "the old cell keeps no frame";
-    session.key("Up Up Left");
-    ASSERT_TRUE(waitForCursor({4, 2}));
+    ASSERT_TRUE(walk({4, 4}, {5, 4})) << "the old cell keeps no frame";
+    ASSERT_TRUE(walk({5, 4}, {4, 2}));
 
     // Space on a ball takes it: it bounces.
     Move move;
     ASSERT_TRUE(findMove(start, move));
     const Cell ball{move.fromX, move.fromY}, target{move.toX, move.toY};
-    walk(Cell{4, 2}, ball);
-    ASSERT_TRUE(waitForCursor(ball));
+    ASSERT_TRUE(walk({4, 2}, ball));
     session.key("space");
     EXPECT_TRUE(spriteChanges(startShot, ball.first, ball.second));
 
     // To the free neighbour, Enter: the ball goes there and the announced wave lands.
-    walk(ball, target);
-    ASSERT_TRUE(waitForCursor(target));
+    ASSERT_TRUE(walk(ball, target));
     session.key("Return");
     const BoardLook moved = settledBoard([&](const BoardLook& b) { return ballMoved(b, move); });
     EXPECT_TRUE(ballMoved(moved, move));

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <array>
-#include <memory>
 #include <vector>
 
 #include "XvfbSession.h"
+#include "ui/Blit.h"
 
 namespace korvat::e2e {
 
@@ -28,15 +28,14 @@ SDL_Point cellPixel(int x, int y, int dx = 10, int dy = 10);
 BoardLook readBoard(const XvfbSession& session, const Screenshot& shot);
 
 // Bitmap resource `id` as 0xAARRGGBB pixels; null when it cannot be loaded.
-using Surface = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
+using Surface = ui::SurfacePtr;
 Surface argbBitmap(int id);
 inline uint32_t argbAt(const Surface& surface, int x, int y) {
     return static_cast<const uint32_t*>(surface->pixels)[y * surface->pitch / 4 + x];
 }
-inline Rgb rgbAt(const Surface& surface, int x, int y) {
-    const uint32_t p = argbAt(surface, x, y);
-    return {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)};
-}
+// Device pixels from `at` on that differ from the area `from` of an 0xAARRGGBB surface.
+int differences(const XvfbSession& session, const Screenshot& shot, const Surface& expected,
+                const SDL_Rect& from, SDL_Point at);
 
 // Whether the five digits at panel x 13 (best score) or 168 (score) show `value` pixel for pixel.
 bool showsNumber(const XvfbSession& session, int panelX, int value);

@@ -20,19 +20,18 @@ struct Move {
 
 // A ball with `length` free cells in a row beside it, none of them announced for a coming ball.
 inline bool findMove(const BoardLook& board, Move& move, int length = 1) {
-    const auto empty = [&](int x, int y) {
-        return x >= 0 && y >= 0 && x <= 8 && y <= 8 && board.cells[x][y] == CellLook::Empty;
+    const auto shows = [&](int x, int y, CellLook look) {
+        return x >= 0 && y >= 0 && x <= 8 && y <= 8 && board.cells[x][y] == look;
     };
-    for (int x = 0; x < 9; ++x) {
-        for (int y = 0; y < 9; ++y) {
-            for (const auto [dx, dy] : {SDL_Point{1, 0}, {0, 1}, {-1, 0}, {0, -1}}) {
-                bool free = board.cells[x][y] == CellLook::Ball;
-                for (int k = 1; k <= length; ++k)
-                    free = free && empty(x + k * dx, y + k * dy);
-                if (free) {
-                    move = {x, y, x + length * dx, y + length * dy};
-                    return true;
-                }
+    for (int cell = 0; cell < 81; ++cell) {
+        const int x = cell / 9, y = cell % 9;
+        for (const auto [dx, dy] : {SDL_Point{1, 0}, {0, 1}, {-1, 0}, {0, -1}}) {
+            bool free = shows(x, y, CellLook::Ball);
+            for (int k = 1; k <= length; ++k)
+                free = free && shows(x + k * dx, y + k * dy, CellLook::Empty);
+            if (free) {
+                move = {x, y, x + length * dx, y + length * dy};
+                return true;
             }
         }
     }
@@ -60,10 +59,8 @@ class QuickGameTest : public ::testing::Test {
     }
 
     std::vector<std::string> environment() const {
-        std::vector<std::string> variables{"HOME=" + home, "XDG_CONFIG_HOME=" + home + "/config",
-                                           "XDG_DATA_HOME=" + home + "/data",
-                                           "SDL_AUDIODRIVER=dummy",
-                                           "DISPLAY=" + session.displayName()};
+        std::vector<std::string> variables = homeEnvironment(home);
+        variables.push_back("DISPLAY=" + session.displayName());
         variables.insert(variables.end(), language.begin(), language.end());
         return variables;
     }

@@ -50,7 +50,8 @@ bool waitUntil(int timeoutMs, int stepMs, const std::function<bool()>& condition
     return false;
 }
 
-pid_t spawnProcess(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv) {
+pid_t spawnProcess(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv,
+                   const std::string& output) {
     std::vector<char*> args, env;
     for (const std::string& a : argv)
         args.push_back(const_cast<char*>(a.c_str()));
@@ -64,7 +65,8 @@ pid_t spawnProcess(const std::vector<std::string>& argv, const std::vector<std::
     // No child holds the test's output open, or ctest would wait for one a dead test left behind.
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
     posix_spawn_file_actions_adddup2(&actions, 1, 2);
     pid_t pid = -1;
     if (posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), env.data()) != 0)

@@ -32,12 +32,19 @@ struct Screenshot {
     XwdLayout layout;
 };
 
-// Starts argv[0] (from PATH) with extra NAME=value variables, its output sent to /dev/null.
-pid_t spawnProcess(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv);
+// Starts argv[0] (from PATH) with extra NAME=value variables, its output sent to `output`.
+pid_t spawnProcess(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv,
+                   const std::string& output = "/dev/null");
 // Exit code of the process once it ended (waits up to timeoutMs; pid becomes -1), or -1.
 int waitForExit(pid_t& pid, int timeoutMs);
 // SIGTERM, then SIGKILL when the process has not ended within a second; pid becomes -1.
 void stopProcess(pid_t& pid);
+
+// The variables of a program run with a home folder of its own and no sound device.
+inline std::vector<std::string> homeEnvironment(const std::string& home) {
+    return {"HOME=" + home, "XDG_CONFIG_HOME=" + home + "/config",
+            "XDG_DATA_HOME=" + home + "/data", "SDL_AUDIODRIVER=dummy"};
+}
 
 void pause(int ms);
 bool waitUntil(int timeoutMs, int stepMs, const std::function<bool()>& condition);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "../storage/TempFolder.h"
 #include "platform/Translation.h"
 
 namespace korvat::platform {
@@ -45,8 +46,8 @@ TEST(LanguageChoice, FollowsTheVariablesAsGettextDoes) {
 }
 
 TEST(LanguageChoice, CataloguesBesideTheBuiltProgramElseUnderItsPrefix) {
-    const std::filesystem::path tree =
-        std::filesystem::path(testing::TempDir()) / "catalogue-places";
+    const korvat::testing::TempFolder folder;
+    const std::filesystem::path tree = folder.path;
     std::filesystem::create_directories(tree / "build" / "locale");
     std::filesystem::create_directories(tree / "usr" / "games");
     EXPECT_EQ(catalogueDirectory((tree / "build/").string()), (tree / "build/locale").string());
@@ -54,7 +55,6 @@ TEST(LanguageChoice, CataloguesBesideTheBuiltProgramElseUnderItsPrefix) {
               (tree / "usr/share/locale").string());
     EXPECT_EQ(catalogueDirectory((tree / "usr/games").string()),
               (tree / "usr/share/locale").string());
-    std::filesystem::remove_all(tree);
 }
 
 TEST(LanguageChoice, EnglishNeedsNoCatalogue) {

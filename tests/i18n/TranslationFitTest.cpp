@@ -1,11 +1,13 @@
 // Every text in every language fits where the screen shows it, and every character of it has a
-// glyph in the face that draws it. English is checked the same way, without a catalogue.
+// glyph in the face that draws it. English is checked the same way, without a catalogue. And the
+// menu bar's keys in a translation: the translated letters, and the English ones for a keyboard
+// that cannot type the translation's script.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -37,34 +39,56 @@ using platform::FontFace;
 using platform::textWidth;
 using platform::tr;
 
-std::vector<std::string> languages() {
-    std::vector<std::string> list{"en"};
-    std::stringstream all(KORVAT_LANGUAGES);
-    for (std::string lang; std::getline(all, lang, ',');) {
-        list.push_back(lang);
-    }
-    return list;
-}
-
-class TranslationFit : public platform::testing::DisplayTest,
-                       public ::testing::WithParamInterface<std::string> {
+// The translations of a locale (LANG, with the variables that would win over it unset).
+class Translated : public platform::testing::DisplayTest {
   protected:
-    void SetUp() override {
-        DisplayTest::SetUp();
-        const std::string& lang = GetParam();
-        setenv("LANG", (lang + ".UTF-8").c_str(), 1);
+    void use(const std::string& locale) {
+        setenv("LANG", locale.c_str(), 1);
         for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
             unsetenv(name);
         const bool translating = platform::startTranslations(KORVAT_LOCALE_DIR);
-        ASSERT_EQ(translating, lang != "en");
-        // A catalogue that did not load would pass every check below in English.
+        ASSERT_EQ(translating, !locale.starts_with("en."));
+        // A catalogue that did not load would pass every check in English.
         if (translating) {
-            ASSERT_STRNE(tr("Game"), "Game") << "no catalogue for " << lang;
+            ASSERT_STRNE(tr("Game"), "Game") << "no catalogue for " << locale;
         }
     }
     void TearDown() override {
         unsetenv("LANG");
         platform::startTranslations(KORVAT_LOCALE_DIR);
+    }
+};
+
+TEST_F(Translated, MenuKeysAreTheTranslatedLettersAndTheEnglishOnes) {
+    std::unique_ptr<platform::CommandBar> bar;
+    const auto press = [&](SDL_Keycode sym, Uint16 mod = KMOD_NONE) {
+        return bar->keyDown(platform::testing::key(sym, mod));
+    };
+    ASSERT_NO_FATAL_FAILURE(use("de_DE.UTF-8"));
+    bar = shell::buildMenuBar();
+    EXPECT_TRUE(press(SDLK_s, KMOD_LALT).handled);     // "Spiel"
+    EXPECT_EQ(press(SDLK_b).command, command::kExit);  // "&Beenden"
+    press(SDLK_g, KMOD_LALT);                          // the English "Game"
+    ASSERT_TRUE(bar->menuOpen());
+    EXPECT_EQ(press(SDLK_x).command, command::kExit);  // the English "E&xit"
+    press(SDLK_g, KMOD_LALT);
+    EXPECT_EQ(press(SDLK_s).command, command::kSaveGame);  // "Spiel &speichern" before Save's s
+
+    // Cyrillic menus open with the English letters.
+    ASSERT_NO_FATAL_FAILURE(use("ru_RU.UTF-8"));
+    bar = shell::buildMenuBar();
+    press(SDLK_i, KMOD_LALT);
+    ASSERT_TRUE(bar->menuOpen());
+    EXPECT_EQ(press(SDLK_a).command, command::kAbout);
+    press(SDLK_g, KMOD_LALT);
+    EXPECT_EQ(press(SDLK_l).command, command::kLoadGame);
+}
+
+class TranslationFit : public Translated, public ::testing::WithParamInterface<std::string> {
+  protected:
+    void SetUp() override {
+        Translated::SetUp();
+        ASSERT_NO_FATAL_FAILURE(use(GetParam() + ".UTF-8"));
     }
 
     // Characters of `text` the face cannot draw.
@@ -85,39 +109,31 @@ class TranslationFit : public platform::testing::DisplayTest,
     // The text of every control stays inside its place: a button's label inside its frame, a
     // label's or check box's text clear of the other controls and of the screen's edge.
     static void expectControlsFit(const platform::Dialog& dialog) {
-        const char* name = dialog.caption();
         const auto& controls = dialog.controls();
-        for (size_t i = 0; i < controls.size(); ++i) {
-            const platform::Control& c = *controls[i];
+        for (const auto& control : controls) {
+            const platform::Control& c = *control;
             if (c.text().empty() || dynamic_cast<const platform::EditBox*>(&c) != nullptr ||
                 dynamic_cast<const platform::ListBox*>(&c) != nullptr) {
                 continue;
             }
+            const std::string what = std::string(dialog.caption()) + ": \"" + c.text() + "\"";
             expectGlyphs(c.text());
             const int width =
                 textWidth(c.text().c_str(), FontFace::System, platform::kDialogFontPixels);
             const SDL_Rect& r = c.rect();
             if (dynamic_cast<const platform::PushButton*>(&c) != nullptr) {
-                // Inside the focus frame, 3 pixels in from the edge.
-                EXPECT_LE(width, r.w - 8) << name << ": button \"" << c.text() << "\"";
+                EXPECT_LE(width, r.w - 8) << what;  // inside the focus frame, 3 pixels in
                 continue;
             }
-            // With a gap of kGap pixels after the text: a label that touches its box reads as
-            // cut even when it is not.
-            constexpr int kGap = 3;
-            SDL_Rect ink{r.x, r.y, width + kGap, platform::draw::lineHeight()};
-            if (dynamic_cast<const platform::CheckBox*>(&c) != nullptr) {
-                const int side = std::min(r.h, 13);
-                ink = SDL_Rect{r.x + side + 5, r.y, width + kGap, r.h};
-            }
-            EXPECT_LE(ink.x + ink.w - kGap, platform::kClientWidth)
-                << name << ": \"" << c.text() << "\"";
-            for (size_t k = 0; k < controls.size(); ++k) {
-                SDL_Rect overlap;
-                if (k != i && SDL_IntersectRect(&ink, &controls[k]->rect(), &overlap)) {
-                    ADD_FAILURE() << name << ": \"" << c.text() << "\" runs into control " << k
-                                  << " (\"" << controls[k]->text() << "\")";
-                }
+            // A check box's text starts right of its box. With a gap of 3 pixels after the text:
+            // a label that touches its box reads as cut even when it is not.
+            const bool check = dynamic_cast<const platform::CheckBox*>(&c) != nullptr;
+            const SDL_Rect ink{check ? r.x + std::min(r.h, 13) + 5 : r.x, r.y, width + 3,
+                               check ? r.h : platform::draw::lineHeight()};
+            EXPECT_LE(ink.x + width, platform::kClientWidth) << what;
+            for (const auto& other : controls) {
+                EXPECT_TRUE(other == control || !SDL_HasIntersection(&ink, &other->rect()))
+                    << what << " runs into \"" << other->text() << "\"";
             }
         }
     }
@@ -169,38 +185,35 @@ TEST_P(TranslationFit, MenuBarAndPopUps) {
                                                                     int count) {
         int widest = 0;
         std::map<std::string, std::string> accessLetters;
-        for (int i = 0; i < count; ++i) {
-            if (items[i].text == nullptr) {
+        for (const res::MenuItem* item = items; item != items + count; ++item) {
+            if (item->text == nullptr) {
                 continue;
             }
-            const std::string english = items[i].text;
-            std::string label = tr(items[i].text);
+            std::string label = tr(item->text);
             expectGlyphs(label);
             // One access letter where the English has one, none where it has none, and no
             // letter twice in one pop-up.
             const size_t mark = label.find('&');
-            EXPECT_EQ(mark != std::string::npos, english.find('&') != std::string::npos)
-                << "\"" << label << "\"";
+            EXPECT_EQ(mark != std::string::npos, std::strchr(item->text, '&') != nullptr) << label;
             if (mark != std::string::npos) {
                 EXPECT_EQ(label.find('&', mark + 1), std::string::npos) << label;
                 const auto lead = static_cast<unsigned char>(label[mark + 1]);
-                const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : 3;
-                std::string letter = label.substr(mark + 1, length);
-                if (length == 1) {
-                    letter[0] = static_cast<char>(std::tolower(lead));
-                }
+                const std::string letter = lead < 0x80
+                                               ? std::string(1, char(std::tolower(lead)))
+                                               : label.substr(mark + 1, lead < 0xE0 ? 2 : 3);
                 EXPECT_TRUE(accessLetters.emplace(letter, label).second)
                     << "\"" << label << "\" and \"" << accessLetters[letter] << "\"";
                 label.erase(mark, 1);
             }
+            const auto shortcut = shortcuts.find(item->command);
             int width = textWidth(label.c_str());
-            if (const auto s = shortcuts.find(items[i].command); s != shortcuts.end()) {
-                expectGlyphs(s->second);
-                width += textWidth(s->second) + platform::bar::kShortcutGap;
+            if (shortcut != shortcuts.end()) {
+                expectGlyphs(shortcut->second);
+                width += textWidth(shortcut->second) + platform::bar::kShortcutGap;
             }
             widest = std::max(widest, width);
-            if (items[i].items != nullptr) {
-                checkPopUp(items[i].items, items[i].itemCount);
+            if (item->items != nullptr) {
+                checkPopUp(item->items, item->itemCount);
             }
         }
         // The border, the check column, the texts, the arrow column.
@@ -213,10 +226,9 @@ TEST_P(TranslationFit, MenuBarAndPopUps) {
         checkPopUp(menu->popups[i].items, menu->popups[i].itemCount);
     }
 
-    SDL_Surface* screen = SDL_CreateRGBSurfaceWithFormat(
-        0, platform::kScreenWidth, platform::kScreenHeight, 32, SDL_PIXELFORMAT_XRGB8888);
-    bar->drawStrip(screen);
-    SDL_FreeSurface(screen);
+    const ui::SurfacePtr screen(SDL_CreateRGBSurfaceWithFormat(
+        0, platform::kScreenWidth, platform::kScreenHeight, 32, SDL_PIXELFORMAT_XRGB8888));
+    bar->drawStrip(screen.get());
 }
 
 TEST_P(TranslationFit, MessageBoxes) {
@@ -266,7 +278,7 @@ TEST_P(TranslationFit, AboutPicture) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, TranslationFit, ::testing::ValuesIn(languages()),
+INSTANTIATE_TEST_SUITE_P(Languages, TranslationFit, ::testing::Values("en", KORVAT_LANGUAGES),
                          [](const auto& info) { return info.param; });
 
 }  // namespace

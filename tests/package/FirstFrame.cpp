@@ -2,35 +2,33 @@
 // of its own, and waits for its first frame (three balls on the board, the title bar). Exit 0 when
 // it shows; with OUT, the 240 x 320 device screen is written there as a binary PPM, for the
 // browser's frame to be compared with.
-#include <unistd.h>
-
 #include <cstdio>
-#include <filesystem>
+#include <fstream>
 #include <string>
 
+#include "../storage/TempFolder.h"
 #include "GameScreen.h"
 #include "XvfbSession.h"
 #include "dist/Version.h"
 #include "platform/Display.h"
 
 using namespace korvat::e2e;
+using korvat::platform::kScreenHeight;
+using korvat::platform::kScreenWidth;
 
 namespace {
 
 bool writePpm(const char* path, const XvfbSession& session, const Screenshot& shot) {
-    std::FILE* file = std::fopen(path, "wb");
-    if (file == nullptr)
-        return false;
-    std::fprintf(file, "P6\n%d %d\n255\n", korvat::platform::kScreenWidth,
-                 korvat::platform::kScreenHeight);
-    for (int y = 0; y < korvat::platform::kScreenHeight; ++y) {
-        for (int x = 0; x < korvat::platform::kScreenWidth; ++x) {
+    std::ofstream file(path, std::ios::binary);
+    file << "P6\n" << kScreenWidth << " " << kScreenHeight << "\n255\n";
+    for (int y = 0; y < kScreenHeight; ++y) {
+        for (int x = 0; x < kScreenWidth; ++x) {
             const Rgb c = session.devicePixel(shot, x, y);
-            const unsigned char rgb[3] = {c.r, c.g, c.b};
-            std::fwrite(rgb, 1, 3, file);
+            file << c.r << c.g << c.b;
         }
     }
-    return std::fclose(file) == 0;
+    file.close();
+    return !file.fail();
 }
 
 // The title bar's dark blue: drawn with the chrome, after the board.
@@ -45,39 +43,21 @@ int main(int argc, char** argv) {
         std::fputs("usage: korvat-first-frame PROGRAM [OUT [LANG]]\n", stderr);
         return 2;
     }
-    char name[] = "/tmp/korvat-frame-XXXXXX";
-    if (mkdtemp(name) == nullptr) {
-        std::perror("korvat-first-frame");
-        return 1;
-    }
-    const std::string home = name;
-    bool done = false;
-    {
-        XvfbSession session(1024, 768);
-        if (session.ready() &&
-            session.startProgram(argv[1],
-                                 {"HOME=" + home, "XDG_CONFIG_HOME=" + home + "/config",
-                                  "XDG_DATA_HOME=" + home + "/data", "SDL_AUDIODRIVER=dummy",
-                                  std::string("LANG=") + (argc == 4 ? argv[3] : "C.UTF-8"),
-                                  "LC_ALL=", "LC_MESSAGES=", "LANGUAGE=",
-                                  // a runtime folder of its own: its own single copy
-                                  "XDG_RUNTIME_DIR=" + home},
-                                 korvat::kGameTitle)) {
-            for (int waited = 0; waited <= 10000 && !done; waited += 100) {
-                pause(100);
-                const Screenshot shot = session.screenshot();
-                if (readBoard(session, shot).count(CellLook::Ball) == 3 &&
-                    isTitleBlue(session.devicePixel(shot, 2, 2))) {
-                    // The rest of the frame follows the board within its own paint.
-                    pause(300);
-                    done = argc == 2 || writePpm(argv[2], session, session.screenshot());
-                }
-            }
-        }
-    }
-    std::error_code ignored;
-    std::filesystem::remove_all(home, ignored);
-    if (!done) {
+    const korvat::testing::TempFolder home;  // removed after the session stopped the game
+    std::vector<std::string> env = homeEnvironment(home.path);
+    // a runtime folder of its own: its own single copy
+    env.insert(env.end(), {std::string("LANG=") + (argc == 4 ? argv[3] : "C.UTF-8"),
+                           "LC_ALL=", "LC_MESSAGES=", "LANGUAGE=", "XDG_RUNTIME_DIR=" + home.path});
+    XvfbSession session(1024, 768);
+    const bool done = session.ready() && session.startProgram(argv[1], env, korvat::kGameTitle) &&
+                      waitUntil(10000, 100, [&] {
+                          const Screenshot shot = session.screenshot();
+                          return readBoard(session, shot).count(CellLook::Ball) == 3 &&
+                                 isTitleBlue(session.devicePixel(shot, 2, 2));
+                      });
+    // The rest of the frame follows the board within its own paint.
+    pause(300);
+    if (!done || (argc > 2 && !writePpm(argv[2], session, session.screenshot()))) {
         std::fputs("korvat-first-frame: no first frame\n", stderr);
         return 1;
     }

@@ -20,33 +20,6 @@ namespace {
 
 using platform::testing::key;
 
-struct ScriptedDialogs final : DialogRunner {
-    std::vector<std::string> calls;  // "save", "load", ..., "message: <text>"
-    std::string fileAnswer;          // what both file choosers return
-
-    // The dialogs of a turn are answered at once.
-    void openMessage(const char* text, std::function<void()> done) override {
-        note("message: " + std::string(text));
-        done();
-    }
-    void openPlayerName(std::function<void(const std::string&)> done) override {
-        done(note("name"));
-    }
-    void openHighScores(Game&, std::function<void()> done) override {
-        note("highscores");
-        done();
-    }
-    void closeOpenDialog() override { note("closed"); }
-    void runOptions() override { note("options"); }
-    void runAbout() override { note("about"); }
-    std::string chooseSaveFile() override { return note("save"); }
-    std::string chooseLoadFile() override { return note("load"); }
-    std::string note(const std::string& call) {
-        calls.push_back(call);
-        return fileAnswer;
-    }
-};
-
 constexpr uint32_t kExpectedScreen = 0x052206BD;
 
 // A clock that stands still (the playing time stays 0:00:00) and a fixed generator.
@@ -84,7 +57,7 @@ class MainWindowTest : public ShellTest {
         ASSERT_TRUE(state().undoAvailable);
     }
 
-    ScriptedDialogs dialogs_;
+    AnsweringDialogs dialogs_;
     QuietWindow dialog{&dialogs_};
 };
 
@@ -123,27 +96,25 @@ TEST_F(MainWindowTest, ScreenChecksumOfTheFirstGameAfterOneMove) {
     play();
     // In the window's own loop, with the title bar and the menu bar around it.
     platform::Display& display = platform::Display::instance();
-    SDL_Surface* screen = nullptr;
+    ui::SurfacePtr screen;
     dialog.step = [&] {
         // The clock shows only once it has ticked; standing still, it reads 0:00:00.
         dialog.onTimer(static_cast<int>(TimerId::Clock));
-        screen = display.snapshot();
+        screen.reset(display.snapshot());
         dialog.endModal(0);
     };
     display.setTimer(dialog, QuietWindow::kStepTimer, 1);
     display.runModal(dialog);
     ASSERT_NE(screen, nullptr);
-    SDL_Surface* rgb = SDL_ConvertSurfaceFormat(screen, SDL_PIXELFORMAT_RGB24, 0);
+    const ui::SurfacePtr rgb(SDL_ConvertSurfaceFormat(screen.get(), SDL_PIXELFORMAT_RGB24, 0));
     uint32_t checksum = 2166136261u;  // FNV-1a over the rows of R, G, B bytes
     for (int i = 0; i < rgb->h * rgb->pitch; ++i) {
         checksum = (checksum ^ static_cast<const uint8_t*>(rgb->pixels)[i]) * 16777619u;
     }
-    SDL_FreeSurface(rgb);
     EXPECT_EQ(checksum, kExpectedScreen) << std::hex << "screen checksum 0x" << checksum;
     if (const char* out = std::getenv("KORVAT_SCREEN_BMP"); out != nullptr && out[0] != '\0') {
-        SDL_SaveBMP(screen, out);
+        SDL_SaveBMP(screen.get(), out);
     }
-    SDL_FreeSurface(screen);
 }
 
 TEST_F(MainWindowTest, SettingsAreReadAfterOptionsAndWrittenOnEscapeAndClosing) {
@@ -168,7 +139,27 @@ TEST_F(MainWindowTest, SettingsAreReadAfterOptionsAndWrittenOnEscapeAndClosing) 
     EXPECT_EQ(storedBest, 654u);
 }
 
-TEST_F(MainWindowTest, KeyboardCursorFramesAnArrivingBallAndAMouseTapLiftsIt) {
+TEST_F(MainWindowTest, BoardCursorStaysOnTheBoardFramesAnArrivingBallAndAMouseTapLiftsIt) {
+    BoardCursor cursor;
+    cursor.move(-20, 3);
+    EXPECT_EQ(cursor.cell(), (CellPos{0, 7}));
+    cursor.move(100, 100);
+    EXPECT_EQ(cursor.cell(), (CellPos{8, 8}));
+
+    SDL_Surface* surface = dialog.clientSurface();
+    const ui::SurfacePtr original(SDL_DuplicateSurface(surface));
+    const SDL_Rect whole{0, 0, surface->w, surface->h};
+    SDL_Rect area;
+    EXPECT_FALSE(cursor.drop(surface, area));  // hidden: nothing drawn
+    cursor.show();
+    ASSERT_TRUE(cursor.drop(surface, area));
+    EXPECT_FALSE(cursor.drop(surface, area));  // already on
+    EXPECT_FALSE(samePixels(original.get(), surface, whole));
+    ASSERT_TRUE(cursor.lift(surface, area));
+    EXPECT_TRUE(samePixels(original.get(), surface, whole));
+    EXPECT_FALSE(cursor.lift(surface, area));
+
+    // The window's own, by the keys.
     const Move m = findMove(game());
     EXPECT_TRUE(dialog.onKeyDown(key(SDLK_RIGHT)));  // shows the cursor where it is
     auto walkTo = [&](CellPos to) {
@@ -185,13 +176,12 @@ TEST_F(MainWindowTest, KeyboardCursorFramesAnArrivingBallAndAMouseTapLiftsIt) {
 
     // The frame is drawn again over the ball that has just arrived under it.
     const SDL_Rect frame = BoardCursor::frameRect(m.to);
-    SDL_Surface* withCursor = SDL_DuplicateSurface(dialog.clientSurface());
+    const ui::SurfacePtr withCursor(SDL_DuplicateSurface(dialog.clientSurface()));
     dialog.onMouseDown(0, 0);  // the panel: no cell, but the cursor goes
     EXPECT_FALSE(dialog.cursor().shown());
-    EXPECT_FALSE(samePixels(withCursor, dialog.clientSurface(), frame));
+    EXPECT_FALSE(samePixels(withCursor.get(), dialog.clientSurface(), frame));
     const SDL_Rect inner{frame.x + 1, frame.y + 1, frame.w - 2, frame.h - 2};
-    EXPECT_TRUE(samePixels(withCursor, dialog.clientSurface(), inner));
-    SDL_FreeSurface(withCursor);
+    EXPECT_TRUE(samePixels(withCursor.get(), dialog.clientSurface(), inner));
 }
 
 TEST_F(MainWindowTest, HighScoresReloadTheFileAndAboutShowsItsPictureAndIgnoresEscape) {
@@ -206,36 +196,13 @@ TEST_F(MainWindowTest, HighScoresReloadTheFileAndAboutShowsItsPictureAndIgnoresE
     about.create();
     about.onCancel();
     EXPECT_FALSE(about.modalEnded());
-    SDL_Surface* picture = platform::loadBitmap(res::kAboutPicture);
+    const ui::SurfacePtr picture(platform::loadBitmap(res::kAboutPicture));
     ASSERT_NE(picture, nullptr);
     about.onPaintExtra(about.clientSurface());
     // The picture is taller than the client area: compared as far as that reaches.
-    EXPECT_TRUE(samePixels(about.clientSurface(), picture, {0, 0, picture->w, 268}));
-    SDL_FreeSurface(picture);
+    EXPECT_TRUE(samePixels(about.clientSurface(), picture.get(), {0, 0, picture->w, 268}));
     about.onOK();
     EXPECT_TRUE(about.modalEnded());
-}
-
-TEST_F(MainWindowTest, BoardCursorStaysOnTheBoardAndLiftingGivesBackWhatWasUnderIt) {
-    BoardCursor cursor;
-    cursor.move(-20, 3);
-    EXPECT_EQ(cursor.cell(), (CellPos{0, 7}));
-    cursor.move(100, 100);
-    EXPECT_EQ(cursor.cell(), (CellPos{8, 8}));
-
-    SDL_Surface* surface = dialog.clientSurface();
-    SDL_Surface* original = SDL_DuplicateSurface(surface);
-    const SDL_Rect whole{0, 0, surface->w, surface->h};
-    SDL_Rect area;
-    EXPECT_FALSE(cursor.drop(surface, area));  // hidden: nothing drawn
-    cursor.show();
-    ASSERT_TRUE(cursor.drop(surface, area));
-    EXPECT_FALSE(cursor.drop(surface, area));  // already on
-    EXPECT_FALSE(samePixels(original, surface, whole));
-    ASSERT_TRUE(cursor.lift(surface, area));
-    EXPECT_TRUE(samePixels(original, surface, whole));
-    EXPECT_FALSE(cursor.lift(surface, area));
-    SDL_FreeSurface(original);
 }
 
 }  // namespace

@@ -12,14 +12,12 @@
 #include <algorithm>
 #include <chrono>
 #include <cstddef>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "../e2e/XvfbSession.h"
 #include "../storage/TempFolder.h"
 #include "platform/SingleInstance.h"
 
@@ -27,38 +25,19 @@ namespace {
 
 namespace fs = std::filesystem;
 using korvat::platform::SingleInstance;
-
-// Up to ten seconds.
-template <typename Condition>
-bool waitFor(Condition condition) {
-    bool met = condition();
-    for (int waited = 0; !met && waited < 10'000; waited += 50) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        met = condition();
-    }
-    return met;
-}
-
-bool running(pid_t pid) {
-    return waitpid(pid, nullptr, WNOHANG) == 0;
-}
+using korvat::testing::readText;
+namespace e2e = korvat::e2e;
 
 // The program and a copy of it in a fresh folder, run with a home and a runtime folder there.
 class SingleCopyTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        copy_ = root_ / "korvat";
         fs::copy_file(KORVAT_PROGRAM, copy_);
-        setenv("HOME", (root_ / "home").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (root_ / "home/config").c_str(), 1);
-        setenv("XDG_DATA_HOME", (root_ / "home/data").c_str(), 1);
         runtimeDir("run");
     }
     void TearDown() override {
-        for (const pid_t pid : children_) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-        }
+        for (pid_t pid : children_)
+            e2e::stopProcess(pid);
     }
     // A 0700 runtime folder, made the one of later starts.
     void runtimeDir(const char* sub) {
@@ -66,69 +45,53 @@ class SingleCopyTest : public ::testing::Test {
         fs::permissions(root_ / sub, fs::perms::owner_all);
         setenv("XDG_RUNTIME_DIR", (root_ / sub).c_str(), 1);
     }
-    pid_t start(const std::string& program, const char* errors = nullptr) {
-        const pid_t pid = fork();
-        if (pid == 0) {
-            if (errors) {
-                freopen(errors, "w", stderr);
-            }
-            execl(program.c_str(), program.c_str(), nullptr);
-            _exit(127);
-        }
-        children_.push_back(pid);
-        return pid;
+    pid_t start(const std::string& program, const std::string& output = "/dev/null") {
+        children_.push_back(
+            e2e::spawnProcess({program}, e2e::homeEnvironment(root_ / "home"), output));
+        return children_.back();
     }
-    // The program's single-copy socket is bound, within ten seconds.
-    bool listening(const std::string& program) {
-        const std::string wanted = SingleInstance::socketName(program);
-        return waitFor([&] {
-            std::string table;  // a socket's path ends its line
-            std::getline(std::ifstream("/proc/net/unix"), table, '\0');
-            return table.find(" " + wanted + "\n") != std::string::npos;
-        });
+    // The program's single-copy socket is bound within ten seconds (its path ends a line of
+    // the table), and `pid` still runs.
+    static bool serving(const std::string& program, pid_t pid) {
+        const std::string line = " " + SingleInstance::socketName(program) + "\n";
+        const auto bound = [&] { return readText("/proc/net/unix").find(line) != line.npos; };
+        return e2e::waitUntil(10'000, 50, bound) && waitpid(pid, nullptr, WNOHANG) == 0;
     }
     // The exit code, or -1 while it still runs after ten seconds.
     int exitCode(pid_t pid) {
-        int status = 0;
-        if (!waitFor([&] { return waitpid(pid, &status, WNOHANG) == pid; })) {
-            return -1;
-        }
-        std::erase(children_, pid);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        pid_t waited = pid;  // -1 once it has ended
+        const int code = e2e::waitForExit(waited, 10'000);
+        if (waited == -1)
+            std::erase(children_, pid);
+        return code;
     }
 
     const korvat::testing::TempFolder folder_;
     const fs::path root_ = folder_.path;
-    std::string copy_;
+    const std::string copy_ = root_ / "korvat";
     std::vector<pid_t> children_;
 };
 
 TEST_F(SingleCopyTest, SecondStartOfTheSameFileEndsWith255AndOtherCopiesRun) {
     const pid_t first = start(copy_);
-    ASSERT_TRUE(listening(copy_));
+    ASSERT_TRUE(serving(copy_, first));
 
     EXPECT_EQ(exitCode(start(copy_)), 255);
     EXPECT_FALSE(fs::exists(root_ / "home/config/korvat")) << "the handed-over start wrote";
 
     // Another file, or the same one with another runtime folder, runs its own copy.
     EXPECT_NE(SingleInstance::socketName(KORVAT_PROGRAM), SingleInstance::socketName(copy_));
-    const pid_t elsewhere = start(KORVAT_PROGRAM);
-    EXPECT_TRUE(listening(KORVAT_PROGRAM));
-    EXPECT_TRUE(running(elsewhere));
+    EXPECT_TRUE(serving(KORVAT_PROGRAM, start(KORVAT_PROGRAM)));
     runtimeDir("run2");
-    const pid_t second = start(copy_);
-    EXPECT_TRUE(listening(copy_));
-    EXPECT_TRUE(running(second));
-    EXPECT_TRUE(running(first));
+    EXPECT_TRUE(serving(copy_, start(copy_)));
+    EXPECT_EQ(waitpid(first, nullptr, WNOHANG), 0) << "the first copy ended";
 
     // A holder killed leaves its socket file: the next start takes the name over.
     runtimeDir("run");
     kill(first, SIGKILL);
     exitCode(first);
     ASSERT_FALSE(fs::is_empty(root_ / "run"));
-    const pid_t after = start(copy_);
-    EXPECT_TRUE(listening(copy_));
-    EXPECT_TRUE(running(after));
+    EXPECT_TRUE(serving(copy_, start(copy_)));
 }
 
 TEST_F(SingleCopyTest, WithoutADisplayOneLineAndExit1HavingMadeNothing) {
@@ -141,10 +104,9 @@ TEST_F(SingleCopyTest, WithoutADisplayOneLineAndExit1HavingMadeNothing) {
         SCOPED_TRACE(withRuntime ? "with a runtime folder" : "without a runtime folder");
         const std::string errors = root_ / "stderr";
         const auto began = std::chrono::steady_clock::now();
-        EXPECT_EQ(exitCode(start(copy_, errors.c_str())), 1);
+        EXPECT_EQ(exitCode(start(copy_, errors)), 1);
         EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(2));
-        std::string text;
-        std::getline(std::ifstream(errors), text, '\0');
+        const std::string text = readText(errors);
         EXPECT_TRUE(text.starts_with("korvat: cannot open a window: ")) << text;
         EXPECT_EQ(std::ranges::count(text, '\n'), 1) << text;
         EXPECT_TRUE(fs::is_empty(root_ / "run")) << "a name was taken";

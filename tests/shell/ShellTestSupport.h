@@ -1,6 +1,6 @@
 #pragma once
-// Shared by the shell tests: the display on SDL's offscreen driver with a fresh home folder, a
-// move to play, and surfaces compared pixel by pixel.
+// Shared by the shell tests: the display on SDL's offscreen driver with a fresh home folder,
+// dialogs answered at once, a move to play, and surfaces compared pixel by pixel.
 #include <SDL.h>
 #include <stdlib.h>
 
@@ -9,12 +9,14 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "../storage/TempFolder.h"
 #include "PlatformTestSupport.h"
 #include "assets/Commands.h"
 #include "game/Game.h"
 #include "shell/MainWindow.h"
+#include "ui/Blit.h"
 
 namespace korvat::shell::testing {
 
@@ -30,6 +32,36 @@ class ShellTest : public platform::testing::DisplayTest {
     std::string file(const std::string& name) const { return home_.file(name); }
 
     const korvat::testing::TempFolder home_;
+};
+
+// The dialogs answered at once, each call listed as "save", "load", "name", "highscores",
+// "about", "options", "closed" or "message: <text>"; the table is reloaded as the real one is.
+struct AnsweringDialogs final : DialogRunner {
+    std::vector<std::string> calls;
+    std::string fileAnswer;  // what both file choosers return
+
+    void openMessage(const char* text, std::function<void()> done) override {
+        note("message: " + std::string(text));
+        done();
+    }
+    void openPlayerName(std::function<void(const std::string&)> done) override {
+        note("name");
+        done("Player");
+    }
+    void openHighScores(Game& game, std::function<void()> done) override {
+        note("highscores");
+        game.reloadHighScores();
+        done();
+    }
+    void closeOpenDialog() override { note("closed"); }
+    void runOptions() override { note("options"); }
+    void runAbout() override { note("about"); }
+    std::string chooseSaveFile() override { return note("save"); }
+    std::string chooseLoadFile() override { return note("load"); }
+    std::string note(const std::string& call) {
+        calls.push_back(call);
+        return fileAnswer;
+    }
 };
 
 // A ball and a reachable empty cell that no coming ball is planned for; {-1,-1} twice for none.
@@ -55,17 +87,14 @@ inline Move findMove(Game& game) {
 
 // True when the surfaces show the same colours in the rectangle.
 inline bool samePixels(SDL_Surface* a, SDL_Surface* b, const SDL_Rect& r) {
-    SDL_Surface* p = SDL_ConvertSurfaceFormat(a, SDL_PIXELFORMAT_RGB24, 0);
-    SDL_Surface* q = SDL_ConvertSurfaceFormat(b, SDL_PIXELFORMAT_RGB24, 0);
-    bool same = true;
+    const ui::SurfacePtr p(SDL_ConvertSurfaceFormat(a, SDL_PIXELFORMAT_RGB24, 0));
+    const ui::SurfacePtr q(SDL_ConvertSurfaceFormat(b, SDL_PIXELFORMAT_RGB24, 0));
     for (int y = r.y; y < r.y + r.h; ++y) {
-        const int p0 = y * p->pitch + 3 * r.x, q0 = y * q->pitch + 3 * r.x;
-        same = same && std::memcmp(static_cast<uint8_t*>(p->pixels) + p0,
-                                   static_cast<uint8_t*>(q->pixels) + q0, 3 * r.w) == 0;
+        if (std::memcmp(static_cast<uint8_t*>(p->pixels) + y * p->pitch + 3 * r.x,
+                        static_cast<uint8_t*>(q->pixels) + y * q->pitch + 3 * r.x, 3 * r.w) != 0)
+            return false;
     }
-    SDL_FreeSurface(p);
-    SDL_FreeSurface(q);
-    return same;
+    return true;
 }
 
 }  // namespace korvat::shell::testing

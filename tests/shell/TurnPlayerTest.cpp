@@ -47,14 +47,15 @@ class TurnPlayerTest : public ::testing::Test {
         return game.onBoardTap(kBoardRect.left + kCellPitch * x + 1,
                                kBoardRect.top + kRowPitch * y + 1);
     }
-    // A board with two free cells and a ball beside one: the move ends the game.
-    void fillBoard() {
+    // Plays the move that ends the game: a board with two free cells and a ball beside one.
+    void playTheLastMove() {
         for (int32_t i = 0; i < kCellCount; ++i) {
             game.state.board.cells[i] = 1 + (i / kBoardSize + 2 * i) % 4;  // no line anywhere
         }
         game.state.board.at(5, 5) = game.state.board.at(6, 6) = EMPTY;
         game.state.score = 200;  // enters the table
         tap(5, 4);
+        player.play(tap(5, 5));
     }
 
     SilentHost host;
@@ -90,8 +91,7 @@ TEST_F(TurnPlayerTest, AnEndRequestPlaysTheRestAtOnce) {
 }
 
 TEST_F(TurnPlayerTest, DialogsPauseTheTurnAndAnEndRequestAtTheNameLeavesItThere) {
-    fillBoard();
-    player.play(tap(5, 5));
+    playTheLastMove();
     while (stage.notes.back().starts_with("wait")) {
         player.waited();
     }
@@ -108,8 +108,7 @@ TEST_F(TurnPlayerTest, DialogsPauseTheTurnAndAnEndRequestAtTheNameLeavesItThere)
 }
 
 TEST_F(TurnPlayerTest, HurriedThroughTheEndOfAGameNoDialogOpens) {
-    fillBoard();
-    player.play(tap(5, 5));
+    playTheLastMove();
     player.hurry();
     EXPECT_EQ(stage.count("message") + stage.count("name") + stage.count("table"), 0);
     EXPECT_EQ(stage.notes.back(), "over");
