@@ -68,18 +68,14 @@ TEST_F(AcceptanceTest, ShowsItsIconMovesUndoesSwitchesRulesSavesLoadsAndEnds) {
     EXPECT_EQ(board.count(CellLook::Hint), 3);
     EXPECT_TRUE(showsNumber(session, 168, 0));
 
-    // A move: the ball travels, the announced wave lands on its hint cells.
+    // A move: the ball travels, a wave lands and the next is announced. Where, and in which
+    // colours, are the replay scripts' and the in-process screen checksum's.
     Move move;
     ASSERT_TRUE(findMove(board, move));
     clickCell(move.fromX, move.fromY);
     clickCell(move.toX, move.toY);
     const BoardLook afterMove = settledBoard();
     EXPECT_TRUE(ballMoved(afterMove, move));
-    EXPECT_EQ(afterMove.signature[move.toX][move.toY], board.signature[move.fromX][move.fromY]);
-    const std::vector<bool> hints = board.where(CellLook::Hint);
-    const std::vector<bool> balls = afterMove.where(CellLook::Ball);
-    for (size_t cell = 0; cell < hints.size(); ++cell)
-        EXPECT_TRUE(balls[cell] || !hints[cell]) << "cell " << cell;
     EXPECT_EQ(afterMove.count(CellLook::Ball), 6);
     EXPECT_EQ(afterMove.count(CellLook::Hint), 3);
 
@@ -189,7 +185,6 @@ TEST_F(KeyboardTest, ArrowsSpaceEnterCtrlZAndExit) {
     const BoardLook undone =
         settledBoard([&](const BoardLook& b) { return b.cells == start.cells; });
     EXPECT_EQ(undone.cells, start.cells);
-    EXPECT_EQ(undone.signature[move.fromX][move.fromY], start.signature[move.fromX][move.fromY]);
     session.key("ctrl+q");
     EXPECT_EQ(session.waitForExit(4000), 18);
     uint32_t best = 0;

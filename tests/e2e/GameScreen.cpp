@@ -27,8 +27,7 @@ BoardLook readBoard(const XvfbSession& session, const Screenshot& shot) {
         const int x = cell / 9, y = cell % 9;
         // A resting ball reaches the sprite's left part; a 9-pixel hint only its middle.
         const SDL_Point side = cellPixel(x, y, 4, 10), middle = cellPixel(x, y);
-        board.signature[x][y] = session.devicePixel(shot, side.x, side.y);
-        board.cells[x][y] = board.signature[x][y] != kTileGrey ? CellLook::Ball
+        board.cells[x][y] = session.devicePixel(shot, side.x, side.y) != kTileGrey ? CellLook::Ball
                             : session.devicePixel(shot, middle.x, middle.y) == kTileGrey
                                 ? CellLook::Empty
                                 : CellLook::Hint;

@@ -15,7 +15,6 @@ enum class CellLook { Empty, Ball, Hint };
 
 struct BoardLook {
     std::array<std::array<CellLook, 9>, 9> cells{};  // [x][y]
-    std::array<std::array<Rgb, 9>, 9> signature{};   // a sprite pixel, the same for one colour
     // Whether each cell shows `look`, column by column as saved games list them.
     std::vector<bool> where(CellLook look) const;
     int count(CellLook look) const {

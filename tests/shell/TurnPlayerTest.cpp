@@ -1,5 +1,6 @@
 // The player of turns against a stage that only notes what it is asked: the waits between the
-// steps, the dialogs as pauses, and an end request that makes the rest of the turn come at once.
+// steps, and an end request that makes the rest of the turn come at once. The dialogs as pauses,
+// and an end request at the name dialog, are the German end-to-end game's.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -88,23 +89,6 @@ TEST_F(TurnPlayerTest, AnEndRequestPlaysTheRestAtOnce) {
     EXPECT_EQ(stage.notes.back(), "over");
     EXPECT_EQ(game.state.board.at(0, 8), 1);
     EXPECT_GT(stage.count("step"), 8);  // the move and the wave were still drawn
-}
-
-TEST_F(TurnPlayerTest, DialogsPauseTheTurnAndAnEndRequestAtTheNameLeavesItThere) {
-    playTheLastMove();
-    while (stage.notes.back().starts_with("wait")) {
-        player.waited();
-    }
-    ASSERT_EQ(stage.notes.back(), "message");
-    player.dialogClosed();
-    ASSERT_EQ(stage.notes.back(), "name");
-    EXPECT_TRUE(player.inDialog());
-    player.hurry();
-    EXPECT_EQ(std::vector(stage.notes.end() - 2, stage.notes.end()),
-              (std::vector<std::string>{"closed", "over"}));
-    EXPECT_FALSE(game.turnPending());
-    EXPECT_EQ(game.highScores.entries[0].score, 100u);  // no row
-    EXPECT_EQ(game.state.settings.bestScore, 200u);     // what the message's close brought
 }
 
 TEST_F(TurnPlayerTest, HurriedThroughTheEndOfAGameNoDialogOpens) {
