@@ -1,5 +1,6 @@
 // New balls: their colours, their planned cells, and the hand-over to the wave being placed.
 #include <algorithm>
+#include <iterator>
 
 #include "Game.h"
 
@@ -27,7 +28,7 @@ void Game::pickNextColors() {
 }
 
 bool Game::planNextCells() {
-    if (std::ranges::count(state.board.cells, EMPTY) < kWaveSize) {
+    if (std::count(std::begin(state.board.cells), std::end(state.board.cells), EMPTY) < kWaveSize) {
         return false;
     }
 
@@ -48,19 +49,19 @@ bool Game::planNextCells() {
 }
 
 void Game::takeNextColors() {
-    std::ranges::copy(state.next.colors, state.appearing.colors);
-    std::ranges::fill(state.next.colors, -1);
+    std::copy(std::begin(state.next.colors), std::end(state.next.colors), state.appearing.colors);
+    std::fill(std::begin(state.next.colors), std::end(state.next.colors), -1);
 }
 
 void Game::settleAppearCells() {
-    std::ranges::copy(state.next.cells, state.appearing.cells);
+    std::copy(std::begin(state.next.cells), std::end(state.next.cells), state.appearing.cells);
     for (CellPos& cell : state.appearing.cells) {
         if (onBoard(cell.x, cell.y) && state.board.at(cell.x, cell.y) == EMPTY) {
             continue;
         }
         // The last move took this cell. The new one is not compared with the other planned
         // cells: landing on one of them costs the wave a ball.
-        if (std::ranges::count(state.board.cells, EMPTY) == 0) {
+        if (std::count(std::begin(state.board.cells), std::end(state.board.cells), EMPTY) == 0) {
             cell = CellPos{};  // cannot happen in play: the moved ball left a cell free
             continue;
         }

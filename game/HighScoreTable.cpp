@@ -2,6 +2,7 @@
 #include "HighScoreTable.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace korvat {
 
@@ -9,6 +10,10 @@ namespace {
 
 constexpr char16_t kDefaultName[] = u"Tarnwell";
 constexpr uint32_t kDefaultScore = 100;
+
+bool byScore(const HighScoreEntry& a, const HighScoreEntry& b) {
+    return a.score < b.score;
+}
 
 // A row with the name up to its first zero (at most 15 units), blank-padded to 15, zero-ended.
 HighScoreEntry makeEntry(const char16_t* name, uint32_t score, uint32_t hours, uint32_t minutes,
@@ -25,22 +30,26 @@ HighScoreEntry makeEntry(const char16_t* name, uint32_t score, uint32_t hours, u
 }  // namespace
 
 void makeDefaultHighScores(HighScoreTable& table) {
-    std::ranges::fill(table.entries, makeEntry(kDefaultName, kDefaultScore, 0, 1, 0));
+    std::fill(std::begin(table.entries), std::end(table.entries),
+              makeEntry(kDefaultName, kDefaultScore, 0, 1, 0));
     table.highest = kDefaultScore;
     table.lowest = kDefaultScore;
 }
 
 void noteLoadedScores(HighScoreTable& table) {
-    const uint32_t best = std::ranges::max(table.entries, {}, &HighScoreEntry::score).score;
+    const uint32_t best =
+        std::max_element(std::begin(table.entries), std::end(table.entries), byScore)->score;
     table.highest = std::max(kDefaultScore, best);
-    table.lowest = std::ranges::min(table.entries, {}, &HighScoreEntry::score).score;
+    table.lowest =
+        std::min_element(std::begin(table.entries), std::end(table.entries), byScore)->score;
 }
 
 void insertHighScore(HighScoreTable& table, const char16_t* name, uint32_t score, uint32_t hours,
                      uint32_t minutes, uint32_t seconds) {
     table.entries[kHighScoreRows - 1] = makeEntry(name, score, hours, minutes, seconds);
     sortHighScores(table);
-    table.lowest = std::ranges::min(table.entries, {}, &HighScoreEntry::score).score;
+    table.lowest =
+        std::min_element(std::begin(table.entries), std::end(table.entries), byScore)->score;
 }
 
 void sortHighScores(HighScoreTable& table) {

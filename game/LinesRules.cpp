@@ -1,5 +1,6 @@
 // Lines rules: straight runs of five or more balls of one colour through one cell.
 #include <algorithm>
+#include <iterator>
 
 #include "Game.h"
 
@@ -43,8 +44,8 @@ bool Game::scanLines(int32_t x, int32_t y) {
     for (int32_t d = 0; d < kLineDirections; ++d) {
         collectLine(x, y, d);
     }
-    return std::ranges::any_of(
-        state.figures, [](const FigureRecord& line) { return line.count >= kShortestLine; });
+    return std::any_of(std::begin(state.figures), std::end(state.figures),
+                       [](const FigureRecord& line) { return line.count >= kShortestLine; });
 }
 
 void Game::clearLines() {

@@ -1,12 +1,13 @@
 // The reset of a new game, start-up, the one-step undo, and the values computed from the state.
 #include <algorithm>
+#include <iterator>
 
 #include "Game.h"
 
 namespace korvat {
 
 void Game::resetState() {
-    std::ranges::fill(state.board.cells, EMPTY);
+    std::fill(std::begin(state.board.cells), std::end(state.board.cells), EMPTY);
     deselect();
     state.bounceStep = -1;
     state.bounceFrame = 9;

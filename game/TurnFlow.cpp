@@ -157,7 +157,8 @@ void Game::showNextWave() {
 }
 
 void Game::refillEmptyBoard() {
-    if (std::ranges::count(state.board.cells, EMPTY) == kCellCount) {
+    if (std::count(std::begin(state.board.cells), std::end(state.board.cells), EMPTY) ==
+        kCellCount) {
         push(Phase::AnnounceWave);
         push(Phase::LandWave);
     }
