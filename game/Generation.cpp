@@ -28,7 +28,7 @@ void Game::pickNextColors() {
 }
 
 bool Game::planNextCells() {
-    if (std::count(std::begin(state.board.cells), std::end(state.board.cells), EMPTY) < kWaveSize) {
+    if (state.board.emptyCount() < kWaveSize) {
         return false;
     }
 
@@ -61,7 +61,7 @@ void Game::settleAppearCells() {
         }
         // The last move took this cell. The new one is not compared with the other planned
         // cells: landing on one of them costs the wave a ball.
-        if (std::count(std::begin(state.board.cells), std::end(state.board.cells), EMPTY) == 0) {
+        if (state.board.emptyCount() == 0) {
             cell = CellPos{};  // cannot happen in play: the moved ball left a cell free
             continue;
         }

@@ -1,6 +1,5 @@
 // A tap on the board and the phases of a turn: the move and its burst, the wave, the next
 // colours, in that order, each computed when the one before has played.
-#include <algorithm>
 #include <iterator>
 
 #include "Game.h"
@@ -157,8 +156,7 @@ void Game::showNextWave() {
 }
 
 void Game::refillEmptyBoard() {
-    if (std::count(std::begin(state.board.cells), std::end(state.board.cells), EMPTY) ==
-        kCellCount) {
+    if (state.board.emptyCount() == kCellCount) {
         push(Phase::AnnounceWave);
         push(Phase::LandWave);
     }

@@ -1,6 +1,8 @@
 #pragma once
 // Plain types shared by every part of the game.
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 
 namespace korvat {
 
@@ -27,6 +29,9 @@ struct Board {
     int32_t cells[kCellCount];
     int32_t& at(int32_t x, int32_t y) { return cells[cellIndex(x, y)]; }
     int32_t at(int32_t x, int32_t y) const { return cells[cellIndex(x, y)]; }
+    int32_t emptyCount() const {
+        return static_cast<int32_t>(std::count(std::begin(cells), std::end(cells), EMPTY));
+    }
     friend bool operator==(const Board&, const Board&) = default;
 };
 

@@ -32,11 +32,7 @@ class SplitMix {
 };
 
 int32_t countBalls(const Board& board) {
-    int32_t balls = 0;
-    for (int32_t cell : board.cells) {
-        balls += cell != EMPTY ? 1 : 0;
-    }
-    return balls;
+    return kCellCount - board.emptyCount();
 }
 
 // The player's view of the board: the empty cells a ball can reach and how far each lies.
@@ -121,7 +117,7 @@ bool checkAfterMove(const GameState& s, const MoveRecord& move, std::string& fai
             return fail(failure, "a cell holds neither EMPTY nor a colour");
         }
     }
-    if (kCellCount - countBalls(s.board) < kWaveSize) {
+    if (s.board.emptyCount() < kWaveSize) {
         return fail(failure, "fewer than three empty cells left in play");
     }
     for (int i = 0; i < kWaveSize; ++i) {
