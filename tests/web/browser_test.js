@@ -55,7 +55,7 @@ function randomParts(...boards) {
 async function firstFrame(page) {
   await page.waitForFrame();
   let screen = await page.screen();
-  for (let i = 0; i < 30; ++i) {
+  for (const until = Date.now() + 10000; Date.now() < until;) {
     await sleep(150);
     const next = await page.screen();
     const settled = differences(next, screen, [[84, 26, 72, 33]]).length === 0;
@@ -81,6 +81,20 @@ async function firstFrame(page) {
   return { screen, board };
 }
 
+// Whether the screen comes to pass the test within a deadline: a loaded machine may take seconds
+// to show the next frame, so waits are by time, not by a count of looks.
+// The last screen looked at is kept, to be written out if it fails.
+let lastSeen = null;
+async function comesToPass(page, test, ms = 10000) {
+  const until = Date.now() + ms;
+  do {
+    await sleep(50);
+    lastSeen = await page.screen();
+    if (test(lastSeen)) return true;
+  } while (Date.now() < until);
+  return false;
+}
+
 // Taps a ball, sees it bounce, taps an empty neighbour and sees it arrive.
 async function selectAndMove(page, board) {
   const neighbours = [[1, 0], [-1, 0], [0, 1], [0, -1]];
@@ -95,21 +109,15 @@ async function selectAndMove(page, board) {
   }
   check(move !== null, 'a ball with an empty neighbour');
   await page.tapCell(...move.from);
-  let bounced = false;
-  for (let i = 0; i < 20 && !bounced; ++i) {
-    await sleep(50);
-    bounced = GamePage.board(await page.screen())[move.from[0]][move.from[1]] !== move.look;
-  }
+  const bounced = await comesToPass(page, (screen) =>
+    GamePage.board(screen)[move.from[0]][move.from[1]] !== move.look);
   check(bounced, `the tapped ball ${move.from} bounces`);
   await page.tapCell(...move.to);
-  let arrived = false;
-  for (let i = 0; i < 60 && !arrived; ++i) {
-    await sleep(50);
-    const now = GamePage.board(await page.screen());
-    arrived = now[move.to[0]][move.to[1]] === move.look &&
-              now[move.from[0]][move.from[1]] !== move.look &&
-              GamePage.balls(now).length === 6;
-  }
+  const arrived = await comesToPass(page, (screen) => {
+    const now = GamePage.board(screen);
+    return now[move.to[0]][move.to[1]] === move.look &&
+           now[move.from[0]][move.from[1]] !== move.look && GamePage.balls(now).length === 6;
+  });
   check(arrived, `the ball moved to ${move.to} and three more came`);
 }
 
@@ -140,8 +148,7 @@ async function loadThroughPicker(browser, page, file) {
   await browser.send('DOM.setFileInputFiles', { files: [file], backendNodeId });
 }
 
-async function bestScore(page) {
-  const screen = await page.screen();
+function bestScore(screen) {
   const pixels = [];
   for (let y = 28; y < 56; ++y) for (let x = 12; x < 64; ++x) pixels.push(screen.at(x, y).join());
   return pixels.join(';');
@@ -156,11 +163,8 @@ async function bestScoreKept(browser, page, initialBest) {
   const file = path.join(work, 'nearly-full.kvt');
   fs.writeFileSync(file, nearlyFullGame());
   await loadThroughPicker(browser, page, file);
-  let loaded = false;
-  for (let i = 0; i < 40 && !loaded; ++i) {
-    await sleep(100);
-    loaded = GamePage.balls(GamePage.board(await page.screen())).length === 78;
-  }
+  const loaded = await comesToPass(page, (screen) =>
+    GamePage.balls(GamePage.board(screen)).length === 78);
   check(loaded, 'the nearly full game is loaded');
   await page.tapCell(0, 0);
   await sleep(300);
@@ -185,7 +189,7 @@ async function bestScoreKept(browser, page, initialBest) {
     await enter(page);
   }
   check(next, 'the game ended and the next one began');
-  const best = await bestScore(page);
+  const best = bestScore(await page.screen());
   check(best !== initialBest, 'the best score shows the ended game\'s');
   // The table as IDBFS keeps it in the browser's database, whole.
   await browser.waitFor(`new Promise((resolve) => {
@@ -207,11 +211,7 @@ async function bestScoreKept(browser, page, initialBest) {
   check(true, 'the high-score table, with the typed name, is in the browser\'s storage');
   await browser.reload();
   await page.waitForFrame();
-  let kept = false;
-  for (let i = 0; i < 30 && !kept; ++i) {
-    await sleep(100);
-    kept = await bestScore(page) === best;
-  }
+  const kept = await comesToPass(page, (screen) => bestScore(screen) === best);
   check(kept, 'after a reload the best score is kept');
 }
 
@@ -253,11 +253,7 @@ async function foreignFileRefused(browser, page) {
   const before = await page.screen();
   const balls = GamePage.balls(GamePage.board(before)).join(' ');
   await loadThroughPicker(browser, page, path.join(webDir, 'icon-192.png'));
-  let boxed = false;
-  for (let i = 0; i < 40 && !boxed; ++i) {
-    await sleep(100);
-    boxed = differences(await page.screen(), before, []).length > 2000;
-  }
+  const boxed = await comesToPass(page, (screen) => differences(screen, before, []).length > 2000);
   check(boxed, 'a foreign file gets a message box');
   await enter(page);
   const after = await page.screen();
@@ -276,11 +272,7 @@ async function savedGamesBothWays(browser, page) {
   const dumped = dumpedBoard(made);
   check(fs.statSync(desktopFile).size === 340, 'the desktop saved a game');
   await loadThroughPicker(browser, page, desktopFile);
-  let shown = false;
-  for (let i = 0; i < 40 && !shown; ++i) {
-    await sleep(100);
-    shown = showsBoard(GamePage.board(await page.screen()), dumped);
-  }
+  const shown = await comesToPass(page, (screen) => showsBoard(GamePage.board(screen), dumped));
   check(shown, 'the desktop\'s saved game shows in the page');
 
   // Saved in the page: a download, which the desktop loads as the same game.
@@ -316,18 +308,13 @@ async function run() {
       const page = new GamePage(browser, viewport);
       await browser.navigate(url);
       const { screen, board } = await firstFrame(page);
-      const initialBest = await bestScore(page);
-      void screen;
+      const initialBest = bestScore(screen);
       await selectAndMove(page, board);
       if (scenario === 'desktop') {
         // The keyboard as on the desktop: Ctrl+Z takes the move back.
         await page.ctrlKey('z', 'KeyZ', 90);
-        let undone = false;
-        for (let i = 0; i < 30 && !undone; ++i) {
-          await sleep(100);
-          undone = GamePage.balls(GamePage.board(await page.screen())).join(' ') ===
-                   GamePage.balls(board).join(' ');
-        }
+        const undone = await comesToPass(page, (screen) =>
+          GamePage.balls(GamePage.board(screen)).join(' ') === GamePage.balls(board).join(' '));
         check(undone, 'Ctrl+Z takes the move back');
       }
       if (scenario === 'phone') {
@@ -389,6 +376,7 @@ async function run() {
     }
   } catch (error) {
     console.error(browser.console.join('\n'));
+    if (lastSeen) fs.writeFileSync(`last-seen-${scenario}.png`, encodePng(lastSeen));
     throw error;
   } finally {
     await browser.close();
