@@ -94,6 +94,7 @@ class Game {
     void announceFirstWave();
     void refillEmptyBoard();
     void deselect();
+    void restBounce();
     void resumePlay();
     void placeWave();
     void sound(SoundId id);

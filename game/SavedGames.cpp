@@ -36,8 +36,7 @@ void Game::resumePlay() {
     // Whatever the read achieved, play goes on with a fresh wave and no undo.
     turn_.add(StepKind::RuleMarks).block = state.rules == Rules::Block;
     deselect();
-    state.bounceStep = -1;
-    state.bounceFrame = 9;
+    restBounce();
     state.undoAvailable = false;
     host_.clock.startTimer(TimerId::Bounce, bouncePeriodMs(state.settings));
     pickNextColors();

@@ -9,8 +9,7 @@ namespace korvat {
 void Game::resetState() {
     std::fill(std::begin(state.board.cells), std::end(state.board.cells), EMPTY);
     deselect();
-    state.bounceStep = -1;
-    state.bounceFrame = 9;
+    restBounce();
     state.score = 0;
     state.undoAvailable = false;
 }

@@ -46,6 +46,12 @@ void Game::deselect() {
     state.selectedY = -1;
 }
 
+// The next selected ball starts its bounce from the top.
+void Game::restBounce() {
+    state.bounceStep = -1;
+    state.bounceFrame = 9;
+}
+
 void Game::sound(SoundId id) {
     if (state.settings.soundOn != 0) {
         turn_.add(StepKind::Sound).sound = id;
@@ -80,8 +86,7 @@ const Turn& Game::onBoardTap(int32_t x, int32_t y) {
             Step& step = turn_.add(StepKind::RestingBall);
             step.cell = CellPos{selX, selY};
             step.color = state.board.at(selX, selY);
-            state.bounceStep = -1;
-            state.bounceFrame = 9;
+            restBounce();
         }
         state.selectedX = tapX;
         state.selectedY = tapY;
