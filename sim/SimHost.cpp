@@ -31,10 +31,9 @@ void SimHost::playSteps(Game& game, const Turn& turn) {
                 out_.line("sound " + std::to_string(static_cast<int32_t>(step.sound)));
                 break;
             case StepKind::Clock: {
-                // The digit drawing shows zeros for values it has no room for.
+                // As the digits show it.
                 char text[16];
-                std::snprintf(text, sizeof text, "clock %05u",
-                              step.clock > ui::kLargestNumber ? 0u : step.clock);
+                std::snprintf(text, sizeof text, "clock %05u", ui::shownNumber(step.clock));
                 out_.line(text);
                 break;
             }

@@ -81,7 +81,11 @@ constexpr Point kBestScorePos{13, 6};
 constexpr Point kScorePos{168, 6};
 constexpr Point kClockPos{103, 20};
 constexpr int32_t kNumberDigits = 5;
-constexpr uint32_t kLargestNumber = 99999;  // anything larger shows as zeros
+constexpr uint32_t kLargestNumber = 99999;
+// The value the digits show: anything larger shows as zeros.
+constexpr uint32_t shownNumber(uint32_t value) {
+    return value > kLargestNumber ? 0 : value;
+}
 constexpr int32_t kScoreDigitPitch = kDigitWidth + 2;
 constexpr int32_t kClockDigitPitch = 7 + 2;
 constexpr Point nextIconPos(int32_t k) {

@@ -31,9 +31,7 @@ struct DigitSheet {
 };
 
 void drawDigits(const DrawContext& ctx, DigitSheet sheet, int32_t x, int32_t y, uint32_t value) {
-    if (value > kLargestNumber) {
-        value = 0;
-    }
+    value = shownNumber(value);
     const SurfacePtr panel = offscreenPanel(ctx);
     if (!panel) {
         return;
