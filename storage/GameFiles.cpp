@@ -6,13 +6,11 @@
 namespace korvat::storage {
 
 bool GameFiles::loadHighScores(HighScoreTable& table) {
-    return !highScoreFile_.empty() && storage::loadHighScores(highScoreFile_, table);
+    return storage::loadHighScores(highScoreFile_, table);
 }
 
 void GameFiles::saveHighScores(const HighScoreTable& table) {
-    if (!highScoreFile_.empty()) {
-        storage::saveHighScores(highScoreFile_, table);
-    }
+    storage::saveHighScores(highScoreFile_, table);
 }
 
 void GameFiles::loadSettings(Settings& settings) {

@@ -37,7 +37,6 @@ std::string highScoreFileFor(const std::string& programDir) {
 }
 
 bool loadHighScores(const std::string& path, HighScoreTable& table) {
-    table.highest = 100;
     std::vector<uint8_t> bytes;
     if (path.empty() ||
         platform::readFileBounded(path, kHighScoreFileBytes, bytes) != platform::ReadResult::Ok ||

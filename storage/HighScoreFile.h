@@ -16,8 +16,8 @@ std::string highScorePath(const std::string& programDir);
 // folder, else $XDG_DATA_HOME/korvat/top.ten (~/.local/share/korvat/top.ten).
 std::string highScoreFileFor(const std::string& programDir);
 
-// Sets highest to 100 first. A file that cannot be read or is not exactly 480 bytes: false,
-// rows untouched. Otherwise the rows in file order, highest and lowest taken from them.
+// No path, or a file that cannot be read or is not exactly 480 bytes: false, table untouched.
+// Otherwise the rows in file order, highest and lowest taken from them.
 bool loadHighScores(const std::string& path, HighScoreTable& table);
 
 // Writes the ten rows atomically, creating the folder when missing. The game ignores the
