@@ -28,18 +28,18 @@ void PlatformDialogs::openPlayerName(std::function<void(const std::string&)> don
     dialog->create();
     PlayerNameDialog& shown = *dialog;
     ownedPage_ = std::move(dialog);
-    openPage_ = ownedPage_.get();
-    platform::Display::instance().openModal(shown, [this, &shown, done = std::move(done)](int) {
-        openPage_ = nullptr;
-        done(shown.name());
-    });
+    openModal(shown, [&shown, done = std::move(done)] { done(shown.name()); });
 }
 
 void PlatformDialogs::openHighScores(Game& game, std::function<void()> done) {
     highScoresDialog_.attach(game);
     highScoresDialog_.create();
-    openPage_ = &highScoresDialog_;
-    platform::Display::instance().openModal(highScoresDialog_, [this, done = std::move(done)](int) {
+    openModal(highScoresDialog_, std::move(done));
+}
+
+void PlatformDialogs::openModal(platform::Page& page, std::function<void()> done) {
+    openPage_ = &page;
+    platform::Display::instance().openModal(page, [this, done = std::move(done)](int) {
         openPage_ = nullptr;
         done();
     });

@@ -32,6 +32,9 @@ class PlatformDialogs final : public DialogRunner {
     std::string chooseLoadFile() override;
 
   private:
+    // Opens a dialog of a turn over the main window; `done` once it has closed.
+    void openModal(platform::Page& page, std::function<void()> done);
+
     storage::SettingsStore& store_;
     // Lives as long as the main window and is shown as often as asked.
     HighScoresDialog highScoresDialog_;
