@@ -70,23 +70,25 @@ bool ScriptDriver::runCommand(std::string_view word, std::string_view rest) {
 
     const std::vector<std::string_view> args = splitWords(rest);
     if (args.empty()) {
-        using Command = void (*)(ScriptDriver&);
-        static constexpr std::pair<std::string_view, Command> kCommands[] = {
-            {"paint", [](ScriptDriver& d) { d.host_.play(d.game_, d.game_.onPaint()); }},
-            {"undo", [](ScriptDriver& d) { d.host_.play(d.game_, d.game_.onUndo()); }},
-            {"new", [](ScriptDriver& d) { d.host_.play(d.game_, d.game_.onNewGame()); }},
-            {"lines", [](ScriptDriver& d) { d.host_.play(d.game_, d.game_.onLinesMode()); }},
-            {"block", [](ScriptDriver& d) { d.host_.play(d.game_, d.game_.onBlockMode()); }},
-            {"dump", [](ScriptDriver& d) { d.dump(); }},
-            {"scores", [](ScriptDriver& d) { d.printScores(); }},
+        using TurnCommand = const Turn& (Game::*)();
+        static constexpr std::pair<std::string_view, TurnCommand> kTurnCommands[] = {
+            {"paint", &Game::onPaint},     {"undo", &Game::onUndo},       {"new", &Game::onNewGame},
+            {"lines", &Game::onLinesMode}, {"block", &Game::onBlockMode},
         };
-        for (const auto& [name, command] : kCommands) {
+        for (const auto& [name, command] : kTurnCommands) {
             if (word == name) {
-                command(*this);
+                host_.play(game_, (game_.*command)());
                 return true;
             }
         }
-        return false;
+        if (word == "dump") {
+            dump();
+        } else if (word == "scores") {
+            printScores();
+        } else {
+            return false;
+        }
+        return true;
     }
     if (args.size() == 1) {
         if (word == "time" || word == "tick") {
@@ -96,8 +98,10 @@ bool ScriptDriver::runCommand(std::string_view word, std::string_view rest) {
             }
             if (word == "time") {
                 host_.calendarSeconds = *value;
+                host_.ticks = *value * 1000u;
+            } else {
+                host_.ticks = *value;
             }
-            host_.ticks = word == "time" ? *value * 1000u : *value;
             return true;
         }
         if (word == "timer") {
